@@ -1,0 +1,54 @@
+#include "media/directdraw.h"
+
+#include "common/run_time_error.h"
+#include "media/platform.h"
+
+void DirectDraw7::SetCooperativeLevel(HWND window, long flags) {
+  platform_.video->SetCooperativeLevel(window, flags);
+}
+
+void DirectDraw7::SetDisplayMode(long width, long height, long bitsPerPixel, long /*refreshRate*/,
+                                 long /*flags*/) {
+  if (width != 640 || height != 480 || bitsPerPixel != 16) {
+    throw RunTimeError("SetDisplayMode: " + std::to_string(width) + " x " + std::to_string(height) +
+                       " x " + std::to_string(bitsPerPixel) + " is not available");
+  }
+  platform_.video->SetDisplayMode(static_cast<int>(width), static_cast<int>(height),
+                                  static_cast<int>(bitsPerPixel));
+  width_ = static_cast<int>(width);
+  height_ = static_cast<int>(height);
+}
+
+void DirectDraw7::RestoreDisplayMode() { platform_.video->RestoreDisplayMode(); }
+
+std::unique_ptr<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
+  const long primary = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+  if ((desc.ddsCaps.lCaps & primary) != primary || desc.lBackBufferCount != 1) {
+    throw RunTimeError("CreateSurface: only a primary surface with one back buffer is supported");
+  }
+  if (width_ == 0) throw RunTimeError("CreateSurface: no display mode has been set");
+  return std::make_unique<DirectDrawSurface7>(platform_, width_, height_);
+}
+
+std::unique_ptr<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std::string& path,
+                                                                       DDSURFACEDESC2& desc) {
+  auto fail = [&path](const std::string& why) -> RunTimeError {
+    return RunTimeError("cannot load bitmap " + path + ": " + why);
+  };
+  SdlSurfacePtr loaded(SDL_LoadBMP(path.c_str()));
+  if (!loaded) throw fail(SDL_GetError());
+  SdlSurfacePtr converted(SDL_ConvertSurfaceFormat(loaded.get(), DirectDrawSurface7::kFormat, 0));
+  if (!converted) throw fail(SDL_GetError());
+
+  const bool sized = (desc.lFlags & (DDSD_WIDTH | DDSD_HEIGHT)) == (DDSD_WIDTH | DDSD_HEIGHT);
+  if (sized && (converted->w != desc.lWidth || converted->h != desc.lHeight)) {
+    SdlSurfacePtr scaled(SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(desc.lWidth),
+                                                        static_cast<int>(desc.lHeight), 16,
+                                                        DirectDrawSurface7::kFormat));
+    if (!scaled || SDL_SoftStretch(converted.get(), nullptr, scaled.get(), nullptr) != 0) {
+      throw fail(SDL_GetError());
+    }
+    converted = std::move(scaled);
+  }
+  return std::make_unique<DirectDrawSurface7>(std::move(converted));
+}

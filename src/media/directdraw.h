@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "media/ddraw_types.h"
+#include "media/surface.h"
+
+struct Platform;
+
+// The display object: takes the screen, sets the display mode and creates the
+// primary surface and the off-screen surfaces that pictures are loaded into.
+// Every failure is a RunTimeError that names what failed.
+class DirectDraw7 {
+ public:
+  explicit DirectDraw7(Platform& platform) : platform_(platform) {}
+
+  void SetCooperativeLevel(HWND window, long flags);
+  void SetDisplayMode(long width, long height, long bitsPerPixel, long refreshRate, long flags);
+  void RestoreDisplayMode();
+
+  // The primary surface with its flip chain of one back buffer.
+  std::unique_ptr<DirectDrawSurface7> CreateSurface(DDSURFACEDESC2& desc);
+  // An off-screen surface holding the picture of a bitmap file, in the
+  // display's pixel format; given a width and height, the picture is scaled
+  // to that size.
+  std::unique_ptr<DirectDrawSurface7> CreateSurfaceFromFile(const std::string& path,
+                                                            DDSURFACEDESC2& desc);
+
+ private:
+  Platform& platform_;
+  int width_ = 0;
+  int height_ = 0;
+};

@@ -1,0 +1,84 @@
+#include "media/display.h"
+
+#include <array>
+
+#include "common/game_number.h"
+#include "common/run_time_error.h"
+#include "media/app_path.h"
+#include "media/directx.h"
+#include "shell/form1.h"
+
+std::unique_ptr<DirectDraw7> DirectDraw;
+std::unique_ptr<DirectDrawSurface7> PrimarySurface;
+DirectDrawSurface7* BackBuffer = nullptr;
+std::unique_ptr<DirectDrawSurface7> BackgroundSurface;
+Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100> Sprite;
+Table2D<DDSURFACEDESC2, 100, 100> SpriteDesc;
+DDSURFACEDESC2 PrimaryDesc;
+DDSURFACEDESC2 BackBufferDesc;
+DDSURFACEDESC2 BackgroundDesc;
+
+void InitDisplay() {
+  if (!DirectX) DirectX = std::make_unique<DirectX7>();
+  DirectDraw = DirectX->DirectDrawCreate("");
+  Form1.Show();
+  const HWND window = Form1.hWnd();
+  DirectDraw->SetCooperativeLevel(window, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE | DDSCL_ALLOWMODEX);
+  DirectDraw->SetDisplayMode(640, 480, 16, 0, 0);
+
+  PrimaryDesc.lFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+  PrimaryDesc.ddsCaps.lCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+  PrimaryDesc.lBackBufferCount = 1;
+  PrimarySurface = DirectDraw->CreateSurface(PrimaryDesc);
+
+  DDSCAPS2 caps;
+  caps.lCaps = DDSCAPS_BACKBUFFER;
+  BackBuffer = PrimarySurface->GetAttachedSurface(caps);
+  BackBuffer->GetSurfaceDesc(BackBufferDesc);
+}
+
+void LoadGraphics() {
+  BackgroundDesc.lFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
+  BackgroundDesc.lHeight = BackBufferDesc.lHeight;
+  BackgroundDesc.lWidth = BackBufferDesc.lWidth;
+  BackgroundDesc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
+  const std::string bitmaps = AppPath() + "/Data/Bitmap/";
+  BackgroundSurface = DirectDraw->CreateSurfaceFromFile(bitmaps + "yama.bmp", BackgroundDesc);
+
+  auto load = [&bitmaps](long kind, long frame, const std::string& file) {
+    LoadSurface(*DirectDraw, bitmaps + file, SpriteDesc(kind, frame), Sprite(kind, frame));
+  };
+  for (long frame = 0; frame <= 4; ++frame) {
+    const std::string number = std::to_string(frame);
+    load(0, frame, "kelvane1" + number + ".bmp");
+    load(1, frame, "tekiss" + number + ".bmp");
+    load(3, frame, "exp" + number + ".bmp");
+  }
+  load(4, 0, "vorp.bmp");
+  load(2, 0, "fire.bmp");
+  load(5, 0, "tile.bmp");
+  load(6, 0, "title.bmp");
+}
+
+void LoadSurface(DirectDraw7& display, const std::string& path, DDSURFACEDESC2& desc,
+                 std::unique_ptr<DirectDrawSurface7>& slot) {
+  desc.lFlags = DDSD_CAPS;
+  desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
+  slot = display.CreateSurfaceFromFile(path, desc);
+  ApplyColorKey(DDCOLORKEY{0, 0}, *slot);
+}
+
+void ApplyColorKey(const DDCOLORKEY& key, DirectDrawSurface7& surface) {
+  surface.SetColorKey(DDCKEY_SRCBLT, key);
+}
+
+void BlitSprite(DirectDrawSurface7& destination, DirectDrawSurface7* source, double x, double y,
+                double width, double height) {
+  const long w = ToWhole(width);
+  const long h = ToWhole(height);
+  const long top = ToWhole(y);
+  const long left = ToWhole(x);
+  if (!source) throw RunTimeError("BlitSprite: the sprite is not loaded");
+  destination.BltFast(left, top, *source, RECT{0, 0, w, h},
+                      DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
+}

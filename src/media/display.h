@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+
+#include "common/table.h"
+#include "media/directdraw.h"
+#include "media/surface.h"
+
+// The display and every picture that the game shows, created once at start-up
+// and kept for the whole run.
+extern std::unique_ptr<DirectDraw7> DirectDraw;
+extern std::unique_ptr<DirectDrawSurface7> PrimarySurface;
+extern DirectDrawSurface7* BackBuffer;
+extern std::unique_ptr<DirectDrawSurface7> BackgroundSurface;
+// Sprite pictures by (kind, frame): 0 player, 1 enemy, 2 shot, 3 explosion,
+// 4 splash logo, 5 floor tile, 6 title picture.
+extern Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100> Sprite;
+extern Table2D<DDSURFACEDESC2, 100, 100> SpriteDesc;
+extern DDSURFACEDESC2 PrimaryDesc;
+extern DDSURFACEDESC2 BackBufferDesc;
+extern DDSURFACEDESC2 BackgroundDesc;
+
+// Takes the screen and builds the flip chain; reads the back buffer's size.
+void InitDisplay();
+// Loads the background and all sprite pictures from the data directory.
+void LoadGraphics();
+void LoadSurface(DirectDraw7& display, const std::string& path, DDSURFACEDESC2& desc,
+                 std::unique_ptr<DirectDrawSurface7>& slot);
+void ApplyColorKey(const DDCOLORKEY& key, DirectDrawSurface7& surface);
+
+// Copies the top-left width x height pixels of `source` to (x, y) on
+// `destination`, black transparent. Positions and sizes are rounded to whole
+// pixels; a copy not wholly inside both surfaces draws nothing.
+void BlitSprite(DirectDrawSurface7& destination, DirectDrawSurface7* source, double x, double y,
+                double width, double height);

@@ -1,0 +1,45 @@
+#include "media/sdl/sdl_sound.h"
+
+#include <cstdint>
+#include <string>
+
+#include "common/run_time_error.h"
+#include "media/mixer.h"
+
+void SdlSound::Open(Mixer& mixer) {
+  auto fail = [] {
+    return RunTimeError(std::string("no sound device (") + SDL_GetError() +
+                        "); SDL_AUDIODRIVER=dummy plays without sound");
+  };
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw fail();
+  SDL_AudioSpec want{};
+  want.freq = Mixer::kRate;
+  want.format = AUDIO_S16SYS;
+  want.channels = Mixer::kChannels;
+  want.samples = 1024;
+  want.callback = &SdlSound::Callback;
+  want.userdata = &mixer;
+  // No changes allowed: SDL converts to whatever the hardware takes, so the
+  // mixer always works in its own format.
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+  if (device_ == 0) throw fail();
+  SDL_PauseAudioDevice(device_, 0);
+}
+
+void SdlSound::Close() {
+  if (device_ != 0) SDL_CloseAudioDevice(device_);
+  device_ = 0;
+}
+
+void SdlSound::Lock() {
+  if (device_ != 0) SDL_LockAudioDevice(device_);
+}
+
+void SdlSound::Unlock() {
+  if (device_ != 0) SDL_UnlockAudioDevice(device_);
+}
+
+void SdlSound::Callback(void* mixer, Uint8* stream, int length) {
+  const auto frames = static_cast<std::size_t>(length) / (Mixer::kChannels * sizeof(std::int16_t));
+  static_cast<Mixer*>(mixer)->Mix(reinterpret_cast<std::int16_t*>(stream), frames);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <SDL.h>
+
+#include "media/sound_driver.h"
+
+// The default SDL audio device, fed by the game's mixer from SDL's audio
+// thread.
+class SdlSound : public SoundDriver {
+ public:
+  ~SdlSound() override { Close(); }
+  void Open(Mixer& mixer) override;
+  void Close() override;
+  void Lock() override;
+  void Unlock() override;
+  void FrameShown() override {}
+
+ private:
+  static void Callback(void* mixer, Uint8* stream, int length);
+  SDL_AudioDeviceID device_ = 0;
+};

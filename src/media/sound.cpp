@@ -1,0 +1,30 @@
+#include "media/sound.h"
+
+#include "media/app_path.h"
+#include "media/directx.h"
+#include "shell/form1.h"
+
+std::unique_ptr<DirectSound7> DirectSound;
+Table<std::unique_ptr<DirectSoundBuffer>, 7> SoundBuffer;
+Table<DSBUFFERDESC, 7> SoundBufferDesc;
+Table<WAVEFORMATEX, 7> WaveFormat;
+
+void InitSound() {
+  if (!DirectX) DirectX = std::make_unique<DirectX7>();
+  DirectSound = DirectX->DirectSoundCreate("");
+  DirectSound->SetCooperativeLevel(Form1.hWnd(), DSSCL_EXCLUSIVE);
+}
+
+void LoadSounds() {
+  for (long slot = 0; slot <= 1; ++slot) {
+    const std::string name = slot == 0 ? "bakuon.wav" : "music.wav";
+    LoadWave(*DirectSound, AppPath() + "/Data/Wave/" + name, SoundBuffer(slot),
+             SoundBufferDesc(slot), WaveFormat(slot));
+  }
+}
+
+void LoadWave(DirectSound7& sound, const std::string& path,
+              std::unique_ptr<DirectSoundBuffer>& slot, DSBUFFERDESC& desc, WAVEFORMATEX& format) {
+  desc.lFlags = DSBCAPS_STATIC;
+  slot = sound.CreateSoundBufferFromFile(path, desc, format);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+class Mixer;
+
+// The sound output as one driver per platform: an SDL audio device for play,
+// headless for tests and scripted runs.
+class SoundDriver {
+ public:
+  virtual ~SoundDriver() = default;
+
+  // Opens the default output device and feeds it from `mixer`, which mixes
+  // at Mixer::kRate in stereo; throws RunTimeError when there is no device.
+  virtual void Open(Mixer& mixer) = 0;
+  // Stops feeding from the mixer, which is about to go away.
+  virtual void Close() = 0;
+
+  // Keeps the device from mixing while the game changes what plays.
+  virtual void Lock() = 0;
+  virtual void Unlock() = 0;
+
+  // Called once for every frame shown. The headless driver moves every
+  // playing buffer on by exactly one frame's time here.
+  virtual void FrameShown() = 0;
+};

@@ -1,0 +1,16 @@
+#include "game/state.h"
+#include "media/display.h"
+#include "screens/screen_parts.h"
+#include "screens/screens.h"
+#include "shell/events.h"
+
+void GameOverFrame() {
+  ClearBackBuffer();
+  BackBuffer->SetForeColor(kGreen);
+  BackBuffer->DrawText(300, 200, ScoreText(), false);
+  BackBuffer->DrawText(300, 170, "GAME OVER", false);
+  // A key handled here that restarts the game ends this frame: no flip, no tick.
+  DoEvents();
+  FlipWithWait();
+  Game.GameOverTicks = Game.GameOverTicks + 1;
+}

@@ -1,0 +1,10 @@
+#include "screens/screen_parts.h"
+
+#include "game/state.h"
+#include "media/display.h"
+
+void ClearBackBuffer() { BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, 0); }
+
+std::string ScoreText() { return "SCORE " + std::to_string(Game.Score); }
+
+void FlipWithWait() { PrimarySurface->Flip(nullptr, DDFLIP_WAIT); }

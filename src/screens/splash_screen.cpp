@@ -1,0 +1,18 @@
+#include "game/state.h"
+#include "media/display.h"
+#include "media/sound.h"
+#include "screens/screen_parts.h"
+#include "screens/screens.h"
+
+void SplashFrame() {
+  SoundBuffer(1)->Stop();
+  ClearBackBuffer();
+  BlitSprite(*BackBuffer, Sprite(4, 0).get(), 120, 70, 400, 300);
+  if (Game.SplashTicks > 100) {
+    Game.GameState = 3;
+    Game.SplashTicks = 0;
+  } else {
+    Game.SplashTicks = Game.SplashTicks + 1;
+  }
+  FlipWithWait();
+}

@@ -1,0 +1,14 @@
+#include "media/display.h"
+#include "media/sound.h"
+#include "screens/screen_parts.h"
+#include "screens/screens.h"
+
+void TitleFrame() {
+  SoundBuffer(1)->Stop();
+  ClearBackBuffer();
+  BlitSprite(*BackBuffer, Sprite(6, 0).get(), 10, 0, 572, 158);
+  BackBuffer->SetForeColor(kGreen);
+  BackBuffer->DrawText(200, 200, "(C) 2026 Ridgeline", false);
+  BackBuffer->DrawText(200, 340, "       Push Anykey!", false);
+  FlipWithWait();
+}

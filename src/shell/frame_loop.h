@@ -1,0 +1,19 @@
+#pragma once
+
+// Brings up sound and display, loads the media, prepares the first game and
+// runs the frame loop for ever. Any failure on the way, or in a frame, ends
+// the program through ShutDown. Never returns.
+[[noreturn]] void StartGame();
+
+// One pass's frame: the screen routine of the current GameState, then the
+// window's pending events.
+void RunFrame();
+
+// Begins a new game from the splash screen. The frame or pass in which it is
+// called is abandoned: the loop goes on with the new game's first frame.
+[[noreturn]] void RestartGame();
+
+// Passes of the frame loop run so far, counted across restarts.
+long PassesRun();
+// Ends the program through ShutDown once this many passes have run (none: 0).
+void SetPassLimit(long passes);

@@ -8,7 +8,9 @@
 namespace {
 
 // The wave's phase in radians, with the game's own ten-digit pi.
-double WaveRadians() { return (Game.WaveAngle * 3.141592654) / 180; }
+double WaveRadians() {
+  return (Game.WaveAngle * 3.141592654) / 180;
+}
 
 }  // namespace
 
@@ -34,7 +36,9 @@ void MoveEnemies() {
   g.WaveAngle = g.WaveAngle < 360 ? g.WaveAngle + 1 : 0;
 }
 
-double WaveOffset(double angle) { return std::sin(angle) * 50.0; }
+double WaveOffset(double angle) {
+  return std::sin(angle) * 50.0;
+}
 
 void UpdateEnemyVisibility() {
   for (int i = 0; i <= kLastEnemy; ++i) {

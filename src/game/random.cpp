@@ -19,7 +19,9 @@ std::uint64_t Mix(std::uint64_t z) {
 
 }  // namespace
 
-void Randomize(std::uint64_t clock) { state = Mix(state + Mix(clock ^ 0x9E3779B97F4A7C15ULL)); }
+void Randomize(std::uint64_t clock) {
+  state = Mix(state + Mix(clock ^ 0x9E3779B97F4A7C15ULL));
+}
 
 float Rnd() {
   state += 0x9E3779B97F4A7C15ULL;
@@ -27,7 +29,9 @@ float Rnd() {
   return static_cast<float>(Mix(state) >> 40) * (1.0f / 16777216.0f);
 }
 
-void ResetRandom() { state = kStartState; }
+void ResetRandom() {
+  state = kStartState;
+}
 
 std::uint64_t ClockReading() {
   if (fixedClock) return *fixedClock;
@@ -36,4 +40,6 @@ std::uint64_t ClockReading() {
   return static_cast<std::uint64_t>(duration_cast<milliseconds>(now).count() % 86'400'000);
 }
 
-void FixClock(std::uint64_t value) { fixedClock = value; }
+void FixClock(std::uint64_t value) {
+  fixedClock = value;
+}

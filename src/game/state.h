@@ -8,19 +8,19 @@
 // One row of the Enemy table: x is single precision, as is the arithmetic
 // that moves it; y is a double, since the wave term is one.
 struct EnemyRow {
-  float x = 0;     // left edge of the 80 x 80 sprite
-  double y = 0;    // top edge
-  float a = 0;     // random number that fixed the start distance
-  float b = 0;     // random number that fixes the base height
+  float x = 0;   // left edge of the 80 x 80 sprite
+  double y = 0;  // top edge
+  float a = 0;   // random number that fixed the start distance
+  float b = 0;   // random number that fixes the base height
 };
 
 struct ShotRow {
-  int x = 0;       // whole: the player's x plus 80, then steps of 10
-  double y = 0;    // the player's height when fired, fractional during a jump
+  int x = 0;     // whole: the player's x plus 80, then steps of 10
+  double y = 0;  // the player's height when fired, fractional during a jump
 };
 
 struct ExplosionRow {
-  float x = 0;     // copied from the destroyed enemy, then drifts left
+  float x = 0;  // copied from the destroyed enemy, then drifts left
   double y = 0;
 };
 

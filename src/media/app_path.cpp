@@ -19,6 +19,10 @@ std::string& Stored() {
 
 }  // namespace
 
-const std::string& AppPath() { return Stored(); }
+const std::string& AppPath() {
+  return Stored();
+}
 
-void SetAppPath(std::string path) { Stored() = std::move(path); }
+void SetAppPath(std::string path) {
+  Stored() = std::move(path);
+}

@@ -19,7 +19,9 @@ void DirectDraw7::SetDisplayMode(long width, long height, long bitsPerPixel, lon
   height_ = static_cast<int>(height);
 }
 
-void DirectDraw7::RestoreDisplayMode() { platform_.video->RestoreDisplayMode(); }
+void DirectDraw7::RestoreDisplayMode() {
+  platform_.video->RestoreDisplayMode();
+}
 
 std::unique_ptr<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
   const long primary = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;

@@ -33,8 +33,8 @@ Voice LoadVoice(const std::string& path) {
   std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(data, &SDL_FreeWAV);
 
   SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
-                        Mixer::kChannels, Mixer::kRate) < 0) {
+  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Mixer::kChannels,
+                        Mixer::kRate) < 0) {
     throw fail(SDL_GetError());
   }
   // Whole frames only: a cut last frame would shift the channels of a loop.
@@ -90,7 +90,9 @@ DirectSound7::DirectSound7(Platform& platform)
   driver_.Open(*mixer_);
 }
 
-DirectSound7::~DirectSound7() { driver_.Close(); }
+DirectSound7::~DirectSound7() {
+  driver_.Close();
+}
 
 void DirectSound7::SetCooperativeLevel(HWND /*window*/, long flags) {
   if (flags != DSSCL_EXCLUSIVE) {
@@ -99,8 +101,7 @@ void DirectSound7::SetCooperativeLevel(HWND /*window*/, long flags) {
   }
 }
 
-std::unique_ptr<DirectSoundBuffer> DirectSound7::CreateSoundBufferFromFile(const std::string& path,
-                                                                          DSBUFFERDESC& /*desc*/,
-                                                                          WAVEFORMATEX& /*format*/) {
+std::unique_ptr<DirectSoundBuffer> DirectSound7::CreateSoundBufferFromFile(
+    const std::string& path, DSBUFFERDESC& /*desc*/, WAVEFORMATEX& /*format*/) {
   return std::make_unique<DirectSoundBuffer>(driver_, *mixer_, LoadVoice(path));
 }

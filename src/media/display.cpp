@@ -79,6 +79,5 @@ void BlitSprite(DirectDrawSurface7& destination, DirectDrawSurface7* source, dou
   const long top = ToWhole(y);
   const long left = ToWhole(x);
   if (!source) throw RunTimeError("BlitSprite: the sprite is not loaded");
-  destination.BltFast(left, top, *source, RECT{0, 0, w, h},
-                      DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
+  destination.BltFast(left, top, *source, RECT{0, 0, w, h}, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
 }

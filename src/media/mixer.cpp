@@ -4,14 +4,18 @@
 #include <cstring>
 #include <vector>
 
-void Mixer::Remove(Voice* voice) { std::erase(voices_, voice); }
+void Mixer::Remove(Voice* voice) {
+  std::erase(voices_, voice);
+}
 
 void Mixer::Mix(std::int16_t* out, std::size_t frames) {
   std::memset(out, 0, frames * kChannels * sizeof(std::int16_t));
   Run(out, frames);
 }
 
-void Mixer::Advance(std::size_t frames) { Run(nullptr, frames); }
+void Mixer::Advance(std::size_t frames) {
+  Run(nullptr, frames);
+}
 
 void Mixer::Run(std::int16_t* out, std::size_t frames) {
   for (Voice* voice : voices_) {

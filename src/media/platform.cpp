@@ -11,4 +11,6 @@ Platform& CurrentPlatform() {
   return current;
 }
 
-void SetPlatform(Platform platform) { current = std::move(platform); }
+void SetPlatform(Platform platform) {
+  current = std::move(platform);
+}

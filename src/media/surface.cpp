@@ -7,8 +7,7 @@
 namespace {
 
 bool Inside(const SDL_Rect& r, int width, int height) {
-  return r.x >= 0 && r.y >= 0 && r.w >= 0 && r.h >= 0 && r.x <= width - r.w &&
-         r.y <= height - r.h;
+  return r.x >= 0 && r.y >= 0 && r.w >= 0 && r.h >= 0 && r.x <= width - r.w && r.y <= height - r.h;
 }
 
 SDL_Rect ToSdlRect(long left, long top, long right, long bottom) {
@@ -43,8 +42,8 @@ void DirectDrawSurface7::GetSurfaceDesc(DDSURFACEDESC2& desc) const {
   desc.lWidth = width_;
   desc.lHeight = height_;
   desc.lBackBufferCount = backBuffer_ ? 1 : 0;
-  desc.ddsCaps.lCaps = platform_ ? DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX
-                                 : DDSCAPS_OFFSCREENPLAIN;
+  desc.ddsCaps.lCaps =
+      platform_ ? DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX : DDSCAPS_OFFSCREENPLAIN;
 }
 
 void DirectDrawSurface7::SetColorKey(long flags, const DDCOLORKEY& key) {
@@ -59,8 +58,8 @@ void DirectDrawSurface7::SetColorKey(long flags, const DDCOLORKEY& key) {
   }
 }
 
-long DirectDrawSurface7::BltFast(long x, long y, DirectDrawSurface7& source,
-                                 const RECT& sourceRect, long flags) {
+long DirectDrawSurface7::BltFast(long x, long y, DirectDrawSurface7& source, const RECT& sourceRect,
+                                 long flags) {
   if (!pixels_ || !source.pixels_) return DDERR_INVALIDRECT;
   SDL_Rect from = ToSdlRect(sourceRect.Left, sourceRect.Top, sourceRect.Right, sourceRect.Bottom);
   SDL_Rect to = ToSdlRect(x, y, x + (sourceRect.Right - sourceRect.Left),
@@ -91,8 +90,9 @@ long DirectDrawSurface7::BltColorFill(const RECT& rect, long pixelValue) {
 }
 
 void DirectDrawSurface7::SetForeColor(long colour) {
-  foreColor_ = SDL_Color{static_cast<Uint8>(colour & 0xFF), static_cast<Uint8>((colour >> 8) & 0xFF),
-                         static_cast<Uint8>((colour >> 16) & 0xFF), 255};
+  foreColor_ =
+      SDL_Color{static_cast<Uint8>(colour & 0xFF), static_cast<Uint8>((colour >> 8) & 0xFF),
+                static_cast<Uint8>((colour >> 16) & 0xFF), 255};
 }
 
 void DirectDrawSurface7::DrawText(long x, long y, const std::string& text, bool /*atCursor*/) {

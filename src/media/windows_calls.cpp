@@ -17,4 +17,6 @@ long mciSendStringA(const std::string& /*command*/, std::string& returnText, lon
   return MCIERR_INVALID_DEVICE_NAME;
 }
 
-long sndPlaySoundA(const std::string& sound, long /*flags*/) { return sound.empty() ? 1 : 0; }
+long sndPlaySoundA(const std::string& sound, long /*flags*/) {
+  return sound.empty() ? 1 : 0;
+}

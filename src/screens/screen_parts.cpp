@@ -3,8 +3,14 @@
 #include "game/state.h"
 #include "media/display.h"
 
-void ClearBackBuffer() { BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, 0); }
+void ClearBackBuffer() {
+  BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, 0);
+}
 
-std::string ScoreText() { return "SCORE " + std::to_string(Game.Score); }
+std::string ScoreText() {
+  return "SCORE " + std::to_string(Game.Score);
+}
 
-void FlipWithWait() { PrimarySurface->Flip(nullptr, DDFLIP_WAIT); }
+void FlipWithWait() {
+  PrimarySurface->Flip(nullptr, DDFLIP_WAIT);
+}

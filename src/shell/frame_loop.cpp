@@ -40,6 +40,7 @@ void PlaceEnemies() {
 }  // namespace
 
 void StartGame() {
+  passes = 0;
   try {
     ShowCursor(false);
     InitSound();
@@ -85,6 +86,10 @@ void RestartGame() {
   throw RestartUnwind{};
 }
 
-long PassesRun() { return passes; }
+long PassesRun() {
+  return passes;
+}
 
-void SetPassLimit(long limit) { passLimit = limit; }
+void SetPassLimit(long limit) {
+  passLimit = limit;
+}

@@ -43,4 +43,6 @@ void OnKeyUp(int keyCode, int /*shift*/) {
   if (Game.GameState == 1 && (keyCode == kKeyRight || keyCode == kKeyLeft)) Game.PlayerSpeed = 0;
 }
 
-void OnMouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) { ShutDown(); }
+void OnMouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+  ShutDown();
+}

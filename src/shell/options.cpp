@@ -4,10 +4,12 @@
 
 namespace {
 
-bool ParseCount(const std::string& text, long& value) {
-  const char* end = text.data() + text.size();
-  auto [rest, ec] = std::from_chars(text.data(), end, value);
-  return ec == std::errc() && rest == end && value >= 0;
+template <typename Number>
+bool ParseNumber(const std::string* text, Number& value) {
+  if (!text) return false;
+  const char* end = text->data() + text->size();
+  auto [rest, ec] = std::from_chars(text->data(), end, value);
+  return ec == std::errc() && rest == end && !text->empty();
 }
 
 }  // namespace
@@ -16,24 +18,45 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
   Options options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    auto value = [&]() -> const std::string* {
-      if (i + 1 >= args.size()) return nullptr;
-      return &args[++i];
+    auto next = [&]() -> const std::string* { return i + 1 < args.size() ? &args[++i] : nullptr; };
+    auto bad = [&](const std::string& what) {
+      error = arg + " needs " + what;
+      return std::nullopt;
     };
     if (arg == "--headless") {
       options.headless = true;
     } else if (arg == "--windowed") {
       options.windowed = true;
+    } else if (arg == "--stats") {
+      options.stats = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {
       options.version = true;
     } else if (arg == "--frames") {
-      const std::string* count = value();
-      if (!count || !ParseCount(*count, options.frames)) {
-        error = "--frames needs a whole number of passes";
-        return std::nullopt;
+      if (!ParseNumber(next(), options.frames) || options.frames < 1)
+        return bad("a number of passes");
+    } else if (arg == "--scale") {
+      if (!ParseNumber(next(), options.scale) || options.scale < 1)
+        return bad("a whole factor of 1 or more");
+    } else if (arg == "--seed") {
+      std::uint64_t seed = 0;
+      if (!ParseNumber(next(), seed)) return bad("a whole number");
+      options.seed = seed;
+    } else if (arg == "--input" || arg == "--record" || arg == "--trace") {
+      const std::string* file = next();
+      if (!file || file->empty()) return bad("a file");
+      (arg == "--input"    ? options.input
+       : arg == "--record" ? options.record
+                           : options.trace) = *file;
+    } else if (arg == "--dump-frame") {
+      long pass = 0;
+      const std::string* passText = next();
+      const std::string* file = next();
+      if (!ParseNumber(passText, pass) || pass < 0 || !file || file->empty()) {
+        return bad("a pass number and a file");
       }
+      options.dumpFrames.emplace_back(pass, *file);
     } else {
       error = "unknown option " + arg + " (see --help)";
       return std::nullopt;
@@ -44,9 +67,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 std::string Usage() {
   return "Usage: ridgeline [options]\n"
-         "  --windowed      play in a window instead of full screen\n"
-         "  --headless      no window, no sound device, no pacing\n"
-         "  --frames N      end after N passes of the frame loop\n"
-         "  --help          show this text\n"
-         "  --version       show the version\n";
+         "  --windowed            play in a window instead of full screen\n"
+         "  --scale N             make the window N times 640 x 480\n"
+         "  --stats               print frame timing, CPU time and memory on exit\n"
+         "  --headless            no window, no sound device, no pacing\n"
+         "  --frames N            end after N passes of the frame loop\n"
+         "  --seed N              fix the clock that places the enemies, so runs repeat\n"
+         "  --input FILE          take the input from a script\n"
+         "  --record FILE         write this run's input as a script\n"
+         "  --trace FILE          write the game state after every pass (JSON Lines)\n"
+         "  --dump-frame N FILE   save the frame shown in pass N as a BMP (repeatable)\n"
+         "  --help                show this text\n"
+         "  --version             show the version\n";
 }

@@ -1,14 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What the command line asks of a run.
 struct Options {
   bool headless = false;  // no window, no sound device, no pacing
   bool windowed = false;  // a window instead of full screen
+  long scale = 0;         // the window's size as a multiple of 640 x 480 (0: largest that fits)
+  bool stats = false;     // print frame timing, CPU time and memory on exit
   long frames = 0;        // end after this many passes (0: run until the player ends)
+  std::optional<std::uint64_t> seed;  // fixes the clock that enemy placement reads
+  std::string input;                  // take input from this script
+  std::string record;                 // write this run's input as a script
+  std::string trace;                  // write the game state after every pass
+  std::vector<std::pair<long, std::string>> dumpFrames;  // (pass, file): save that pass's frame
   bool help = false;
   bool version = false;
 };

@@ -1,6 +1,8 @@
 #include "media/headless/headless_video.h"
 
-void HeadlessVideo::ShowWindow(const std::string& label) { calls_.push_back("ShowWindow " + label); }
+void HeadlessVideo::ShowWindow(const std::string& label) {
+  calls_.push_back("ShowWindow " + label);
+}
 
 void HeadlessVideo::SetCooperativeLevel(HWND /*window*/, long flags) {
   calls_.push_back("SetCooperativeLevel " + std::to_string(flags));
@@ -11,9 +13,13 @@ void HeadlessVideo::SetDisplayMode(int width, int height, int bitsPerPixel) {
                    std::to_string(bitsPerPixel));
 }
 
-void HeadlessVideo::RestoreDisplayMode() { calls_.push_back("RestoreDisplayMode"); }
+void HeadlessVideo::RestoreDisplayMode() {
+  calls_.push_back("RestoreDisplayMode");
+}
 
-void HeadlessVideo::Present(const SDL_Surface& /*frame*/) { ++frames_; }
+void HeadlessVideo::Present(const SDL_Surface& /*frame*/) {
+  ++frames_;
+}
 
 void HeadlessVideo::ShowCursor(bool show) {
   cursorShown_ = show;

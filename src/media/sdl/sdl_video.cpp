@@ -32,7 +32,8 @@ void SdlVideo::ShowWindow(const std::string& label) {
   SDL_RenderSetLogicalSize(renderer_, 640, 480);
 
   // The label shows while the pictures and sounds load.
-  SdlSurfacePtr canvas(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, DirectDrawSurface7::kFormat));
+  SdlSurfacePtr canvas(
+      SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, DirectDrawSurface7::kFormat));
   if (!canvas) throw Failure("cannot draw the window's label");
   SDL_FillRect(canvas.get(), nullptr, SDL_MapRGB(canvas->format, 212, 208, 200));
   DrawTextLine(*canvas, 16, 16, label, SDL_Color{0, 0, 0, 255});
@@ -61,7 +62,8 @@ void SdlVideo::SetDisplayMode(int width, int height, int /*bitsPerPixel*/) {
 }
 
 void SdlVideo::RestoreDisplayMode() {
-  if (window_ && SDL_SetWindowFullscreen(window_, 0) != 0) throw Failure("cannot leave full screen");
+  if (window_ && SDL_SetWindowFullscreen(window_, 0) != 0)
+    throw Failure("cannot leave full screen");
 }
 
 void SdlVideo::Present(const SDL_Surface& frame) {
@@ -87,7 +89,9 @@ void SdlVideo::WaitForNextFrame() {
   }
 }
 
-void SdlVideo::ShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+void SdlVideo::ShowCursor(bool show) {
+  SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
 
 bool SdlVideo::PollEvent(WindowEvent& event) {
   SDL_Event e;

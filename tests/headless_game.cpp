@@ -1,0 +1,65 @@
+#include "headless_game.h"
+
+#include "fixture_data.h"
+#include "game/enemies.h"
+#include "game/random.h"
+#include "game/state.h"
+#include "media/app_path.h"
+#include "media/display.h"
+#include "media/media.h"
+#include "media/platform.h"
+#include "media/sound.h"
+#include "media/windows_calls.h"
+#include "shell/frame_loop.h"
+#include "shell/shutdown.h"
+
+HeadlessGame::HeadlessGame(const std::string& appPath) {
+  Platform platform;
+  auto video = std::make_unique<HeadlessVideo>();
+  auto sound = std::make_unique<HeadlessSound>();
+  video_ = video.get();
+  sound_ = sound.get();
+  platform.video = std::move(video);
+  platform.sound = std::move(sound);
+  SetPlatform(std::move(platform));
+  SetAppPath(appPath);
+  SetPassLimit(0);
+  ResetRandom();
+  FixClock(12345);
+  Game = GameVariables{};
+}
+
+HeadlessGame::~HeadlessGame() {
+  ReleaseMedia();
+}
+
+void HeadlessGame::StartUp() {
+  ShowCursor(false);
+  InitSound();
+  InitDisplay();
+  LoadSounds();
+  LoadGraphics();
+  ResetGame();
+  for (int i = 0; i <= kLastEnemy; ++i) SpawnEnemy(i);
+  Game.Running = true;
+  Game.GameState = 0;
+}
+
+int HeadlessGame::Run(long passes) {
+  SetPassLimit(passes);
+  try {
+    StartGame();
+  } catch (const ProgramExit& exit) {
+    return exit.status;
+  }
+}
+
+unsigned HeadlessGame::Pixel(int x, int y) {
+  const SDL_Surface& s = BackBuffer->Pixels();
+  return static_cast<const Uint16*>(s.pixels)[y * (s.pitch / 2) + x];
+}
+
+const std::string& HeadlessGame::FixtureAppPath() {
+  static const std::string path = MakeFixtureData(TempDir("fixture"));
+  return path;
+}

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fixture_data.h"
+#include "game/state.h"
+#include "headless_game.h"
+#include "media/display.h"
+#include "shell/frame_loop.h"
+#include "shell/shutdown.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr unsigned kMarker = 0x4321;
+
+// Fills the back buffer with a marker so that a test can tell whether a frame drew.
+void MarkBackBuffer() {
+  BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, kMarker);
+}
+
+TEST(FrameLoop, RunFrameDoesNothingWhileNotRunning) {
+  HeadlessGame game;
+  game.StartUp();
+  Game.Running = false;
+  MarkBackBuffer();
+  game.Video().Push({WindowEvent::Kind::KeyDown, 27});
+  RunFrame();  // would end the program if it processed the Escape
+  EXPECT_EQ(HeadlessGame::Pixel(0, 0), kMarker);
+  EXPECT_EQ(game.Video().Frames(), 0);
+  EXPECT_EQ(Game.ScrollStep, 0);
+}
+
+TEST(FrameLoop, UnknownStateDrawsNothingButStillTakesEvents) {
+  HeadlessGame game;
+  game.StartUp();
+  Game.GameState = 4;
+  MarkBackBuffer();
+  RunFrame();
+  EXPECT_EQ(HeadlessGame::Pixel(0, 0), kMarker);
+  EXPECT_EQ(game.Video().Frames(), 0);
+  EXPECT_EQ(Game.ScrollStep, -2);
+  game.Video().Push({WindowEvent::Kind::KeyDown, 27});
+  try {
+    RunFrame();
+    FAIL() << "Escape did not end the program";
+  } catch (const ProgramExit& exit) {
+    EXPECT_EQ(exit.status, 0);
+  }
+}
+
+TEST(FrameLoop, EscapeEndsTheProgramWithDisplayRestoredThenCursorShown) {
+  HeadlessGame game;
+  game.Video().Push({WindowEvent::Kind::KeyDown, 27});
+  EXPECT_EQ(game.Run(1000), 0);
+  const std::vector<std::string>& calls = game.Video().Calls();
+  ASSERT_GE(calls.size(), 3u);
+  const std::vector<std::string> last(calls.end() - 3, calls.end());
+  EXPECT_EQ(last, (std::vector<std::string>{"RestoreDisplayMode", "SetCooperativeLevel 8",
+                                            "ShowCursor 1"}));
+  EXPECT_EQ(game.Video().Frames(), 1);  // the first splash frame, then the loop's events
+  EXPECT_TRUE(game.Video().CursorShown());
+}
+
+TEST(FrameLoop, AMouseClickOrClosingTheWindowEndsTheProgram) {
+  for (WindowEvent::Kind kind : {WindowEvent::Kind::MouseDown, WindowEvent::Kind::Close}) {
+    HeadlessGame game;
+    game.Video().Push({kind});
+    EXPECT_EQ(game.Run(1000), 0);
+    EXPECT_EQ(game.Video().Calls().back(), "ShowCursor 1");
+  }
+}
+
+TEST(FrameLoop, APassLimitEndsTheProgramAfterThatManyFrames) {
+  HeadlessGame game;
+  EXPECT_EQ(game.Run(150), 0);
+  EXPECT_EQ(game.Video().Frames(), 150);
+  EXPECT_EQ(PassesRun(), 150);
+  EXPECT_EQ(Game.GameState, 3);  // 101 splash frames, then the title
+}
+
+class MissingFile : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(MissingFile, EndsStartUpWithStatusOneNamingTheFile) {
+  const std::string dir = TempDir("missing");
+  fs::copy(HeadlessGame::FixtureAppPath() + "/Data", dir + "/Data", fs::copy_options::recursive);
+  const std::string path = dir + "/Data/" + GetParam();
+  fs::remove(path);
+  HeadlessGame game(dir);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(game.Run(10), 1);
+  const std::string message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(message.find(path), std::string::npos) << message;
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  EXPECT_EQ(game.Video().Frames(), 0);
+  EXPECT_TRUE(game.Video().CursorShown());
+  fs::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(DataFiles, MissingFile,
+                         ::testing::Values("Bitmap/yama.bmp", "Bitmap/kelvane14.bmp",
+                                           "Bitmap/title.bmp", "Wave/bakuon.wav",
+                                           "Wave/music.wav"));
+
+TEST(FrameLoop, TheMidiFileMayBeAbsent) {
+  HeadlessGame game;  // the fixture has no music.mid
+  EXPECT_EQ(game.Run(5), 0);
+}
+
+}  // namespace

@@ -6,18 +6,31 @@
 #include <vector>
 
 #include "media/media.h"
+#include "media/platform.h"
 #include "shell/form1.h"
 #include "shell/frame_loop.h"
 #include "shell/options.h"
 #include "shell/platform_choice.h"
+#include "shell/run_setup.h"
 #include "shell/shutdown.h"
+
+namespace {
+
+// Bad usage, found before anything runs.
+constexpr int kUsageStatus = 2;
+
+void Complain(const std::string& message) {
+  std::fprintf(stderr, "ridgeline: %s\n", message.c_str());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::string error;
   const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) {
-    std::fprintf(stderr, "ridgeline: %s\n", error.c_str());
-    return 2;
+    Complain(error);
+    return kUsageStatus;
   }
   if (options->help) {
     std::fputs(Usage().c_str(), stdout);
@@ -27,18 +40,29 @@ int main(int argc, char** argv) {
     std::puts("ridgeline " RIDGELINE_VERSION);
     return 0;
   }
+  const auto run = RunSetup::Prepare(*options, error);
+  if (!run) {
+    Complain(error);
+    return kUsageStatus;
+  }
 
   int status = 0;
   try {
-    SetPlatform(MakePlatform(*options));
+    Platform platform = MakePlatform(*options);
+    run->Attach(platform);
+    SetPlatform(std::move(platform));
     SetPassLimit(options->frames);
     Form1.Form_Load();
   } catch (const ProgramExit& exit) {
     status = exit.status;
   } catch (const std::exception& failure) {
     // A failure while shutting down, after the error trap has already run.
-    std::fprintf(stderr, "ridgeline: %s\n", failure.what());
+    Complain(failure.what());
     status = 1;
+  }
+  if (!run->Finish(error)) {
+    Complain(error);
+    if (status == 0) status = 1;
   }
   ReleaseMedia();
   SDL_Quit();

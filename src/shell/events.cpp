@@ -1,12 +1,22 @@
 #include "shell/events.h"
 
-#include "media/platform.h"
 #include "shell/form1.h"
+#include "shell/input_source.h"
 #include "shell/shutdown.h"
 
+namespace {
+
+WindowInput window;
+InputSource* source = &window;
+EventPoint next;
+
+}  // namespace
+
 void DoEvents() {
+  const EventPoint here = next;
+  ++next.point;
   WindowEvent event;
-  while (CurrentPlatform().video->PollEvent(event)) {
+  while (source->Next(here, event)) {
     switch (event.kind) {
       case WindowEvent::Kind::KeyDown:
         Form1.Form_KeyDown(event.keyCode, event.shift);
@@ -22,4 +32,16 @@ void DoEvents() {
         ShutDown();
     }
   }
+}
+
+void BeginEventPass(long pass) {
+  next = EventPoint{pass, 0};
+}
+
+EventPoint NextEventPoint() {
+  return next;
+}
+
+void SetInputSource(InputSource* newSource) {
+  source = newSource ? newSource : &window;
 }

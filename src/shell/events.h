@@ -1,6 +1,20 @@
 #pragma once
 
+#include "shell/event_point.h"
+
+class InputSource;
+
 // Lets the window process its pending events once: every event waiting is
 // handed to Form1's handlers, which may change the game, restart it or end
-// the program before this returns.
+// the program before this returns. Each call is one event-processing point of
+// the pass in progress.
 void DoEvents();
+
+// Starts the numbering of the processing points of pass `pass` from 0.
+void BeginEventPass(long pass);
+// The processing point that the next DoEvents will be.
+EventPoint NextEventPoint();
+
+// Takes the events from `source` from now on; nullptr: from the window.
+// The caller keeps the source alive while it is in use.
+void SetInputSource(InputSource* source);

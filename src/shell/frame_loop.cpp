@@ -1,6 +1,7 @@
 #include "shell/frame_loop.h"
 
 #include <exception>
+#include <functional>
 
 #include "game/enemies.h"
 #include "game/state.h"
@@ -19,6 +20,27 @@ struct RestartUnwind {};
 
 long passes = 0;
 long passLimit = 0;
+std::function<void(long)> passEnded;
+
+void EndPass() {
+  if (passEnded) passEnded(passes);
+}
+
+// One pass: a frame and the events after it. A restart cuts it short and the
+// end of the program may too; either way the pass has ended.
+void RunPass() {
+  BeginEventPass(passes);
+  try {
+    RunFrame();
+    DoEvents();
+  } catch (const RestartUnwind&) {
+    // The new game is set up; its first splash frame is the next pass.
+  } catch (...) {
+    EndPass();
+    throw;
+  }
+  EndPass();
+}
 
 void PlaceEnemies() {
   for (int i = 0; i <= kLastEnemy; ++i) SpawnEnemy(i);
@@ -26,12 +48,7 @@ void PlaceEnemies() {
 
 [[noreturn]] void FrameLoop() {
   for (;;) {
-    try {
-      RunFrame();
-      DoEvents();
-    } catch (const RestartUnwind&) {
-      // The new game is set up; its first splash frame is the next pass.
-    }
+    RunPass();
     ++passes;
     if (passLimit > 0 && passes >= passLimit) ShutDown();
   }
@@ -92,4 +109,8 @@ long PassesRun() {
 
 void SetPassLimit(long limit) {
   passLimit = limit;
+}
+
+void SetPassEndHook(std::function<void(long pass)> hook) {
+  passEnded = std::move(hook);
 }

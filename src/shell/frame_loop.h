@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // Brings up sound and display, loads the media, prepares the first game and
 // runs the frame loop for ever. Any failure on the way, or in a frame, ends
 // the program through ShutDown. Never returns.
@@ -13,7 +15,12 @@ void RunFrame();
 // called is abandoned: the loop goes on with the new game's first frame.
 [[noreturn]] void RestartGame();
 
-// Passes of the frame loop run so far, counted across restarts.
+// Passes of the frame loop run so far, counted across restarts; during a
+// pass, the number of that pass.
 long PassesRun();
 // Ends the program through ShutDown once this many passes have run (none: 0).
 void SetPassLimit(long passes);
+// Calls `hook` with the pass's number whenever a pass ends: after its frame
+// and events, when a restart cuts it short, or when the program ends during
+// it (empty: none).
+void SetPassEndHook(std::function<void(long pass)> hook);

@@ -1,0 +1,21 @@
+#include "shell/frame_dump.h"
+
+#include <memory>
+
+#include "common/run_time_error.h"
+
+void SaveFrameBmp(const SDL_Surface& frame, const std::string& path) {
+  // SDL only reads the surface it converts; its interface just lacks the const.
+  const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> rgb(
+      SDL_ConvertSurfaceFormat(const_cast<SDL_Surface*>(&frame), SDL_PIXELFORMAT_RGB24, 0),
+      SDL_FreeSurface);
+  if (!rgb || SDL_SaveBMP(rgb.get(), path.c_str()) != 0) {
+    throw RunTimeError("cannot save the frame to " + path + ": " + SDL_GetError());
+  }
+}
+
+void FrameDumper::FrameShown(const SDL_Surface& frame, long pass) const {
+  for (const auto& [dumpPass, file] : dumps_) {
+    if (dumpPass == pass) SaveFrameBmp(frame, file);
+  }
+}

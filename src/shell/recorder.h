@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "shell/input_source.h"
+
+// Passes on the events of another source and writes each one to `file` as a
+// script line at the point where the game takes it. The script starts with
+// the run's seed, so that replaying it gives the same run.
+class Recorder : public InputSource {
+ public:
+  Recorder(InputSource& from, std::FILE* file, std::uint64_t seed);
+  bool Next(EventPoint at, WindowEvent& event) override;
+
+ private:
+  InputSource& from_;
+  std::FILE* file_;
+};

@@ -1,0 +1,89 @@
+// The background: a bright sky with a sun and clouds over three ranges,
+// snowy peaks far off, blue ridges nearer, and pine-covered hills in front.
+#include "background.h"
+
+#include <vector>
+
+#include "fixed_math.h"
+#include "puffs.h"
+#include "raster.h"
+#include "ridges.h"
+#include "shading.h"
+
+namespace datagen {
+namespace {
+
+constexpr int kSkyBand = 64;    // rows of each sky ink
+constexpr int kBlendRows = 16;  // rows over which one sky ink dithers into the next
+
+// From the deep blue at the top (light enough for the black score text) to
+// the haze at the horizon, in bands joined by dithered steps.
+void draw_sky(Canvas& canvas) {
+  for (int y = 0; y < kScreenHeight; ++y) {
+    const int band = y / kSkyBand;
+    const int into = y % kSkyBand - (kSkyBand - kBlendRows);
+    for (int x = 0; x < kScreenWidth; ++x) {
+      const bool next = into >= 0 && dither(x, y, into + 1);
+      canvas.set(x, y, ramp(Ink::Sky0, band + (next ? 1 : 0)));
+    }
+  }
+}
+
+void draw_sun(Canvas& canvas) {
+  constexpr Point kSun{530, 84};
+  for (int y = kSun.y - 40; y <= kSun.y + 40; ++y) {
+    for (int x = kSun.x - 40; x <= kSun.x + 40; ++x) {
+      const int d2 = (x - kSun.x) * (x - kSun.x) + (y - kSun.y) * (y - kSun.y);
+      if (d2 <= 15 * 15) {
+        canvas.set(x, y, d2 <= 12 * 12 ? Ink::Fire6 : Ink::Fire5);
+      } else if (d2 <= 22 * 22 && dither(x, y, 8)) {
+        canvas.set(x, y, Ink::Sky4);
+      } else if (d2 <= 30 * 30 && dither(x, y, 4)) {
+        canvas.set(x, y, lighter(canvas.at(x, y)));
+      }
+    }
+  }
+}
+
+// Flat-bottomed heaps of puffs, white on top and grey-blue underneath.
+void draw_clouds(Canvas& canvas) {
+  struct Cloud {
+    Point at;
+    int size;
+  };
+  constexpr Cloud kClouds[] = {
+      {{110, 92}, 13}, {{300, 46}, 10}, {{420, 136}, 15}, {{630, 54}, 12}, {{560, 176}, 8}};
+  Rng rng(0xC10D5u);
+  for (const Cloud& cloud : kClouds) {
+    const int width = cloud.size * 5;
+    const int height = cloud.size * 3;
+    const Point centre{width, height};
+    const auto puffs = scatter_puffs(rng, centre, 7, {cloud.size * 2, cloud.size / 3}, cloud.size,
+                                     cloud.size * 3 / 2);
+    Canvas layer(2 * width, 2 * height);
+    for (int y = 0; y < centre.y + cloud.size / 2; ++y) {
+      for (int x = 0; x < layer.width(); ++x) {
+        if (cluster_depth(puffs, x, y) >= 0) layer.set(x, y, Ink::Snow2);
+      }
+    }
+    shade(layer, {{0, 1}, 3});
+    canvas.paste_wrapped(layer, cloud.at.x - width, cloud.at.y - height);
+  }
+}
+
+}  // namespace
+
+Canvas draw_background() {
+  Canvas canvas(kScreenWidth, kScreenHeight);
+  draw_sky(canvas);
+  draw_sun(canvas);
+  draw_clouds(canvas);
+  draw_ridge(canvas, {0xFA12u, 7, 108, 184, 12, 26, 4, Ink::Far0, Ink::Far1, Ink::Far2, 156,
+                      Ink::Sky3, 262, 300});
+  draw_ridge(canvas, {0x31D6u, 9, 206, 268, 8, 22, 5, Ink::Mid0, Ink::Mid1, Ink::Mid2, 0, Ink::Far2,
+                      312, 350});
+  draw_forest(canvas, 338);
+  return canvas;
+}
+
+}  // namespace datagen

@@ -1,0 +1,17 @@
+// The scrolling mountain background, 640 x 480 and opaque.
+#pragma once
+
+#include "canvas.h"
+
+namespace datagen {
+
+constexpr int kScreenWidth = 640;
+constexpr int kScreenHeight = 480;
+// The floor tiles cover the background from this row down.
+constexpr int kFloorTop = 400;
+
+// Sky, clouds and three ridgelines. The game scrolls it left and wraps it
+// around, so every layer repeats with a period of exactly the screen width.
+Canvas draw_background();
+
+}  // namespace datagen

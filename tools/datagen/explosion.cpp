@@ -1,0 +1,96 @@
+// The explosion: a white flash, a fireball that swells and cools from yellow
+// to red, then breaks up into smoke and embers that thin out and vanish.
+#include "fixed_math.h"
+#include "flame.h"
+#include "puffs.h"
+#include "raster.h"
+#include "shading.h"
+#include "sprites.h"
+
+namespace datagen {
+namespace {
+
+// Where the flyer's body was: its sprite has the same top-left corner.
+constexpr Point kCentre{38, 27};
+
+struct Stage {
+  int fire_puffs, fire_spread, fire_radius;  // the fireball
+  int heat;                                  // 100 = white hot at the core
+  int smoke_puffs, smoke_spread, smoke_radius, smoke_rise;
+  int thinning;  // 0..16: how much of the smoke has blown away
+  int spark_distance;
+  int rays;  // length of the flash's star rays
+};
+
+constexpr std::array<Stage, kFrames> kStages{{
+    {5, 3, 9, 125, 0, 0, 0, 0, 0, 0, 17},
+    {8, 7, 11, 100, 0, 0, 0, 0, 0, 19, 0},
+    {10, 11, 11, 80, 5, 13, 7, 4, 0, 25, 0},
+    {6, 12, 8, 55, 9, 16, 9, 5, 3, 0, 0},
+    {0, 0, 0, 0, 8, 19, 7, 6, 9, 0, 0},
+}};
+
+// Smoke puffs, lit from the top left and outlined; `thinning` clears a growing
+// share of their pixels as they drift apart.
+void draw_smoke(Canvas& sprite, std::span<const Puff> puffs, int thinning, bool embers) {
+  Canvas part(kSpriteSize, kSpriteSize);
+  for (int y = 0; y < kSpriteSize; ++y) {
+    for (int x = 0; x < kSpriteSize; ++x) {
+      const int depth = cluster_depth(puffs, x, y);
+      if (depth < 0) continue;
+      if (depth < kFullDepth / 2 && dither(x, y, thinning)) continue;
+      const bool ember = embers && depth > kFullDepth * 3 / 4 && dither(x + 1, y, 6);
+      part.set(x, y, ember ? Ink::Fire3 : Ink::Grey2);
+    }
+  }
+  lay(sprite, part);
+}
+
+void draw_sparks(Canvas& sprite, Rng& rng, int distance) {
+  constexpr int kSparks = 9;
+  for (int i = 0; i < kSparks; ++i) {
+    const int angle = i * kTurn / kSparks + rng.range(-kTurn / 40, kTurn / 40);
+    const int reach = distance + rng.range(-4, 4);
+    draw_line(sprite, polar(kCentre, reach - 4, angle), polar(kCentre, reach, angle), Ink::Fire4);
+    const Point head = polar(kCentre, reach, angle);
+    sprite.set(head.x, head.y, Ink::Fire6);
+  }
+}
+
+void draw_rays(Canvas& sprite, int length) {
+  for (int i = 0; i < 8; ++i) {
+    const int angle = i * kTurn / 8;
+    const int reach = i % 2 ? length * 2 / 3 : length;
+    fill_capsule(sprite, kCentre, polar(kCentre, reach, angle), i % 2 ? 0 : 1, Ink::Fire5);
+  }
+}
+
+Canvas draw_frame(int frame) {
+  const Stage& stage = kStages[frame];
+  Rng rng(0xB0A7u + static_cast<unsigned>(frame) * 977u);
+  Canvas sprite(kSpriteSize, kSpriteSize);
+  if (stage.rays) draw_rays(sprite, stage.rays);
+  if (stage.smoke_puffs) {
+    const Point above{kCentre.x, kCentre.y - stage.smoke_rise};
+    const Point spread{stage.smoke_spread, stage.smoke_spread * 2 / 3};
+    const auto smoke = scatter_puffs(rng, above, stage.smoke_puffs, spread, stage.smoke_radius - 3,
+                                     stage.smoke_radius);
+    draw_smoke(sprite, smoke, stage.thinning, stage.fire_puffs == 0);
+  }
+  if (stage.fire_puffs) {
+    const Point spread{stage.fire_spread, stage.fire_spread * 3 / 4};
+    const auto fire = scatter_puffs(rng, kCentre, stage.fire_puffs, spread, stage.fire_radius - 3,
+                                    stage.fire_radius);
+    draw_flames(sprite, fire, stage.heat);
+  }
+  if (stage.spark_distance) draw_sparks(sprite, rng, stage.spark_distance);
+  return sprite;
+}
+
+}  // namespace
+
+Animation draw_explosion() {
+  return {draw_frame(0), draw_frame(1), draw_frame(2), draw_frame(3), draw_frame(4)};
+}
+
+}  // namespace datagen

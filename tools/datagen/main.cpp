@@ -1,0 +1,36 @@
+// ridgeline-datagen: draws and synthesizes the game's pictures, sounds and
+// music and writes them as the files the game loads.
+//
+//   ridgeline-datagen DATA_DIR CONTACT_SHEET
+//
+// writes DATA_DIR/Bitmap/*.bmp, DATA_DIR/Wave/*.wav, DATA_DIR/Midi/music.mid
+// and a review picture of all the artwork to CONTACT_SHEET (a .bmp).
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+#include "artwork.h"
+#include "bmp_writer.h"
+#include "bytes.h"
+#include "contact_sheet.h"
+#include "image.h"
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: " << argv[0] << " DATA_DIR CONTACT_SHEET\n";
+    return 2;
+  }
+  using namespace datagen;
+  try {
+    const std::filesystem::path data = argv[1];
+    const Artwork art = draw_artwork();
+    for (const auto& [name, picture] : bitmap_files(art)) {
+      write_file(data / "Bitmap" / name, encode_bmp(to_image(*picture)));
+    }
+    write_file(argv[2], encode_bmp(to_image(draw_contact_sheet(art))));
+  } catch (const std::exception& error) {
+    std::cerr << argv[0] << ": " << error.what() << '\n';
+    return 1;
+  }
+  return 0;
+}

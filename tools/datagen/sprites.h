@@ -1,0 +1,34 @@
+// The game's sprites: five-frame animations and single pictures, each drawn
+// on an 80 x 80 canvas whose clear pixels are the transparent black.
+#pragma once
+
+#include <array>
+
+#include "canvas.h"
+
+namespace datagen {
+
+constexpr int kSpriteSize = 80;
+constexpr int kFrames = 5;
+using Animation = std::array<Canvas, kFrames>;
+
+// The player, running right. The game plays the frames 0, 1, 2, 3, 4, 3, 2, 1:
+// frames 0 and 4 are the two strides, 2 the legs passing each other. Feet rest
+// on row 76, just above the floor tiles.
+Animation draw_runner();
+
+// The flying enemy, facing left: wings up in frame 0, level in 2, down in 4.
+// Its body stays within the top 80 x 50 pixels, the box shots are tested against.
+Animation draw_flyer();
+
+// The explosion that replaces a destroyed flyer, centred on the flyer's body:
+// flash, fireball, breaking up, smoke, last wisps.
+Animation draw_explosion();
+
+// The shot: a fire bolt flying right at the height of the runner's hand.
+Canvas draw_bolt();
+
+// The floor tile; its left and right edges join when tiles are laid in a row.
+Canvas draw_floor_tile();
+
+}  // namespace datagen

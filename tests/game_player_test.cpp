@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fixture_data.h"
+#include "game/player.h"
+#include "game/state.h"
+#include "game_scene.h"
+#include "media/display.h"
+#include "screens/screens.h"
+
+namespace {
+
+// The heights of a jump from the ground, one per JumpStep, up to and
+// including the landing.
+std::vector<double> JumpHeights() {
+  std::vector<double> heights;
+  double y = Game.PlayerY;
+  Game.Jumping = true;
+  while (Game.Jumping && heights.size() < 1000) {
+    y = JumpStep(y);
+    heights.push_back(y);
+  }
+  return heights;
+}
+
+TEST(Jump, LastsOneHundredStepsPeaksNearSeventyEightAndLandsOnTheGround) {
+  PlayScene scene;
+  Game.JumpVelocity = 10;
+  const std::vector<double> heights = JumpHeights();
+  ASSERT_EQ(heights.size(), 100u);
+  EXPECT_DOUBLE_EQ(heights[0], 313.2);
+  EXPECT_DOUBLE_EQ(heights[1], 303.6);
+  EXPECT_NEAR(heights[48], 78, 1e-9);  // steps 49 and 50 share the top
+  EXPECT_NEAR(heights[49], 78, 1e-9);
+  for (double y : heights) EXPECT_GE(y, heights[48] - 1e-9);
+  // The 0.2 steps are not exact in double arithmetic: step 99 stops just
+  // short of the ground, so the landing is step 100.
+  EXPECT_EQ(heights[98], 322.9999999999998);
+  EXPECT_EQ(heights[99], 323);
+  EXPECT_EQ(Game.JumpVelocity, 10);
+  EXPECT_FALSE(Game.Jumping);
+}
+
+TEST(Jump, TheFirstJumpOfAGameDoesNotLeaveTheGround) {
+  PlayScene scene;
+  ASSERT_EQ(Game.JumpVelocity, 0);  // as the reset leaves it
+  const std::vector<double> heights = JumpHeights();
+  EXPECT_EQ(heights, std::vector<double>{323});
+  EXPECT_EQ(Game.JumpVelocity, 10);
+  // The next one is a full jump.
+  EXPECT_EQ(JumpHeights().size(), 100u);
+}
+
+TEST(Jump, PlayFrameStoresTheNewHeightAndDrawsThePlayerRounded) {
+  PlayScene scene;
+  Game.JumpVelocity = 10;
+  Game.Jumping = true;
+  PlayScene::PlayFrames(1);
+  EXPECT_DOUBLE_EQ(Game.PlayerY, 313.2);
+  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 100, 313));
+  PlayScene::PlayFrames(99);
+  EXPECT_EQ(Game.PlayerY, 323);
+  EXPECT_FALSE(Game.Jumping);
+}
+
+TEST(Run, StopsAtEightOnTheLeftAndSixHundredThirtyTwoOnTheRight) {
+  PlayScene scene;
+  std::vector<int> xs;
+  Game.PlayerSpeed = -4;
+  for (int i = 0; i < 30; ++i) {
+    MovePlayer();
+    xs.push_back(Game.PlayerX);
+  }
+  EXPECT_EQ(xs[0], 96);
+  EXPECT_EQ(xs[21], 12);
+  EXPECT_EQ(xs[22], 8);
+  EXPECT_EQ(xs[29], 8);
+
+  Game.PlayerSpeed = 4;
+  for (int i = 0; i < 200; ++i) MovePlayer();
+  EXPECT_EQ(Game.PlayerX, 632);
+  Game.PlayerX = 628;
+  MovePlayer();
+  EXPECT_EQ(Game.PlayerX, 632);
+
+  Game.PlayerSpeed = 0;
+  MovePlayer();
+  EXPECT_EQ(Game.PlayerX, 632);
+}
+
+TEST(Run, ThePlayerIsDrawnWhereThePreviousFrameLeftIt) {
+  PlayScene scene;
+  Game.PlayerSpeed = 4;
+  PlayScene::PlayFrames(1);
+  EXPECT_EQ(Game.PlayerX, 104);
+  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 100, 323));
+  PlayScene::PlayFrames(1);
+  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 104, 323));
+}
+
+TEST(Run, BeyondFiveHundredSixtyThePlayerIsNotShown) {
+  PlayScene scene;
+  Game.PlayerX = 560;
+  PlayScene::PlayFrames(1);
+  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 560, 323));
+  Game.PlayerX = 564;
+  PlayScene::PlayFrames(1);
+  for (int x = 560; x < 640; ++x) EXPECT_NE(HeadlessGame::Pixel(x, 325), FixtureSpriteColour(0, 0));
+}
+
+TEST(Animation, RunsUpToFourAndBackEveryElevenFrames) {
+  PlayScene scene;
+  std::vector<int> changes;  // the frames after which the picture changed
+  std::vector<int> pictures;
+  int last = Game.PlayerFrame;
+  for (int frame = 1; frame <= 99; ++frame) {
+    AnimatePlayer();
+    if (Game.PlayerFrame != last) {
+      changes.push_back(frame);
+      pictures.push_back(Game.PlayerFrame);
+      last = Game.PlayerFrame;
+    }
+  }
+  EXPECT_EQ(changes, (std::vector<int>{11, 22, 33, 44, 55, 66, 77, 88, 99}));
+  EXPECT_EQ(pictures, (std::vector<int>{1, 2, 3, 4, 3, 2, 1, 0, 1}));
+}
+
+TEST(Animation, PlayerAndEnemiesShowThePictureOfThePreviousFrame) {
+  PlayScene scene;
+  PlayScene::PlaceEnemy(0, 305, 0.5f);  // drawn at (300, 200)
+  PlayScene::PlayFrames(11);
+  EXPECT_EQ(Game.PlayerFrame, 1);
+  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 100, 323));  // frame 11 still shows picture 0
+  PlayScene::PlayFrames(1);
+  EXPECT_TRUE(PlayScene::BlockAt(0, 1, 100, 323));
+  // Twelve steps of 5 from 305; the wave at 11 degrees lifts y from 200 to 209.54.
+  EXPECT_EQ(PlayScene::FindBlock(1, 1), std::make_pair(245, 210));
+}
+
+// Paints the background alone and returns the colours of one row.
+std::vector<unsigned> BackgroundRow() {
+  ScrollBackground();
+  std::vector<unsigned> row;
+  for (int x = 0; x < 640; ++x) row.push_back(HeadlessGame::Pixel(x, 240));
+  return row;
+}
+
+// The row that shows background column c at screen column (c + a) mod 640.
+std::vector<unsigned> ShiftedBackground(int a) {
+  std::vector<unsigned> row(640);
+  for (int c = 0; c < 640; ++c) row[(c + a) % 640] = FixtureBackgroundColour(c);
+  return row;
+}
+
+TEST(Background, ScrollsTwoPixelsLeftPerFrameAndWraps) {
+  PlayScene scene;
+  Game.ScrollStep = -2;
+  BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, 0);
+  EXPECT_EQ(BackgroundRow(), ShiftedBackground(0));  // one copy covers the screen
+  EXPECT_EQ(Game.BgOffset, -2);
+  EXPECT_EQ(BackgroundRow(), ShiftedBackground(638));  // columns 0..1 at 638..639
+  EXPECT_EQ(Game.BgOffset, -4);
+
+  Game.BgOffset = -638;
+  EXPECT_EQ(BackgroundRow(), ShiftedBackground(2));
+  EXPECT_EQ(Game.BgOffset, 0);
+  EXPECT_EQ(BackgroundRow(), ShiftedBackground(0));
+}
+
+TEST(Background, ComesBackToItsStartEveryThreeHundredTwentyFrames) {
+  PlayScene scene;
+  Game.ScrollStep = -2;
+  for (int frame = 1; frame <= 320; ++frame) {
+    ScrollBackground();
+    ASSERT_EQ(Game.BgOffset, frame == 320 ? 0 : -2 * frame);
+  }
+}
+
+}  // namespace

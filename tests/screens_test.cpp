@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <string>
+
+#include "fixture_data.h"
+#include "game/state.h"
+#include "game_scene.h"
+#include "media/display.h"
+#include "media/sound.h"
+#include "media/text.h"
+#include "screens/screens.h"
+#include "shell/shutdown.h"
+
+namespace {
+
+constexpr unsigned kGreen565 = 0x07E0;
+constexpr unsigned kMarker = 0x1234;
+
+// Where a line of text drawn at (x, y) puts ink on a 640 x 480 picture.
+class TextInk {
+ public:
+  TextInk(int x, int y, const std::string& text)
+      : surface_(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, SDL_PIXELFORMAT_RGB565)) {
+    SDL_FillRect(surface_, nullptr, kMarker);
+    DrawTextLine(*surface_, x, y, text, SDL_Color{255, 255, 255, 255});
+  }
+  ~TextInk() { SDL_FreeSurface(surface_); }
+  TextInk(const TextInk&) = delete;
+  TextInk& operator=(const TextInk&) = delete;
+
+  bool At(int x, int y) const {
+    return static_cast<const Uint16*>(surface_->pixels)[y * (surface_->pitch / 2) + x] != kMarker;
+  }
+
+ private:
+  SDL_Surface* surface_;
+};
+
+// Counts the pixels of the back buffer that differ from `expected`.
+template <typename Expected>
+int Mismatches(Expected expected) {
+  int wrong = 0;
+  for (int y = 0; y < 480; ++y) {
+    for (int x = 0; x < 640; ++x) wrong += HeadlessGame::Pixel(x, y) != expected(x, y);
+  }
+  return wrong;
+}
+
+void MarkBackBuffer() {
+  BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, kMarker);
+}
+
+class Screens : public ::testing::Test {
+ protected:
+  void SetUp() override { MarkBackBuffer(); }
+  static DirectSoundBuffer& Music() { return *SoundBuffer(1); }
+
+  PlayScene scene_;
+};
+
+TEST_F(Screens, SplashShowsTheLogoOnBlackFor101FramesThenTheTitle) {
+  Game.GameState = 0;
+  Music().Play(DSBPLAY_LOOPING);
+  SplashFrame();
+  EXPECT_FALSE(Music().IsPlaying());
+  EXPECT_EQ(Mismatches([](int x, int y) {
+              const bool block = x >= 120 && x < 130 && y >= 70 && y < 80;
+              return block ? FixtureSpriteColour(4, 0) : 0u;
+            }),
+            0);
+  EXPECT_EQ(Game.SplashTicks, 2);
+  EXPECT_EQ(scene_.Video().Frames(), 1);
+  for (int frame = 2; frame <= 100; ++frame) SplashFrame();
+  EXPECT_EQ(Game.GameState, 0);
+  EXPECT_EQ(Game.SplashTicks, 101);
+  SplashFrame();
+  EXPECT_EQ(Game.GameState, 3);
+  EXPECT_EQ(Game.SplashTicks, 0);
+  EXPECT_EQ(scene_.Video().Frames(), 101);
+}
+
+TEST_F(Screens, TitleShowsThePictureAndTwoGreenLinesAndChangesNothing) {
+  Game.GameState = 3;
+  Music().Play(DSBPLAY_LOOPING);
+  const GameVariables before = Game;
+  TitleFrame();
+  EXPECT_FALSE(Music().IsPlaying());
+  const TextInk notice(200, 200, "(C) 2026 Ridgeline");
+  const TextInk prompt(200, 340, "       Push Anykey!");
+  EXPECT_EQ(Mismatches([&](int x, int y) {
+              if (notice.At(x, y) || prompt.At(x, y)) return kGreen565;
+              const bool block = x >= 10 && x < 20 && y < 10;
+              return block ? FixtureSpriteColour(6, 0) : 0u;
+            }),
+            0);
+  EXPECT_EQ(Game.GameState, before.GameState);
+  EXPECT_EQ(Game.SplashTicks, before.SplashTicks);
+  EXPECT_EQ(scene_.Video().Frames(), 1);
+}
+
+TEST_F(Screens, GameOverShowsTheScoreUnderGameOverInGreenAndLeavesTheMusicAlone) {
+  Game.GameState = 2;
+  Game.Score = 12300;
+  Music().Play(DSBPLAY_LOOPING);
+  GameOverFrame();
+  EXPECT_TRUE(Music().IsPlaying());
+  EXPECT_EQ(Music().Starts(), 1);
+  const TextInk title(300, 170, "GAME OVER");
+  const TextInk score(300, 200, "SCORE 12300");
+  EXPECT_EQ(
+      Mismatches([&](int x, int y) { return title.At(x, y) || score.At(x, y) ? kGreen565 : 0u; }),
+      0);
+  EXPECT_EQ(Game.GameOverTicks, 1);
+  EXPECT_EQ(scene_.Video().Frames(), 1);
+
+  Music().Stop();
+  GameOverFrame();  // and does not start it either
+  EXPECT_FALSE(Music().IsPlaying());
+  EXPECT_EQ(Game.GameOverTicks, 2);
+}
+
+TEST_F(Screens, GameOverTakesInputBeforeItsFlip) {
+  Game.GameState = 2;
+  scene_.Video().Push({WindowEvent::Kind::KeyDown, 27});
+  EXPECT_THROW(GameOverFrame(), ProgramExit);
+  EXPECT_EQ(scene_.Video().Frames(), 0);
+  EXPECT_EQ(Game.GameOverTicks, 0);
+}
+
+TEST_F(Screens, PlayTakesInputOnlyDuringAJumpStep) {
+  scene_.Video().Push({WindowEvent::Kind::KeyDown, 27});
+  PlayFrame();
+  EXPECT_EQ(scene_.Video().Frames(), 1);
+  Game.Jumping = true;
+  EXPECT_THROW(PlayFrame(), ProgramExit);
+  EXPECT_EQ(scene_.Video().Frames(), 1);
+}
+
+TEST_F(Screens, PlayKeepsTheMusicLoopingWithoutRestartingIt) {
+  PlayScene::PlayFrames(3);
+  EXPECT_TRUE(Music().IsPlaying());
+  EXPECT_EQ(Music().Starts(), 1);
+  SplashFrame();
+  EXPECT_FALSE(Music().IsPlaying());
+  PlayScene::PlayFrames(1);
+  EXPECT_EQ(Music().Starts(), 2);
+}
+
+TEST_F(Screens, PlayDrawsBackgroundShotsThenThePlayer) {
+  PlayScene::PlaceShot(0, 95, 318);
+  PlayFrame();
+  EXPECT_EQ(HeadlessGame::Pixel(96, 319), FixtureSpriteColour(2, 0));
+  EXPECT_EQ(HeadlessGame::Pixel(101, 324), FixtureSpriteColour(0, 0));
+  EXPECT_EQ(HeadlessGame::Pixel(94, 319), FixtureBackgroundColour(94));
+}
+
+TEST_F(Screens, PlayDrawsEnemiesThenExplosionsThenFloorThenScore) {
+  Game.PlayerY = 275;
+  PlayScene::PlaceEnemy(0, 108, 0.76f);  // drawn at (103, 278)
+  Game.ExplosionActive(2) = true;
+  Game.Explosion(2) = ExplosionRow{106, 281};
+  Game.ExplosionActive(3) = true;
+  Game.Explosion(3) = ExplosionRow{3, 395};
+  for (int i = 4; i <= 10; ++i) {
+    Game.ExplosionActive(i) = true;
+    Game.Explosion(i) = ExplosionRow{static_cast<float>(10 * (i - 4)), 0};
+  }
+  Game.Score = 4500;
+  PlayFrame();
+  const unsigned player = FixtureSpriteColour(0, 0);
+  const unsigned enemy = FixtureSpriteColour(1, 0);
+  const unsigned explosion = FixtureSpriteColour(3, 0);
+  const unsigned floor = FixtureSpriteColour(5, 0);
+  EXPECT_EQ(HeadlessGame::Pixel(101, 276), player);
+  EXPECT_EQ(HeadlessGame::Pixel(104, 279), enemy);
+  EXPECT_EQ(HeadlessGame::Pixel(107, 282), explosion);
+  EXPECT_EQ(HeadlessGame::Pixel(11, 396), explosion);
+  EXPECT_EQ(HeadlessGame::Pixel(4, 401), floor);
+  // The score is black ink over the explosions along the top edge.
+  const TextInk score(0, 0, "SCORE 4500");
+  int ink = 0;
+  for (int y = 0; y < 10; ++y) {
+    for (int x = 0; x < 70; ++x) {
+      ink += score.At(x, y);
+      EXPECT_EQ(HeadlessGame::Pixel(x, y), score.At(x, y) ? 0u : explosion) << x << "," << y;
+    }
+  }
+  EXPECT_GT(ink, 0);
+  EXPECT_EQ(Game.GameState, 2);  // the enemy touched the player
+}
+
+TEST_F(Screens, PlayDrawsEightFloorTilesAlongTheBottom) {
+  PlayFrame();
+  for (int x = 0; x <= 560; x += 80) EXPECT_TRUE(PlayScene::BlockAt(5, 0, x, 400)) << x;
+  for (int x = 0; x < 640; x += 80) {
+    EXPECT_EQ(HeadlessGame::Pixel(x + 20, 420), FixtureBackgroundColour(x + 20));
+  }
+}
+
+}  // namespace

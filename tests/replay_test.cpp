@@ -1,23 +1,154 @@
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "fixture_data.h"
+#include "headless_game.h"
+#include "media/platform.h"
 #include "scripted_run.h"
+#include "shell/frame_loop.h"
+#include "shell/run_setup.h"
 
 namespace {
 
-// Pass 101 is the last splash frame, so the title shows from pass 102 on.
-constexpr long kFirstTitlePass = 102;
+namespace fs = std::filesystem;
 
-TEST(ScriptedRun, SameScriptAndSeedGiveTheSameTrace) {
-  const std::string script = "150 down 32\n160 down 39\n200 up 39\n210 down 32\n";
-  const ScriptedRun first = RunScript(script, 400);
-  const ScriptedRun second = RunScript(script, 400);
+// With the fixture data: passes 0..101 are splash frames, the title follows;
+// a key at pass 150 starts play from pass 151 on.
+constexpr long kTitlePass = 149;
+const std::string kStartPlay = "150 down 32\n";
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Replays take the seed that the script names.
+ScriptedRunSettings ScriptsOwnSeed() {
+  ScriptedRunSettings settings;
+  settings.seed.reset();
+  return settings;
+}
+
+TEST(Replay, SameScriptAndSeedGiveIdenticalTracesAndFrames) {
+  const std::string dir = TempDir("replay-frames");
+  const std::string script = kStartPlay + "160 down 39\n200 up 39\n210 down 32\n";
+  auto run = [&](const std::string& name) {
+    ScriptedRunSettings settings;
+    settings.dumpFrames = {{kTitlePass, dir + "/" + name + "-title.bmp"},
+                           {300, dir + "/" + name + "-play.bmp"}};
+    return RunScript(script, 400, settings);
+  };
+  const ScriptedRun first = run("first");
+  const ScriptedRun second = run("second");
   ASSERT_EQ(first.status, 0) << first.error;
   ASSERT_EQ(first.trace.size(), 400u);
   EXPECT_EQ(first.trace, second.trace);
-  EXPECT_EQ(TraceValue(first.trace[kFirstTitlePass], "state"), "3");
-  EXPECT_EQ(TraceValue(first.trace[150], "state"), "1");
-  EXPECT_EQ(TraceValue(first.trace[160], "speed"), "4");
-  EXPECT_EQ(TraceValue(first.trace[200], "speed"), "0");
+  for (const char* frame : {"title", "play"}) {
+    const std::string bytes = FileBytes(dir + "/first-" + frame + ".bmp");
+    EXPECT_FALSE(bytes.empty()) << frame;
+    EXPECT_EQ(bytes, FileBytes(dir + "/second-" + frame + ".bmp")) << frame;
+  }
+
+  // The saved title frame is a 24-bit picture of what was shown: the title
+  // picture's block at (10, 0).
+  SDL_Surface* saved = SDL_LoadBMP((dir + "/first-title.bmp").c_str());
+  ASSERT_NE(saved, nullptr) << SDL_GetError();
+  EXPECT_EQ(saved->format->BitsPerPixel, 24);
+  EXPECT_EQ(saved->w, 640);
+  EXPECT_EQ(saved->h, 480);
+  SDL_PixelFormat* rgb565 = SDL_AllocFormat(SDL_PIXELFORMAT_RGB565);
+  Uint8 want[3], got[3];
+  SDL_GetRGB(FixtureSpriteColour(6, 0), rgb565, &want[0], &want[1], &want[2]);
+  const auto* pixel = static_cast<const Uint8*>(saved->pixels) + 2 * saved->pitch + 12 * 3;
+  SDL_GetRGB(pixel[0] | pixel[1] << 8 | pixel[2] << 16, saved->format, &got[0], &got[1], &got[2]);
+  EXPECT_EQ(std::vector<Uint8>(want, want + 3), std::vector<Uint8>(got, got + 3));
+  SDL_FreeFormat(rgb565);
+  SDL_FreeSurface(saved);
+  fs::remove_all(dir);
+}
+
+TEST(Replay, TheSeedDecidesWhereTheEnemiesStart) {
+  ScriptedRunSettings other;
+  other.seed = 2;
+  const ScriptedRun one = RunScript("", 1);
+  const ScriptedRun two = RunScript("", 1, other);
+  const ScriptedRun seededInScript = RunScript("seed 2\n", 1, ScriptsOwnSeed());
+  ASSERT_EQ(one.trace.size(), 1u);
+  EXPECT_NE(TraceValue(one.trace[0], "enemies"), TraceValue(two.trace[0], "enemies"));
+  EXPECT_EQ(seededInScript.trace, two.trace);
+}
+
+TEST(Replay, ARecordedRunReplaysToTheSameTrace) {
+  const std::string script = kStartPlay +
+                             "160 down 38\n170 down 38\n"  // the first jump of a game lands at once
+                             "175.0 down 39\n175.0 down 32\n190.1 up 39\n300 down 37\n";
+  ScriptedRunSettings recording;
+  recording.record = true;
+  const ScriptedRun original = RunScript(script, 500, recording);
+  ASSERT_EQ(original.status, 0) << original.error;
+  EXPECT_EQ(original.record,
+            "seed 1\n150.0 down 32\n160.0 down 38\n170.0 down 38\n175.0 down 39\n"
+            "175.0 down 32\n190.1 up 39\n300.0 down 37\n");
+  const ScriptedRun replay = RunScript(original.record, 500, ScriptsOwnSeed());
+  EXPECT_EQ(replay.trace, original.trace);
+}
+
+TEST(Replay, ARecordingWithoutASeedPicksOneAndFixesTheClockByIt) {
+  ScriptedRunSettings recording = ScriptsOwnSeed();
+  recording.record = true;
+  const ScriptedRun original = RunScript(kStartPlay, 300, recording);
+  ASSERT_TRUE(original.record.starts_with("seed ")) << original.record;
+  const ScriptedRun replay = RunScript(original.record, 300, ScriptsOwnSeed());
+  EXPECT_EQ(replay.trace, original.trace);
+}
+
+// Plays like a person at the keyboard: keys reach the window as frames are shown.
+TEST(Replay, KeysFromTheWindowAreRecordedWhereTheGameTookThem) {
+  const std::string dir = TempDir("replay-window");
+  Options options;
+  options.headless = true;
+  options.seed = 5;
+  options.record = dir + "/record.txt";
+  options.trace = dir + "/trace.jsonl";
+  const std::map<long, WindowEvent> keys{
+      {150, {WindowEvent::Kind::KeyDown, 65}}, {160, {WindowEvent::Kind::KeyDown, 38}},
+      {170, {WindowEvent::Kind::KeyDown, 38}}, {180, {WindowEvent::Kind::KeyDown, 39}},
+      {200, {WindowEvent::Kind::KeyUp, 39}},   {210, {WindowEvent::Kind::KeyDown, 32}},
+      {350, {WindowEvent::Kind::MouseDown}}};
+  {  // one headless game at a time: the replay below makes its own
+    HeadlessGame game;
+    std::string error;
+    auto setup = RunSetup::Prepare(options, error);
+    ASSERT_TRUE(setup) << error;
+    setup->Attach(CurrentPlatform());
+    CurrentPlatform().frameShown = [&](const SDL_Surface&) {
+      if (auto key = keys.find(PassesRun()); key != keys.end()) game.Video().Push(key->second);
+    };
+    EXPECT_EQ(game.Run(1000), 0);
+    CurrentPlatform().frameShown = nullptr;
+    ASSERT_TRUE(setup->Finish(error)) << error;
+  }
+
+  // During the jump (171 on) the jump step is point 0, so a key that arrives
+  // with the shown frame is taken at point 1, the end of RunFrame.
+  const std::string record = FileBytes(options.record);
+  EXPECT_EQ(record,
+            "seed 5\n150.0 down 65\n160.0 down 38\n170.0 down 38\n180.1 down 39\n"
+            "200.1 up 39\n210.1 down 32\n350.0 click\n");
+  const ScriptedRun replay = RunScript(record, 1000, ScriptsOwnSeed());
+  EXPECT_EQ(replay.status, 0);
+  std::ifstream trace(options.trace);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(trace, line);) lines.push_back(line);
+  EXPECT_EQ(lines.size(), 351u);
+  EXPECT_EQ(replay.trace, lines);
+  fs::remove_all(dir);
 }
 
 }  // namespace

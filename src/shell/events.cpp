@@ -38,10 +38,6 @@ void BeginEventPass(long pass) {
   next = EventPoint{pass, 0};
 }
 
-EventPoint NextEventPoint() {
-  return next;
-}
-
 void SetInputSource(InputSource* newSource) {
   source = newSource ? newSource : &window;
 }

@@ -12,8 +12,6 @@ void DoEvents();
 
 // Starts the numbering of the processing points of pass `pass` from 0.
 void BeginEventPass(long pass);
-// The processing point that the next DoEvents will be.
-EventPoint NextEventPoint();
 
 // Takes the events from `source` from now on; nullptr: from the window.
 // The caller keeps the source alive while it is in use.

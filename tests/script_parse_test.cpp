@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "shell/script.h"
+
+namespace {
+
+using Kind = ScriptEvent::Kind;
+
+Script Accepted(std::string_view text) {
+  auto parsed = ParseScript(text, "s.txt");
+  if (const auto* error = std::get_if<ScriptError>(&parsed)) {
+    ADD_FAILURE() << "refused: " << error->Text();
+    return {};
+  }
+  return std::get<Script>(parsed);
+}
+
+TEST(ScriptParse, ReadsSeedEventsCommentsAndBlankLines) {
+  const Script script = Accepted(
+      "# leave the title, then run right\n"
+      "\n"
+      "seed 42\n"
+      "150 down 32\n"
+      "  160.2\tdown   39  \n"
+      "   # an indented comment\n"
+      "160.2 up 39\n"
+      "999 click\n");
+  const Script expected{42,
+                        {{{150, 0}, Kind::KeyDown, 32},
+                         {{160, 2}, Kind::KeyDown, 39},
+                         {{160, 2}, Kind::KeyUp, 39},
+                         {{999, 0}, Kind::Click, 0}}};
+  EXPECT_EQ(script, expected);
+}
+
+TEST(ScriptParse, TakesWindowsLineEndsAByteOrderMarkAndNoFinalNewline) {
+  const Script script = Accepted("\xEF\xBB\xBFseed 1\r\n3 down 8\r\n4 up 8");
+  const Script expected{1, {{{3, 0}, Kind::KeyDown, 8}, {{4, 0}, Kind::KeyUp, 8}}};
+  EXPECT_EQ(script, expected);
+}
+
+TEST(ScriptParse, AnEmptyScriptHasNoSeedAndNoEvents) {
+  EXPECT_EQ(Accepted(""), Script{});
+  EXPECT_EQ(Accepted("# nothing\n\n"), Script{});
+}
+
+TEST(ScriptParse, KeyCodesCoverSixteenBits) {
+  const Script script = Accepted("0 down 0\n0 up 65535\n");
+  EXPECT_EQ(script.events.at(0).keyCode, 0);
+  EXPECT_EQ(script.events.at(1).keyCode, 65535);
+}
+
+TEST(ScriptParse, TheLargestSeedIsAccepted) {
+  EXPECT_EQ(Accepted("seed 18446744073709551615\n").seed, 18446744073709551615ULL);
+}
+
+struct Refusal {
+  const char* text;
+  int line;
+  const char* message;
+};
+
+class ScriptRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(ScriptRefusal, NamesTheFileAndLine) {
+  const Refusal& refusal = GetParam();
+  auto parsed = ParseScript(refusal.text, "dir/s.txt");
+  const auto* error = std::get_if<ScriptError>(&parsed);
+  ASSERT_NE(error, nullptr) << "accepted: " << refusal.text;
+  EXPECT_EQ(error->line, refusal.line);
+  EXPECT_EQ(error->file, "dir/s.txt");
+  EXPECT_EQ(error->Text(), "dir/s.txt:" + std::to_string(refusal.line) + ": " + refusal.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadScripts, ScriptRefusal,
+    ::testing::Values(
+        Refusal{"1 down 32\n\nfire 3\n", 3, "unknown directive 'fire'"},
+        Refusal{"-1 down 32\n", 1, "unknown directive '-1'"},
+        Refusal{"1 down 65536\n", 1, "key code 65536 is outside 0..65535"},
+        Refusal{"1 up -1\n", 1, "key code -1 is outside 0..65535"},
+        Refusal{"1 up 99999999999999999999\n", 1,
+                "key code 99999999999999999999 is outside 0..65535"},
+        Refusal{"1 down 3x\n", 1, "bad key code '3x' (a whole number)"},
+        Refusal{"1 down\n", 1, "a key code is missing"},
+        Refusal{"5.1 down 32\n5.1 up 32\n5 click\n", 3,
+                "event at 5.0 comes before the previous one at 5.1"},
+        Refusal{"7 down 32\n# between\n6.9 up 32\n", 3,
+                "event at 6.9 comes before the previous one at 7.0"},
+        Refusal{"seed 1\n# again\nseed 2\n", 3, "a second seed (the first is on line 1)"},
+        Refusal{"1 click\nseed 3\n", 2, "the seed must come before every event"},
+        Refusal{"seed\n", 1, "bad seed '' (a whole number 0..18446744073709551615)"},
+        Refusal{"seed -4\n", 1, "bad seed '-4' (a whole number 0..18446744073709551615)"},
+        Refusal{"seed 18446744073709551616\n", 1,
+                "bad seed '18446744073709551616' (a whole number 0..18446744073709551615)"},
+        Refusal{"1x down 3\n", 1, "bad event point '1x' (PASS or PASS.POINT, whole numbers)"},
+        Refusal{"1. down 3\n", 1, "bad event point '1.' (PASS or PASS.POINT, whole numbers)"},
+        Refusal{"1.2.3 down 3\n", 1, "bad event point '1.2.3' (PASS or PASS.POINT, whole numbers)"},
+        Refusal{"99999999999999999999 click\n", 1,
+                "bad event point '99999999999999999999' (PASS or PASS.POINT, whole numbers)"},
+        Refusal{"1 press 32\n", 1, "expected down, up or click after '1', found 'press'"},
+        Refusal{"1\n", 1, "expected down, up or click after '1', found nothing"},
+        Refusal{"1 click 3\n", 1, "unexpected '3' at the end of the line"},
+        Refusal{"seed 1 2\n", 1, "unexpected '2' at the end of the line"},
+        Refusal{"1 down 32 # comment\n", 1, "unexpected '#' at the end of the line"}));
+
+TEST(ScriptParse, EveryEventReadsBackFromItsLine) {
+  for (const ScriptEvent& event :
+       {ScriptEvent{{0, 0}, Kind::KeyDown, 65535}, ScriptEvent{{12, 3}, Kind::KeyUp, 37},
+        ScriptEvent{{2147483647, 9}, Kind::Click, 0}}) {
+    const std::string line = ScriptLine(event);
+    EXPECT_EQ(Accepted(line).events, std::vector<ScriptEvent>{event}) << line;
+  }
+  EXPECT_EQ(ScriptLine({{12, 3}, Kind::KeyUp, 37}), "12.3 up 37");
+}
+
+}  // namespace

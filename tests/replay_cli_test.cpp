@@ -74,6 +74,12 @@ TEST_F(Command, BadUsageIsOneLineOnStandardErrorAndStatusTwoBeforeAnythingRuns) 
   }
 }
 
+TEST_F(Command, AFrameToSaveThatWasNeverShownFailsTheRun) {
+  EXPECT_EQ(Run("--headless --frames 10 --dump-frame 5 shown.bmp --dump-frame 10 late.bmp"), 1);
+  EXPECT_EQ(stderr_, "ridgeline: late.bmp: not written, no frame was shown in its pass\n");
+  EXPECT_TRUE(Exists("shown.bmp"));
+}
+
 TEST_F(Command, HelpAndVersionPrintAndSucceed) {
   EXPECT_EQ(Run("--help"), 0);
   EXPECT_NE(stdout_.find("--dump-frame N FILE"), std::string::npos) << stdout_;

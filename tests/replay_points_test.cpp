@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "fixture_data.h"
 #include "headless_game.h"
@@ -135,14 +136,22 @@ TEST(EventPoints, AScriptedRunIgnoresTheWindowsKeysButNotItsClosing) {
     EXPECT_EQ(game.Video().Frames(), 20);
     EXPECT_TRUE(setup->Finish(error)) << error;
   }
-  HeadlessGame game;
-  std::string error;
-  auto setup = RunSetup::Prepare(options, error);
-  ASSERT_TRUE(setup) << error;
-  setup->Attach(CurrentPlatform());
-  game.Video().Push({WindowEvent::Kind::Close});
-  EXPECT_EQ(game.Run(20), 0);
-  EXPECT_EQ(game.Video().Frames(), 1);
+  // A script cannot close the window: the recording notes where it happened.
+  options.record = dir + "/record.txt";
+  {
+    HeadlessGame game;
+    std::string error;
+    auto setup = RunSetup::Prepare(options, error);
+    ASSERT_TRUE(setup) << error;
+    setup->Attach(CurrentPlatform());
+    game.Video().Push({WindowEvent::Kind::Close});
+    EXPECT_EQ(game.Run(20), 0);
+    EXPECT_EQ(game.Video().Frames(), 1);
+    EXPECT_TRUE(setup->Finish(error)) << error;
+  }
+  std::ifstream record(options.record);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(record), {}),
+            "seed 3\n# the window was closed in pass 0\n");
   std::filesystem::remove_all(dir);
 }
 

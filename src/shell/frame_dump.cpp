@@ -14,8 +14,21 @@ void SaveFrameBmp(const SDL_Surface& frame, const std::string& path) {
   }
 }
 
-void FrameDumper::FrameShown(const SDL_Surface& frame, long pass) const {
-  for (const auto& [dumpPass, file] : dumps_) {
-    if (dumpPass == pass) SaveFrameBmp(frame, file);
+FrameDumper::FrameDumper(const std::vector<std::pair<long, std::string>>& dumps) {
+  for (const auto& [pass, file] : dumps) dumps_.push_back({pass, file});
+}
+
+void FrameDumper::FrameShown(const SDL_Surface& frame, long pass) {
+  for (Dump& dump : dumps_) {
+    if (dump.pass != pass) continue;
+    SaveFrameBmp(frame, dump.file);
+    dump.saved = true;
   }
+}
+
+std::string FrameDumper::Missing() const {
+  for (const Dump& dump : dumps_) {
+    if (!dump.saved) return dump.file;
+  }
+  return {};
 }

@@ -12,10 +12,18 @@ void SaveFrameBmp(const SDL_Surface& frame, const std::string& path);
 // Saves the frames shown in chosen passes, each to its own file.
 class FrameDumper {
  public:
-  explicit FrameDumper(std::vector<std::pair<long, std::string>> dumps)
-      : dumps_(std::move(dumps)) {}
-  void FrameShown(const SDL_Surface& frame, long pass) const;
+  explicit FrameDumper(const std::vector<std::pair<long, std::string>>& dumps);
+  void FrameShown(const SDL_Surface& frame, long pass);
+
+  // The first file not written because its pass showed no frame (the run
+  // ended before it, or a restart cut it short); empty when all were.
+  std::string Missing() const;
 
  private:
-  std::vector<std::pair<long, std::string>> dumps_;  // (pass, file)
+  struct Dump {
+    long pass;
+    std::string file;
+    bool saved = false;
+  };
+  std::vector<Dump> dumps_;
 };

@@ -43,7 +43,7 @@ struct RunSetup::Parts {
   std::unique_ptr<InputSource> input;
   std::unique_ptr<Recorder> recorder;
   std::unique_ptr<TraceWriter> trace;
-  std::shared_ptr<const FrameDumper> dumper;  // shared with the platform's hook
+  std::shared_ptr<FrameDumper> dumper;  // shared with the platform's hook
 };
 
 RunSetup::RunSetup() : parts_(std::make_unique<Parts>()) {}
@@ -90,7 +90,7 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
     parts.recorder = std::make_unique<Recorder>(*parts.input, run->record_.get(), *run->seed_);
   }
   if (!options.dumpFrames.empty()) {
-    parts.dumper = std::make_shared<const FrameDumper>(options.dumpFrames);
+    parts.dumper = std::make_shared<FrameDumper>(options.dumpFrames);
   }
   return run;
 }
@@ -125,5 +125,9 @@ bool RunSetup::Finish(std::string& error) {
   };
   const bool traceWritten = close(trace_, traceName_);
   const bool recordWritten = close(record_, recordName_);
-  return traceWritten && recordWritten;
+  const std::string missingFrame = parts_->dumper ? parts_->dumper->Missing() : "";
+  if (!missingFrame.empty() && error.empty()) {
+    error = missingFrame + ": not written, no frame was shown in its pass";
+  }
+  return traceWritten && recordWritten && missingFrame.empty();
 }

@@ -29,7 +29,7 @@ class RunSetup {
   // recording, trace and frame saving into the game and into `platform`.
   void Attach(Platform& platform);
   // Unhooks and closes the files. Returns false, with `error` set, when a
-  // file could not be written in full.
+  // file could not be written in full, or a frame to save was never shown.
   bool Finish(std::string& error);
 
   // The seed in force: --seed, else the script's, else a random one when

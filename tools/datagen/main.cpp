@@ -10,10 +10,14 @@
 #include <iostream>
 
 #include "artwork.h"
+#include "audio.h"
 #include "bmp_writer.h"
 #include "bytes.h"
 #include "contact_sheet.h"
 #include "image.h"
+#include "midi_writer.h"
+#include "score.h"
+#include "wave_writer.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -28,6 +32,10 @@ int main(int argc, char** argv) {
       write_file(data / "Bitmap" / name, encode_bmp(to_image(*picture)));
     }
     write_file(argv[2], encode_bmp(to_image(draw_contact_sheet(art))));
+    const std::vector<ScoreNote> score = compose_score();
+    write_file(data / "Wave" / "bakuon.wav", encode_wav(synthesize_explosion(), kSampleRate));
+    write_file(data / "Wave" / "music.wav", encode_wav(synthesize_music(score), kSampleRate));
+    write_file(data / "Midi" / "music.mid", encode_midi(score));
   } catch (const std::exception& error) {
     std::cerr << argv[0] << ": " << error.what() << '\n';
     return 1;

@@ -1,0 +1,242 @@
+// The generated pictures: names, sizes and format; the transparent-black rule
+// of the sprites; the figures inside the boxes the game tests them with; the
+// background and the floor tile joining up when repeated.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Rgb {
+  int r, g, b;
+  bool black() const { return r == 0 && g == 0 && b == 0; }
+  int luminance() const { return (299 * r + 587 * g + 114 * b) / 1000; }
+  int distance(Rgb o) const { return std::abs(r - o.r) + std::abs(g - o.g) + std::abs(b - o.b); }
+};
+
+// A loaded bitmap, converted to 24-bit RGB for reading.
+class Picture {
+ public:
+  explicit Picture(const std::string& name) {
+    const std::string path = std::string(RIDGELINE_DATA_DIR) + "/Bitmap/" + name;
+    SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
+    if (!loaded) return;
+    bits_ = loaded->format->BitsPerPixel;
+    surface_.reset(SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0));
+    SDL_FreeSurface(loaded);
+  }
+
+  bool loaded() const { return surface_ != nullptr; }
+  int bits() const { return bits_; }
+  int width() const { return surface_->w; }
+  int height() const { return surface_->h; }
+  SDL_Surface* surface() const { return surface_.get(); }
+
+  Rgb at(int x, int y) const {
+    const auto* p =
+        static_cast<const std::uint8_t*>(surface_->pixels) + y * surface_->pitch + 3 * x;
+    return {p[0], p[1], p[2]};
+  }
+
+  // Bounding rows and columns of the non-black pixels.
+  SDL_Rect figure() const {
+    int left = width(), top = height(), right = -1, bottom = -1;
+    for (int y = 0; y < height(); ++y) {
+      for (int x = 0; x < width(); ++x) {
+        if (at(x, y).black()) continue;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+    return {left, top, right - left + 1, bottom - top + 1};
+  }
+
+  // Mean difference between column a and column b over the rows [0, rows).
+  int column_difference(int a, int b, int rows) const {
+    long total = 0;
+    for (int y = 0; y < rows; ++y) total += at(a, y).distance(at(b, y));
+    return static_cast<int>(total / rows);
+  }
+
+ private:
+  struct Free {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+  };
+  std::unique_ptr<SDL_Surface, Free> surface_;
+  int bits_ = 0;
+};
+
+std::vector<std::string> Numbered(const std::string& stem) {
+  std::vector<std::string> names;
+  for (int frame = 0; frame < 5; ++frame) names.push_back(stem + std::to_string(frame) + ".bmp");
+  return names;
+}
+
+std::vector<std::string> SpriteNames() {
+  std::vector<std::string> names;
+  for (const char* stem : {"kelvane1", "tekiss", "exp"}) {
+    for (const std::string& name : Numbered(stem)) names.push_back(name);
+  }
+  for (const char* name : {"fire.bmp", "vorp.bmp", "title.bmp", "tile.bmp"}) names.push_back(name);
+  return names;
+}
+
+// The seam between the last column and the first must be no worse than the
+// join of most neighbouring columns inside the picture.
+void ExpectSeamless(const Picture& picture, int rows) {
+  std::vector<int> neighbours;
+  for (int x = 0; x + 1 < picture.width(); ++x) {
+    neighbours.push_back(picture.column_difference(x, x + 1, rows));
+  }
+  std::sort(neighbours.begin(), neighbours.end());
+  const int typical = neighbours[neighbours.size() * 9 / 10];
+  EXPECT_LE(picture.column_difference(picture.width() - 1, 0, rows), typical);
+}
+
+TEST(DataBitmaps, EveryPictureIsA24BitBitmapOfItsSize) {
+  struct Expected {
+    std::string name;
+    int width, height;
+  };
+  std::vector<Expected> expected{
+      {"yama.bmp", 640, 480}, {"vorp.bmp", 400, 300}, {"title.bmp", 572, 158},
+      {"tile.bmp", 80, 80},   {"fire.bmp", 80, 80},
+  };
+  for (const char* stem : {"kelvane1", "tekiss", "exp"}) {
+    for (const std::string& name : Numbered(stem)) expected.push_back({name, 80, 80});
+  }
+  for (const Expected& e : expected) {
+    SCOPED_TRACE(e.name);
+    const Picture picture(e.name);
+    ASSERT_TRUE(picture.loaded()) << SDL_GetError();
+    EXPECT_EQ(picture.bits(), 24);
+    EXPECT_EQ(picture.width(), e.width);
+    EXPECT_EQ(picture.height(), e.height);
+  }
+}
+
+TEST(DataBitmaps, SpritesAreOnExactBlackAndNoFigurePixelBecomesTransparent) {
+  for (const std::string& name : SpriteNames()) {
+    SCOPED_TRACE(name);
+    const Picture picture(name);
+    ASSERT_TRUE(picture.loaded());
+    SDL_Surface* rgb565 = SDL_ConvertSurfaceFormat(picture.surface(), SDL_PIXELFORMAT_RGB565, 0);
+    ASSERT_NE(rgb565, nullptr);
+    int figure = 0, background = 0, holes = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+      const auto* row = reinterpret_cast<const std::uint16_t*>(
+          static_cast<const std::uint8_t*>(rgb565->pixels) + y * rgb565->pitch);
+      for (int x = 0; x < picture.width(); ++x) {
+        if (picture.at(x, y).black()) {
+          ++background;
+        } else {
+          ++figure;
+          if (row[x] == 0) ++holes;
+        }
+      }
+    }
+    SDL_FreeSurface(rgb565);
+    EXPECT_EQ(holes, 0) << "figure pixels that turn into the transparent black";
+    EXPECT_GT(figure, 0);
+    EXPECT_GT(background, 0);
+  }
+}
+
+TEST(DataBitmaps, SpritesStandOnTransparentCorners) {
+  for (const std::string& name : SpriteNames()) {
+    if (name == "tile.bmp") continue;  // the tile is earth to its edges
+    SCOPED_TRACE(name);
+    const Picture picture(name);
+    ASSERT_TRUE(picture.loaded());
+    const int right = picture.width() - 1;
+    const int bottom = picture.height() - 1;
+    for (const auto& [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}}) {
+      EXPECT_TRUE(picture.at(x, y).black()) << x << ", " << y;
+    }
+  }
+}
+
+TEST(DataBitmaps, FiguresSitWhereTheGameExpectsThem) {
+  for (const std::string& name : Numbered("kelvane1")) {
+    SCOPED_TRACE(name);
+    const SDL_Rect runner = Picture(name).figure();
+    // Standing at y 323 on the floor drawn from y 400: feet on row 76 or so.
+    EXPECT_GE(runner.y + runner.h - 1, 74);
+    EXPECT_LE(runner.y + runner.h - 1, 77);
+    EXPECT_GE(runner.h, 50) << "tall enough to read as a person";
+  }
+  // Shots and enemies are tested against the top-left 80 x 50 of their pictures.
+  for (const std::string& name : Numbered("tekiss")) {
+    SCOPED_TRACE(name);
+    const SDL_Rect flyer = Picture(name).figure();
+    EXPECT_LE(flyer.y + flyer.h, 50);
+  }
+  const SDL_Rect bolt = Picture("fire.bmp").figure();
+  EXPECT_LE(bolt.y + bolt.h, 50);
+  EXPECT_GE(bolt.y, 25) << "at the height of the runner's hand, not its head";
+  for (const std::string& name : Numbered("exp")) {
+    SCOPED_TRACE(name);
+    const SDL_Rect blast = Picture(name).figure();
+    const int centre_y = blast.y + blast.h / 2;
+    EXPECT_GE(centre_y, 10);
+    EXPECT_LE(centre_y, 40) << "centred on where the flyer's body was";
+  }
+}
+
+TEST(DataBitmaps, AnimationFramesDiffer) {
+  for (const char* stem : {"kelvane1", "tekiss", "exp"}) {
+    const std::vector<std::string> names = Numbered(stem);
+    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+      SCOPED_TRACE(names[i]);
+      const Picture a(names[i]);
+      const Picture b(names[i + 1]);
+      int changed = 0;
+      for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) changed += a.at(x, y).distance(b.at(x, y)) > 0;
+      }
+      EXPECT_GT(changed, 100);
+    }
+  }
+}
+
+TEST(DataBitmaps, BackgroundWrapsWithoutASeamAndIsLightBehindTheScore) {
+  const Picture background("yama.bmp");
+  ASSERT_TRUE(background.loaded());
+  ExpectSeamless(background, 400);  // the floor covers the rows below
+  // The score is drawn in black from the top-left corner.
+  for (int y = 0; y < 24; ++y) {
+    for (int x = 0; x < 200; ++x) ASSERT_GE(background.at(x, y).luminance(), 130) << x << ", " << y;
+  }
+}
+
+TEST(DataBitmaps, FloorTileJoinsItsNeighbours) {
+  const Picture tile("tile.bmp");
+  ASSERT_TRUE(tile.loaded());
+  ExpectSeamless(tile, tile.height());
+}
+
+TEST(DataBitmaps, AllPicturesShareOnePalette) {
+  std::set<int> colours;
+  std::vector<std::string> names = SpriteNames();
+  names.push_back("yama.bmp");
+  for (const std::string& name : names) {
+    const Picture picture(name);
+    for (int y = 0; y < picture.height(); ++y) {
+      for (int x = 0; x < picture.width(); ++x) {
+        const Rgb c = picture.at(x, y);
+        colours.insert(c.r << 16 | c.g << 8 | c.b);
+      }
+    }
+  }
+  EXPECT_LE(colours.size(), 64u);
+}
+
+}  // namespace

@@ -1,7 +1,9 @@
 #include "media/directdraw.h"
 
 #include "common/run_time_error.h"
+#include "media/bitmap_check.h"
 #include "media/platform.h"
+#include "media/sdl_file.h"
 
 void DirectDraw7::SetCooperativeLevel(HWND window, long flags) {
   platform_.video->SetCooperativeLevel(window, flags);
@@ -37,7 +39,10 @@ std::unique_ptr<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std
   auto fail = [&path](const std::string& why) -> RunTimeError {
     return RunTimeError("cannot load bitmap " + path + ": " + why);
   };
-  SdlSurfacePtr loaded(SDL_LoadBMP(path.c_str()));
+  SdlFilePtr file(SDL_RWFromFile(path.c_str(), "rb"));
+  if (!file) throw fail(SDL_GetError());
+  if (auto why = BitmapRefusal(*file)) throw fail(*why);
+  SdlSurfacePtr loaded(SDL_LoadBMP_RW(file.get(), 0));
   if (!loaded) throw fail(SDL_GetError());
   SdlSurfacePtr converted(SDL_ConvertSurfaceFormat(loaded.get(), DirectDrawSurface7::kFormat, 0));
   if (!converted) throw fail(SDL_GetError());

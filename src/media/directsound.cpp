@@ -1,12 +1,8 @@
 #include "media/directsound.h"
 
-#include <SDL.h>
-
-#include <algorithm>
-#include <cstring>
-
 #include "common/run_time_error.h"
 #include "media/platform.h"
+#include "media/wave_file.h"
 
 namespace {
 
@@ -21,37 +17,6 @@ class DriverLock {
  private:
   SoundDriver& driver_;
 };
-
-Voice LoadVoice(const std::string& path) {
-  auto fail = [&path](const std::string& why) {
-    return RunTimeError("cannot load wave " + path + ": " + why);
-  };
-  SDL_AudioSpec spec;
-  Uint8* data = nullptr;
-  Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) throw fail(SDL_GetError());
-  std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(data, &SDL_FreeWAV);
-
-  SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Mixer::kChannels,
-                        Mixer::kRate) < 0) {
-    throw fail(SDL_GetError());
-  }
-  // Whole frames only: a cut last frame would shift the channels of a loop.
-  const Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-  length -= length % frameBytes;
-  std::vector<Uint8> work(static_cast<std::size_t>(length) * cvt.len_mult);
-  std::copy(data, data + length, work.begin());
-  cvt.buf = work.data();
-  cvt.len = static_cast<int>(length);
-  if (SDL_ConvertAudio(&cvt) != 0) throw fail(SDL_GetError());
-
-  Voice voice;
-  const std::size_t samples = static_cast<std::size_t>(cvt.len_cvt) / sizeof(std::int16_t);
-  voice.samples.resize(samples - samples % Mixer::kChannels);
-  std::memcpy(voice.samples.data(), work.data(), voice.samples.size() * sizeof(std::int16_t));
-  return voice;
-}
 
 }  // namespace
 

@@ -1,0 +1,246 @@
+// Every data file the game loads, in every form a broken download, a modder or
+// a hostile file could give it: a file the game can read loads and the game
+// plays; any other ends start-up through ShutDown with status 1 and one line
+// naming the file. Never a crash, and never more than 256 MB held by SDL.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <random>
+
+#include "fixture_data.h"
+#include "game/state.h"
+#include "headless_game.h"
+#include "media/display.h"
+#include "media/platform.h"
+#include "media/sound.h"
+#include "robust_alloc_meter.h"
+#include "robust_bitmap_forms.h"
+#include "robust_wave_forms.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kMemoryLimit = 256u << 20;
+// The splash, the title, then a few frames of play with a shot in flight.
+constexpr long kPasses = 110;
+constexpr long kTitleFrame = 102;
+constexpr int kSpace = 32;
+
+struct DataCase {
+  std::string form;                     // what was done to the file
+  std::optional<std::string> contents;  // nothing: the file is missing
+  bool valid = false;
+  std::function<void()> verify;  // for a valid case: what must have been loaded
+};
+
+DataCase Refused(std::string form, std::optional<std::string> contents) {
+  return DataCase{std::move(form), std::move(contents), false, {}};
+}
+
+DataCase Loads(std::string form, std::string contents, std::function<void()> verify) {
+  return DataCase{std::move(form), std::move(contents), true, std::move(verify)};
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const std::string& contents) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
+}
+
+std::string FixtureFile(const std::string& name) {
+  return ReadFile(HeadlessGame::FixtureAppPath() + "/Data/" + name);
+}
+
+// A copy of the fixture data that the cases change one file at a time.
+const std::string& MatrixAppPath() {
+  static const std::string dir = [] {
+    const std::string d = TempDir("matrix");
+    fs::copy(HeadlessGame::FixtureAppPath() + "/Data", d + "/Data", fs::copy_options::recursive);
+    return d;
+  }();
+  return dir;
+}
+
+std::string Patched(std::string bytes, std::size_t at, std::uint32_t value, int width) {
+  for (int i = 0; i < width; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
+  return bytes;
+}
+
+std::vector<DataCase> DamagedCases(const std::string& original, const std::string& foreign,
+                                   unsigned seed) {
+  std::vector<DataCase> cases{Refused("missing", std::nullopt), Refused("empty", "")};
+  for (int eighth = 1; eighth <= 7; ++eighth) {
+    cases.push_back(Refused("cut at " + std::to_string(eighth) + "/8",
+                            original.substr(0, original.size() * eighth / 8)));
+  }
+  std::mt19937 random(seed);
+  std::string noise(original.size(), '\0');
+  for (char& c : noise) c = static_cast<char>(random());
+  cases.push_back(Refused("random bytes", noise));
+  cases.push_back(Refused("another kind of file", foreign));
+  return cases;
+}
+
+// The surface that the game loads the bitmap file `name` into.
+SDL_Surface& LoadedPicture(const std::string& name) {
+  if (name == "yama.bmp") return BackgroundSurface->Pixels();
+  const std::pair<std::string, int> numbered[] = {{"kelvane1", 0}, {"tekiss", 1}, {"exp", 3}};
+  for (const auto& [stem, kind] : numbered) {
+    if (name.size() == stem.size() + 5 && name.starts_with(stem)) {
+      return Sprite(kind, name[stem.size()] - '0')->Pixels();
+    }
+  }
+  const std::pair<std::string, int> single[] = {
+      {"fire.bmp", 2}, {"vorp.bmp", 4}, {"tile.bmp", 5}, {"title.bmp", 6}};
+  for (const auto& [file, kind] : single) {
+    if (name == file) return Sprite(kind, 0)->Pixels();
+  }
+  throw std::invalid_argument("not a bitmap of the game: " + name);
+}
+
+std::vector<DataCase> BitmapCases(const std::string& name, const std::string& original) {
+  const std::string file = name.substr(name.find('/') + 1);
+  auto cases =
+      DamagedCases(original, FixtureFile("Wave/bakuon.wav"), std::hash<std::string>()(name));
+
+  const Picture picture = ReadPicture(HeadlessGame::FixtureAppPath() + "/Data/" + name);
+  const std::string plain = EncodeBitmap(picture, BitmapForm::BottomUp24);
+  cases.push_back(Refused("60000 x 60000 claimed", Patched(Patched(plain, kBitmapWidthAt, 60000, 4),
+                                                           kBitmapHeightAt, 60000, 4)));
+  cases.push_back(
+      Refused("60000 x -60000 claimed",
+              Patched(Patched(plain, kBitmapWidthAt, 60000, 4), kBitmapHeightAt, -60000u, 4)));
+  cases.push_back(Refused("zero width", Patched(plain, kBitmapWidthAt, 0, 4)));
+  cases.push_back(Refused("zero height", Patched(plain, kBitmapHeightAt, 0, 4)));
+  cases.push_back(Refused("7 bits a pixel", Patched(plain, kBitmapDepthAt, 7, 2)));
+  cases.push_back(Refused("64 bits a pixel", Patched(plain, kBitmapDepthAt, 64, 2)));
+
+  auto loads = [&](const std::string& form, BitmapForm encoding, const Picture& shown) {
+    cases.push_back(
+        Loads(form, EncodeBitmap(shown, encoding), [file, expected = DisplayPixels(shown)] {
+          EXPECT_EQ(SurfacePixels(LoadedPicture(file)), expected);
+        }));
+  };
+  loads("24 bits, rows from the bottom", BitmapForm::BottomUp24, picture);
+  loads("24 bits, rows from the top", BitmapForm::TopDown24, picture);
+  loads("8-bit palette", BitmapForm::Palette8, InPalette(picture));
+  loads("32 bits", BitmapForm::Bits32, picture);
+  return cases;
+}
+
+std::vector<DataCase> WaveCases(const std::string& name, const std::string& original) {
+  const long slot = name == "Wave/bakuon.wav" ? 0 : 1;
+  auto cases =
+      DamagedCases(original, FixtureFile("Bitmap/yama.bmp"), std::hash<std::string>()(name));
+
+  const std::string plain = EncodeWave(WaveForm{.frames = 2205});
+  cases.push_back(Refused("2 GB of sound claimed", Patched(plain, kWaveDataSizeAt, 0x7FFFFFF0, 4)));
+  cases.push_back(Refused("a rate of 1 Hz", Patched(plain, kWaveRateAt, 1, 4)));
+  cases.push_back(Refused("a rate of 0 Hz", Patched(plain, kWaveRateAt, 0, 4)));
+  cases.push_back(Refused("no channels", Patched(plain, kWaveChannelsAt, 0, 2)));
+
+  auto loads = [&](const std::string& form, const WaveForm& wave) {
+    cases.push_back(Loads(form, EncodeWave(wave), [slot, seconds = wave.Seconds()] {
+      EXPECT_NEAR(SoundBuffer(slot)->Seconds(), seconds, 1.0 / 48000);
+    }));
+  };
+  loads("8 bits, mono, 11025 Hz",
+        WaveForm{.channels = 1, .rate = 11025, .bitsPerSample = 8, .frames = 5000});
+  loads("16 bits, stereo, 44100 Hz", WaveForm{.channels = 2, .rate = 44100, .frames = 44100});
+  loads("floating point, mono, 48000 Hz",
+        WaveForm{.formatTag = 3, .rate = 48000, .bitsPerSample = 32, .frames = 12000});
+  loads("a chunk before the sound", WaveForm{.frames = 22050, .chunkBeforeData = true});
+  loads("no sound at all", WaveForm{.frames = 0});
+  return cases;
+}
+
+std::vector<DataCase> CasesFor(const std::string& name, const std::string& original) {
+  return name.starts_with("Bitmap/") ? BitmapCases(name, original) : WaveCases(name, original);
+}
+
+// Runs the game on the data under `appPath` as far as a few frames of play:
+// once the title is shown, one key starts play and another fires.
+void RunCase(const DataCase& c, const std::string& path) {
+  HeadlessGame game(MatrixAppPath());
+  long shown = 0;
+  CurrentPlatform().frameShown = [&](const SDL_Surface&) {
+    ++shown;
+    if (shown == kTitleFrame || shown == kTitleFrame + 2) {
+      game.Video().Push(WindowEvent{WindowEvent::Kind::KeyDown, kSpace});
+    }
+  };
+  testing::internal::CaptureStderr();
+  int status = 0;
+  std::size_t peak = 0;
+  {
+    SdlAllocationMeter meter;
+    status = game.Run(kPasses);
+    peak = meter.PeakBytes();
+  }
+  const std::string messages = testing::internal::GetCapturedStderr();
+  EXPECT_LE(peak, kMemoryLimit);
+  if (c.valid) {
+    EXPECT_EQ(status, 0) << messages;
+    EXPECT_EQ(shown, kPasses);
+    EXPECT_EQ(Game.GameState, 1);
+    EXPECT_TRUE(Game.ShotsActive);
+    c.verify();
+  } else {
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1) << messages;
+    EXPECT_NE(messages.find(path), std::string::npos) << messages;
+    EXPECT_TRUE(game.Video().CursorShown());
+  }
+}
+
+class DataMatrix : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(DataMatrix, EveryFormPlaysOrEndsStartUpNamingTheFile) {
+  const std::string& name = GetParam();
+  const std::string path = MatrixAppPath() + "/Data/" + name;
+  const std::string original = ReadFile(path);
+  const std::vector<DataCase> cases = CasesFor(name, original);
+  for (const DataCase& c : cases) {
+    SCOPED_TRACE(name + ", " + c.form);
+    if (c.contents) {
+      WriteFile(path, *c.contents);
+    } else {
+      fs::remove(path);
+    }
+    RunCase(c, path);
+  }
+  WriteFile(path, original);
+  RecordProperty("cases", static_cast<int>(cases.size()));
+}
+
+std::vector<std::string> DataFileNames() {
+  std::vector<std::string> names{"Bitmap/yama.bmp"};
+  for (int frame = 0; frame <= 4; ++frame) {
+    const std::string n = std::to_string(frame);
+    names.insert(names.end(), {"Bitmap/kelvane1" + n + ".bmp", "Bitmap/tekiss" + n + ".bmp",
+                               "Bitmap/exp" + n + ".bmp"});
+  }
+  names.insert(names.end(), {"Bitmap/vorp.bmp", "Bitmap/fire.bmp", "Bitmap/tile.bmp",
+                             "Bitmap/title.bmp", "Wave/bakuon.wav", "Wave/music.wav"});
+  return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(DataFiles, DataMatrix, ::testing::ValuesIn(DataFileNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                           std::string id = info.param;
+                           for (char& c : id)
+                             c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           return id;
+                         });
+
+}  // namespace

@@ -45,7 +45,7 @@ class Picture {
   }
 
   // Bounding rows and columns of the non-black pixels.
-  SDL_Rect figure() const {
+  SDL_Rect Figure() const {
     int left = width(), top = height(), right = -1, bottom = -1;
     for (int y = 0; y < height(); ++y) {
       for (int x = 0; x < width(); ++x) {
@@ -60,7 +60,7 @@ class Picture {
   }
 
   // Mean difference between column a and column b over the rows [0, rows).
-  int column_difference(int a, int b, int rows) const {
+  int ColumnDifference(int a, int b, int rows) const {
     long total = 0;
     for (int y = 0; y < rows; ++y) total += at(a, y).distance(at(b, y));
     return static_cast<int>(total / rows);
@@ -94,11 +94,11 @@ std::vector<std::string> SpriteNames() {
 void ExpectSeamless(const Picture& picture, int rows) {
   std::vector<int> neighbours;
   for (int x = 0; x + 1 < picture.width(); ++x) {
-    neighbours.push_back(picture.column_difference(x, x + 1, rows));
+    neighbours.push_back(picture.ColumnDifference(x, x + 1, rows));
   }
   std::sort(neighbours.begin(), neighbours.end());
   const int typical = neighbours[neighbours.size() * 9 / 10];
-  EXPECT_LE(picture.column_difference(picture.width() - 1, 0, rows), typical);
+  EXPECT_LE(picture.ColumnDifference(picture.width() - 1, 0, rows), typical);
 }
 
 TEST(DataBitmaps, EveryPictureIsA24BitBitmapOfItsSize) {
@@ -167,7 +167,7 @@ TEST(DataBitmaps, SpritesStandOnTransparentCorners) {
 TEST(DataBitmaps, FiguresSitWhereTheGameExpectsThem) {
   for (const std::string& name : Numbered("kelvane1")) {
     SCOPED_TRACE(name);
-    const SDL_Rect runner = Picture(name).figure();
+    const SDL_Rect runner = Picture(name).Figure();
     // Standing at y 323 on the floor drawn from y 400: feet on row 76 or so.
     EXPECT_GE(runner.y + runner.h - 1, 74);
     EXPECT_LE(runner.y + runner.h - 1, 77);
@@ -176,19 +176,64 @@ TEST(DataBitmaps, FiguresSitWhereTheGameExpectsThem) {
   // Shots and enemies are tested against the top-left 80 x 50 of their pictures.
   for (const std::string& name : Numbered("tekiss")) {
     SCOPED_TRACE(name);
-    const SDL_Rect flyer = Picture(name).figure();
+    const SDL_Rect flyer = Picture(name).Figure();
     EXPECT_LE(flyer.y + flyer.h, 50);
   }
-  const SDL_Rect bolt = Picture("fire.bmp").figure();
+  const SDL_Rect bolt = Picture("fire.bmp").Figure();
   EXPECT_LE(bolt.y + bolt.h, 50);
   EXPECT_GE(bolt.y, 25) << "at the height of the runner's hand, not its head";
   for (const std::string& name : Numbered("exp")) {
     SCOPED_TRACE(name);
-    const SDL_Rect blast = Picture(name).figure();
+    const SDL_Rect blast = Picture(name).Figure();
     const int centre_y = blast.y + blast.h / 2;
     EXPECT_GE(centre_y, 10);
     EXPECT_LE(centre_y, 40) << "centred on where the flyer's body was";
   }
+}
+
+TEST(DataBitmaps, NoFigureIsCutOffAtTheEdgeOfItsPicture) {
+  std::vector<std::string> names = SpriteNames();
+  std::erase(names, "tile.bmp");
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const Picture picture(name);
+    const SDL_Rect figure = picture.Figure();
+    EXPECT_GT(figure.x, 0);
+    EXPECT_GT(figure.y, 0);
+    EXPECT_LT(figure.x + figure.w, picture.width());
+    EXPECT_LT(figure.y + figure.h, picture.height());
+  }
+}
+
+TEST(DataBitmaps, FlyerBeatsItsWingsUpThenDown) {
+  std::vector<SDL_Rect> frames;
+  for (const std::string& name : Numbered("tekiss")) frames.push_back(Picture(name).Figure());
+  EXPECT_LT(frames[0].y, frames[1].y) << "wings highest in the first frame";
+  EXPECT_LT(frames[1].y, frames[2].y);
+  const auto bottom = [](const SDL_Rect& r) { return r.y + r.h; };
+  EXPECT_GT(bottom(frames[4]), bottom(frames[2])) << "and lowest in the last";
+}
+
+TEST(DataBitmaps, ExplosionSwellsThenCoolsAndThins) {
+  std::vector<int> area, white_hot;
+  for (const std::string& name : Numbered("exp")) {
+    const Picture picture(name);
+    int drawn = 0, hot = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+      for (int x = 0; x < picture.width(); ++x) {
+        drawn += !picture.at(x, y).black();
+        hot += picture.at(x, y).luminance() > 200;
+      }
+    }
+    area.push_back(drawn);
+    white_hot.push_back(hot);
+  }
+  EXPECT_LT(area[0], area[1]);
+  EXPECT_LT(area[1], area[2]);
+  EXPECT_LT(area[4], area[3]) << "the smoke thins out at the end";
+  EXPECT_GT(white_hot[1], white_hot[2]);
+  EXPECT_GT(white_hot[2], white_hot[3]);
+  EXPECT_EQ(white_hot[4], 0);
 }
 
 TEST(DataBitmaps, AnimationFramesDiffer) {

@@ -17,10 +17,10 @@ struct Wave {
   SDL_AudioSpec spec{};
   std::vector<std::int16_t> samples;  // first channel only
 
-  double seconds() const { return static_cast<double>(samples.size()) / spec.freq; }
+  double Seconds() const { return static_cast<double>(samples.size()) / spec.freq; }
 
   // Root mean square of the samples in [from, to) seconds, as a share of full scale.
-  double loudness(double from, double to) const {
+  double Loudness(double from, double to) const {
     const auto first = static_cast<std::size_t>(from * spec.freq);
     const auto last = std::min(samples.size(), static_cast<std::size_t>(to * spec.freq));
     double sum = 0;
@@ -51,8 +51,8 @@ Wave Load(const std::string& name) {
 TEST(DataSounds, MusicIsAWholeNumberOfBarsOfAtLeastTwentySeconds) {
   const Wave music = Load("music.wav");
   ASSERT_FALSE(music.samples.empty());
-  EXPECT_GE(music.seconds(), 20.0);
-  EXPECT_LE(music.seconds(), 60.0) << "a sensible size for a loop";
+  EXPECT_GE(music.Seconds(), 20.0);
+  EXPECT_LE(music.Seconds(), 60.0) << "a sensible size for a loop";
   // At 140 beats a minute, the loop must end exactly on a bar line to keep time.
   const long long beat_samples_x140 = 60LL * music.spec.freq;
   const long long length_x140 = static_cast<long long>(music.samples.size()) * 140;
@@ -69,11 +69,11 @@ TEST(DataSounds, MusicLoopsWithoutAClickAGapOrAFade) {
   }
   EXPECT_LE(std::abs(music.samples.front() - music.samples.back()), largest_step);
   // Sound right up to the end and right from the start: no silence at the wrap.
-  EXPECT_GT(music.loudness(0, 0.02), 0.01);
-  EXPECT_GT(music.loudness(music.seconds() - 0.02, music.seconds()), 0.01);
+  EXPECT_GT(music.Loudness(0, 0.02), 0.01);
+  EXPECT_GT(music.Loudness(music.Seconds() - 0.02, music.Seconds()), 0.01);
   // No fade-out: the last bar is about as loud as the first.
   const double bar = 4 * 60.0 / 140;
-  EXPECT_GT(music.loudness(music.seconds() - bar, music.seconds()), 0.6 * music.loudness(0, bar));
+  EXPECT_GT(music.Loudness(music.Seconds() - bar, music.Seconds()), 0.6 * music.Loudness(0, bar));
 }
 
 TEST(DataSounds, NeitherSoundClips) {
@@ -84,16 +84,16 @@ TEST(DataSounds, NeitherSoundClips) {
     ASSERT_NE(low, wave.samples.end());
     EXPECT_GT(*low, -32768);
     EXPECT_LT(*high, 32767);
-    EXPECT_GT(wave.loudness(0, wave.seconds()), 0.05) << "loud enough to hear";
+    EXPECT_GT(wave.Loudness(0, wave.Seconds()), 0.05) << "loud enough to hear";
   }
 }
 
 TEST(DataSounds, ExplosionBurstsAndDiesAwayInHalfASecond) {
   const Wave blast = Load("bakuon.wav");
   ASSERT_FALSE(blast.samples.empty());
-  EXPECT_GE(blast.seconds(), 0.4);
-  EXPECT_LE(blast.seconds(), 0.7);
-  EXPECT_GT(blast.loudness(0, 0.1), 10 * blast.loudness(blast.seconds() - 0.05, blast.seconds()));
+  EXPECT_GE(blast.Seconds(), 0.4);
+  EXPECT_LE(blast.Seconds(), 0.7);
+  EXPECT_GT(blast.Loudness(0, 0.1), 10 * blast.Loudness(blast.Seconds() - 0.05, blast.Seconds()));
   // Starts and ends at rest, so it neither clicks on nor off.
   EXPECT_LT(std::abs(blast.samples.front()), 1000);
   EXPECT_LT(std::abs(blast.samples.back()), 100);

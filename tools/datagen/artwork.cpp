@@ -5,12 +5,12 @@
 
 namespace datagen {
 
-Artwork draw_artwork() {
-  return {draw_background(), draw_runner(),      draw_flyer(),      draw_explosion(),
-          draw_bolt(),       draw_studio_logo(), draw_floor_tile(), draw_title()};
+Artwork DrawArtwork() {
+  return {DrawBackground(), DrawRunner(),     DrawFlyer(),     DrawExplosion(),
+          DrawBolt(),       DrawStudioLogo(), DrawFloorTile(), DrawTitle()};
 }
 
-std::vector<NamedPicture> bitmap_files(const Artwork& art) {
+std::vector<NamedPicture> BitmapFiles(const Artwork& art) {
   std::vector<NamedPicture> files{{"yama.bmp", &art.background}};
   for (int frame = 0; frame < kFrames; ++frame) {
     const std::string digit = std::to_string(frame);

@@ -20,7 +20,7 @@ struct Artwork {
   Canvas title;
 };
 
-Artwork draw_artwork();
+Artwork DrawArtwork();
 
 struct NamedPicture {
   std::string file_name;  // as the game loads it from Data/Bitmap
@@ -28,6 +28,6 @@ struct NamedPicture {
 };
 
 // The bitmap files of the game, in the order the game loads them.
-std::vector<NamedPicture> bitmap_files(const Artwork& art);
+std::vector<NamedPicture> BitmapFiles(const Artwork& art);
 
 }  // namespace datagen

@@ -18,35 +18,35 @@ constexpr int kBlendRows = 16;  // rows over which one sky ink dithers into the 
 
 // From the deep blue at the top (light enough for the black score text) to
 // the haze at the horizon, in bands joined by dithered steps.
-void draw_sky(Canvas& canvas) {
+void DrawSky(Canvas& canvas) {
   for (int y = 0; y < kScreenHeight; ++y) {
     const int band = y / kSkyBand;
     const int into = y % kSkyBand - (kSkyBand - kBlendRows);
     for (int x = 0; x < kScreenWidth; ++x) {
-      const bool next = into >= 0 && dither(x, y, into + 1);
-      canvas.set(x, y, ramp(Ink::Sky0, band + (next ? 1 : 0)));
+      const bool next = into >= 0 && Dither(x, y, into + 1);
+      canvas.set(x, y, Ramp(Ink::Sky0, band + (next ? 1 : 0)));
     }
   }
 }
 
-void draw_sun(Canvas& canvas) {
+void DrawSun(Canvas& canvas) {
   constexpr Point kSun{530, 84};
   for (int y = kSun.y - 40; y <= kSun.y + 40; ++y) {
     for (int x = kSun.x - 40; x <= kSun.x + 40; ++x) {
       const int d2 = (x - kSun.x) * (x - kSun.x) + (y - kSun.y) * (y - kSun.y);
       if (d2 <= 15 * 15) {
         canvas.set(x, y, d2 <= 12 * 12 ? Ink::Fire6 : Ink::Fire5);
-      } else if (d2 <= 22 * 22 && dither(x, y, 8)) {
+      } else if (d2 <= 22 * 22 && Dither(x, y, 8)) {
         canvas.set(x, y, Ink::Sky4);
-      } else if (d2 <= 30 * 30 && dither(x, y, 4)) {
-        canvas.set(x, y, lighter(canvas.at(x, y)));
+      } else if (d2 <= 30 * 30 && Dither(x, y, 4)) {
+        canvas.set(x, y, Lighter(canvas.at(x, y)));
       }
     }
   }
 }
 
 // Flat-bottomed heaps of puffs, white on top and grey-blue underneath.
-void draw_clouds(Canvas& canvas) {
+void DrawClouds(Canvas& canvas) {
   struct Cloud {
     Point at;
     int size;
@@ -58,31 +58,32 @@ void draw_clouds(Canvas& canvas) {
     const int width = cloud.size * 5;
     const int height = cloud.size * 3;
     const Point centre{width, height};
-    const auto puffs = scatter_puffs(rng, centre, 7, {cloud.size * 2, cloud.size / 3}, cloud.size,
-                                     cloud.size * 3 / 2);
+    const auto puffs = ScatterPuffs(rng, centre, 7, {cloud.size * 2, cloud.size / 3}, cloud.size,
+                                    cloud.size * 3 / 2);
     Canvas layer(2 * width, 2 * height);
     for (int y = 0; y < centre.y + cloud.size / 2; ++y) {
       for (int x = 0; x < layer.width(); ++x) {
-        if (cluster_depth(puffs, x, y) >= 0) layer.set(x, y, Ink::Snow2);
+        if (ClusterDepth(puffs, x, y) >= 0) layer.set(x, y, Ink::Snow2);
       }
     }
-    shade(layer, {{0, 1}, 3});
-    canvas.paste_wrapped(layer, cloud.at.x - width, cloud.at.y - height);
+    Shade(layer, {{0, 1}, 3});
+    canvas.PasteWrapped(layer, cloud.at.x - width, cloud.at.y - height);
   }
 }
 
 }  // namespace
 
-Canvas draw_background() {
+Canvas DrawBackground() {
   Canvas canvas(kScreenWidth, kScreenHeight);
-  draw_sky(canvas);
-  draw_sun(canvas);
-  draw_clouds(canvas);
-  draw_ridge(canvas, {0xFA12u, 7, 108, 184, 12, 26, 4, Ink::Far0, Ink::Far1, Ink::Far2, 156,
-                      Ink::Sky3, 262, 300});
-  draw_ridge(canvas, {0x31D6u, 9, 206, 268, 8, 22, 5, Ink::Mid0, Ink::Mid1, Ink::Mid2, 0, Ink::Far2,
-                      312, 350});
-  draw_forest(canvas, 338);
+  DrawSky(canvas);
+  DrawSun(canvas);
+  DrawRidge(canvas, {0xFA12u, 7, 108, 184, 12, 26, 4, Ink::Far0, Ink::Far1, Ink::Far2, 156,
+                     Ink::Sky3, 262, 300});
+  // Clouds drift in front of the far peaks but behind the nearer ridges.
+  DrawClouds(canvas);
+  DrawRidge(canvas, {0x31D6u, 9, 206, 268, 8, 22, 5, Ink::Mid0, Ink::Mid1, Ink::Mid2, 0, Ink::Far2,
+                     312, 350});
+  DrawForest(canvas, 338);
   return canvas;
 }
 

@@ -12,6 +12,6 @@ constexpr int kFloorTop = 400;
 
 // Sky, clouds and three ridgelines. The game scrolls it left and wraps it
 // around, so every layer repeats with a period of exactly the screen width.
-Canvas draw_background();
+Canvas DrawBackground();
 
 }  // namespace datagen

@@ -9,7 +9,7 @@
 namespace datagen {
 namespace {
 
-bool filled(const Glyph& g, int col, int row) {
+bool Filled(const Glyph& g, int col, int row) {
   if (row < 0 || row >= kGlyphHeight || col < 0 || col >= static_cast<int>(g[0].size())) {
     return false;
   }
@@ -17,8 +17,8 @@ bool filled(const Glyph& g, int col, int row) {
 }
 
 // One cell as a block; a corner is cut where nothing of the letter adjoins it.
-void draw_cell(Canvas& canvas, const Glyph& g, int col, int row, Point origin,
-               const BlockStyle& style, Ink ink) {
+void DrawCell(Canvas& canvas, const Glyph& g, int col, int row, Point origin,
+              const BlockStyle& style, Ink ink) {
   for (int y = 0; y < style.cell_height; ++y) {
     for (int x = 0; x < style.cell_width; ++x) {
       const int dx = x < style.cell_width / 2 ? -1 : 1;
@@ -26,7 +26,7 @@ void draw_cell(Canvas& canvas, const Glyph& g, int col, int row, Point origin,
       const int from_x = dx < 0 ? x : style.cell_width - 1 - x;
       const int from_y = dy < 0 ? y : style.cell_height - 1 - y;
       const bool open_corner =
-          !filled(g, col + dx, row) && !filled(g, col, row + dy) && !filled(g, col + dx, row + dy);
+          !Filled(g, col + dx, row) && !Filled(g, col, row + dy) && !Filled(g, col + dx, row + dy);
       if (open_corner && from_x + from_y < style.bevel) continue;
       canvas.set(origin.x + col * style.cell_width + x, origin.y + row * style.cell_height + y,
                  ink);
@@ -36,50 +36,51 @@ void draw_cell(Canvas& canvas, const Glyph& g, int col, int row, Point origin,
 
 // Cells that touch only at a corner are joined by a wedge on either side of
 // that corner, so diagonal strokes run on unbroken.
-void bridge_diagonals(Canvas& canvas, const Glyph& g, int col, int row, Point origin,
-                      const BlockStyle& style, Ink ink) {
+void BridgeDiagonals(Canvas& canvas, const Glyph& g, int col, int row, Point origin,
+                     const BlockStyle& style, Ink ink) {
   const int w = style.cell_width;
   const int h = style.cell_height;
   for (const int dx : {-1, 1}) {
-    if (!filled(g, col + dx, row + 1) || filled(g, col + dx, row) || filled(g, col, row + 1))
+    if (!Filled(g, col + dx, row + 1) || Filled(g, col + dx, row) || Filled(g, col, row + 1))
       continue;
     const Point corner{origin.x + (col + (dx > 0 ? 1 : 0)) * w, origin.y + (row + 1) * h};
     const Point above[] = {corner, {corner.x, corner.y - h / 2}, {corner.x + dx * w / 2, corner.y}};
     const Point below[] = {corner, {corner.x - dx * w / 2, corner.y}, {corner.x, corner.y + h / 2}};
-    fill_polygon(canvas, above, ink);
-    fill_polygon(canvas, below, ink);
+    FillPolygon(canvas, above, ink);
+    FillPolygon(canvas, below, ink);
   }
 }
 
 }  // namespace
 
-int text_width(std::string_view text, const BlockStyle& style) {
+int TextWidth(std::string_view text, const BlockStyle& style) {
   int cells = 0;
-  for (const char letter : text) cells += static_cast<int>(glyph(letter)[0].size()) + style.spacing;
+  for (const char letter : text)
+    cells += static_cast<int>(FindGlyph(letter)[0].size()) + style.spacing;
   return (cells - style.spacing) * style.cell_width;
 }
 
-void draw_block_text(Canvas& canvas, std::string_view text, Point at, const BlockStyle& style,
-                     Ink ink) {
+void DrawBlockText(Canvas& canvas, std::string_view text, Point at, const BlockStyle& style,
+                   Ink ink) {
   Point origin = at;
   for (const char letter : text) {
-    const Glyph& g = glyph(letter);
+    const Glyph& g = FindGlyph(letter);
     const int columns = static_cast<int>(g[0].size());
     for (int row = 0; row < kGlyphHeight; ++row) {
       for (int col = 0; col < columns; ++col) {
-        if (!filled(g, col, row)) continue;
-        draw_cell(canvas, g, col, row, origin, style, ink);
-        bridge_diagonals(canvas, g, col, row, origin, style, ink);
+        if (!Filled(g, col, row)) continue;
+        DrawCell(canvas, g, col, row, origin, style, ink);
+        BridgeDiagonals(canvas, g, col, row, origin, style, ink);
       }
     }
     origin.x += (columns + style.spacing) * style.cell_width;
   }
 }
 
-void draw_raised_text(Canvas& canvas, std::string_view text, Point at, const BlockStyle& style,
-                      const LetterPaint& paint) {
+void DrawRaisedText(Canvas& canvas, std::string_view text, Point at, const BlockStyle& style,
+                    const LetterPaint& paint) {
   Canvas face(canvas.width(), canvas.height());
-  draw_block_text(face, text, at, style, paint.face_top);
+  DrawBlockText(face, text, at, style, paint.face_top);
   for (int d = paint.depth; d >= 1; --d) {
     const Ink side = d > paint.depth / 2 ? paint.depth_far : paint.depth_near;
     for (int y = 0; y < face.height(); ++y) {
@@ -94,10 +95,10 @@ void draw_raised_text(Canvas& canvas, std::string_view text, Point at, const Blo
       if (face.at(x, y) == Ink::Clear) continue;
       // Dithered steps down the ramp from the top of the line to its bottom.
       const int position = (y - at.y) * paint.face_steps * 16 / height;
-      const int step = position / 16 + (dither(x, y, position % 16) ? 1 : 0);
-      Ink ink = ramp(paint.face_top, -std::min(step, paint.face_steps));
+      const int step = position / 16 + (Dither(x, y, position % 16) ? 1 : 0);
+      Ink ink = Ramp(paint.face_top, -std::min(step, paint.face_steps));
       if (face.at(x, y - 1) == Ink::Clear || face.at(x, y - 2) == Ink::Clear)
-        ink = lighter(paint.face_top);
+        ink = Lighter(paint.face_top);
       if (face.at(x + 1, y) == Ink::Clear || face.at(x, y + 1) == Ink::Clear) ink = paint.rim;
       canvas.set(x, y, ink);
     }

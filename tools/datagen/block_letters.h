@@ -15,11 +15,11 @@ struct BlockStyle {
 };
 
 // Width in pixels of `text` set in `style`.
-int text_width(std::string_view text, const BlockStyle& style);
+int TextWidth(std::string_view text, const BlockStyle& style);
 
 // Fills the shape of `text` with `ink`, its top-left corner at `at`.
-void draw_block_text(Canvas& canvas, std::string_view text, Point at, const BlockStyle& style,
-                     Ink ink);
+void DrawBlockText(Canvas& canvas, std::string_view text, Point at, const BlockStyle& style,
+                   Ink ink);
 
 struct LetterPaint {
   Ink face_top;               // the face is shaded along this ramp, lightest at the top...
@@ -31,7 +31,7 @@ struct LetterPaint {
 
 // Lettering that stands out of the picture: a face shaded from top to bottom
 // with a bright upper edge, on solid sides receding down and to the right.
-void draw_raised_text(Canvas& canvas, std::string_view text, Point at, const BlockStyle& style,
-                      const LetterPaint& paint);
+void DrawRaisedText(Canvas& canvas, std::string_view text, Point at, const BlockStyle& style,
+                    const LetterPaint& paint);
 
 }  // namespace datagen

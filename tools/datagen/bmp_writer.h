@@ -6,6 +6,6 @@
 
 namespace datagen {
 
-Bytes encode_bmp(const Image& image);
+Bytes EncodeBmp(const Image& image);
 
 }  // namespace datagen

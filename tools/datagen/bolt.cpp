@@ -8,28 +8,28 @@
 
 namespace datagen {
 
-Canvas draw_bolt() {
-  constexpr Point kHead{32, 40};
+Canvas DrawBolt() {
+  constexpr Point kHead{34, 40};
   Canvas sprite(kSpriteSize, kSpriteSize);
   // Tail first, from its cool end to the head, each puff a little hotter and
   // wavering up or down so the tail flickers.
   constexpr int kTailPuffs = 8;
   for (int i = 0; i < kTailPuffs; ++i) {
     const Puff puff{{kHead.x - 30 + i * 4, kHead.y + (i % 3) - 1}, 2 + i / 2};
-    draw_flames(sprite, std::span(&puff, 1), 40 + i * 7);
+    DrawFlames(sprite, std::span(&puff, 1), 40 + i * 7);
   }
   const Puff head[] = {{kHead, 7}, {{kHead.x - 4, kHead.y}, 6}};
-  draw_flames(sprite, head, 105);
+  DrawFlames(sprite, head, 105);
   // Embers shed behind the bolt.
   Rng rng(0xF17Eu);
   for (int i = 0; i < 6; ++i) {
-    const int x = rng.range(kHead.x - 34, kHead.x - 12);
-    const int y = kHead.y + rng.range(-6, 6);
+    const int x = rng.Range(kHead.x - 34, kHead.x - 12);
+    const int y = kHead.y + rng.Range(-6, 6);
     sprite.set(x, y, i % 2 ? Ink::Fire4 : Ink::Fire3);
   }
   // Speed streaks above and below the head.
-  draw_line(sprite, {kHead.x - 20, kHead.y - 6}, {kHead.x - 9, kHead.y - 6}, Ink::Fire5);
-  draw_line(sprite, {kHead.x - 17, kHead.y + 6}, {kHead.x - 8, kHead.y + 6}, Ink::Fire4);
+  DrawLine(sprite, {kHead.x - 20, kHead.y - 6}, {kHead.x - 9, kHead.y - 6}, Ink::Fire5);
+  DrawLine(sprite, {kHead.x - 17, kHead.y + 6}, {kHead.x - 8, kHead.y + 6}, Ink::Fire4);
   return sprite;
 }
 

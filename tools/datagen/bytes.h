@@ -9,13 +9,13 @@ namespace datagen {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void put_le16(Bytes& out, std::uint32_t value);
-void put_le32(Bytes& out, std::uint32_t value);
-void put_be16(Bytes& out, std::uint32_t value);
-void put_be32(Bytes& out, std::uint32_t value);
-void put_text(Bytes& out, const char* text);
+void PutLe16(Bytes& out, std::uint32_t value);
+void PutLe32(Bytes& out, std::uint32_t value);
+void PutBe16(Bytes& out, std::uint32_t value);
+void PutBe32(Bytes& out, std::uint32_t value);
+void PutText(Bytes& out, const char* text);
 
 // Writes the bytes to `path`, creating its directory; throws on failure.
-void write_file(const std::filesystem::path& path, const Bytes& bytes);
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes);
 
 }  // namespace datagen

@@ -7,7 +7,7 @@ namespace datagen {
 Canvas::Canvas(int width, int height, Ink fill)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height), fill) {}
 
-void Canvas::paste(const Canvas& layer, int x, int y) {
+void Canvas::Paste(const Canvas& layer, int x, int y) {
   for (int ly = 0; ly < layer.height(); ++ly) {
     for (int lx = 0; lx < layer.width(); ++lx) {
       const Ink ink = layer.at(lx, ly);
@@ -16,11 +16,11 @@ void Canvas::paste(const Canvas& layer, int x, int y) {
   }
 }
 
-void Canvas::paste_wrapped(const Canvas& layer, int x, int y) {
+void Canvas::PasteWrapped(const Canvas& layer, int x, int y) {
   for (int ly = 0; ly < layer.height(); ++ly) {
     for (int lx = 0; lx < layer.width(); ++lx) {
       const Ink ink = layer.at(lx, ly);
-      if (ink != Ink::Clear) set(wrap(x + lx, width_), y + ly, ink);
+      if (ink != Ink::Clear) set(Wrap(x + lx, width_), y + ly, ink);
     }
   }
 }

@@ -27,10 +27,10 @@ class Canvas {
   }
 
   // Copies every non-clear pixel of `layer` with its top-left corner at (x, y).
-  void paste(const Canvas& layer, int x = 0, int y = 0);
+  void Paste(const Canvas& layer, int x = 0, int y = 0);
   // The same, but what hangs over the left or right edge comes back in on the
   // other side, for pictures that repeat horizontally.
-  void paste_wrapped(const Canvas& layer, int x, int y);
+  void PasteWrapped(const Canvas& layer, int x, int y);
 
  private:
   int index(int x, int y) const { return y * width_ + x; }

@@ -13,17 +13,17 @@ constexpr int kSheetWidth = 2 * kScreenWidth + 3 * kGap;
 
 // A play screen as the game composes it: background, shot, runner, flyers,
 // an explosion, then the floor along the bottom.
-Canvas draw_play_scene(const Artwork& art) {
+Canvas DrawPlayScene(const Artwork& art) {
   Canvas scene = art.background;
   constexpr int kRunnerX = 100;
   constexpr int kGround = 323;
-  scene.paste(art.bolt, kRunnerX + 80 + 60, kGround);
-  scene.paste(art.runner[1], kRunnerX, kGround);
-  scene.paste(art.runner[4], kRunnerX + 180, kGround - 150);
-  for (int i = 0; i < kFrames; ++i) scene.paste(art.flyer[i], 300 + 50 * i, 60 + 45 * i);
-  scene.paste(art.explosion[1], 470, 250);
-  scene.paste(art.explosion[3], 550, 300);
-  for (int x = 0; x < kScreenWidth; x += kSpriteSize) scene.paste(art.tile, x, kFloorTop);
+  scene.Paste(art.bolt, kRunnerX + 80 + 60, kGround);
+  scene.Paste(art.runner[1], kRunnerX, kGround);
+  scene.Paste(art.runner[4], kRunnerX + 180, kGround - 150);
+  for (int i = 0; i < kFrames; ++i) scene.Paste(art.flyer[i], 300 + 50 * i, 60 + 45 * i);
+  scene.Paste(art.explosion[1], 470, 250);
+  scene.Paste(art.explosion[3], 550, 300);
+  for (int x = 0; x < kScreenWidth; x += kSpriteSize) scene.Paste(art.tile, x, kFloorTop);
   return scene;
 }
 
@@ -36,20 +36,20 @@ struct Placement {
 // Places pictures left to right, starting a new row when one would not fit.
 class Flow {
  public:
-  void place(const Canvas& picture, bool checker) {
-    if (x_ + picture.width() + kGap > kSheetWidth) new_row();
+  void Place(const Canvas& picture, bool checker) {
+    if (x_ + picture.width() + kGap > kSheetWidth) NewRow();
     placements_.push_back({&picture, {x_, y_}, checker});
     x_ += picture.width() + kGap;
     row_height_ = std::max(row_height_, picture.height());
   }
 
-  void new_row() {
+  void NewRow() {
     x_ = kGap;
     y_ += row_height_ + kGap;
     row_height_ = 0;
   }
 
-  Canvas render() const {
+  Canvas Render() const {
     Canvas sheet(kSheetWidth, y_ + row_height_ + kGap, Ink::Grey0);
     for (const auto& [picture, at, checker] : placements_) {
       if (checker) {
@@ -59,7 +59,7 @@ class Flow {
           }
         }
       }
-      sheet.paste(*picture, at.x, at.y);
+      sheet.Paste(*picture, at.x, at.y);
     }
     return sheet;
   }
@@ -73,21 +73,21 @@ class Flow {
 
 }  // namespace
 
-Canvas draw_contact_sheet(const Artwork& art) {
-  const Canvas scene = draw_play_scene(art);
+Canvas DrawContactSheet(const Artwork& art) {
+  const Canvas scene = DrawPlayScene(art);
   Flow flow;
-  flow.place(scene, false);
-  flow.place(art.background, false);
-  flow.new_row();
-  flow.place(art.title, true);
-  flow.place(art.logo, true);
-  flow.new_row();
+  flow.Place(scene, false);
+  flow.Place(art.background, false);
+  flow.NewRow();
+  flow.Place(art.title, true);
+  flow.Place(art.logo, true);
+  flow.NewRow();
   for (const Animation* animation : {&art.runner, &art.flyer, &art.explosion}) {
-    for (const Canvas& frame : *animation) flow.place(frame, true);
+    for (const Canvas& frame : *animation) flow.Place(frame, true);
   }
-  flow.place(art.bolt, true);
-  flow.place(art.tile, true);
-  return flow.render();
+  flow.Place(art.bolt, true);
+  flow.Place(art.tile, true);
+  return flow.Render();
 }
 
 }  // namespace datagen

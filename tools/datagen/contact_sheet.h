@@ -6,6 +6,6 @@
 
 namespace datagen {
 
-Canvas draw_contact_sheet(const Artwork& art);
+Canvas DrawContactSheet(const Artwork& art);
 
 }  // namespace datagen

@@ -11,7 +11,7 @@ namespace datagen {
 namespace {
 
 // Where the flyer's body was: its sprite has the same top-left corner.
-constexpr Point kCentre{38, 27};
+constexpr Point kCentre{38, 28};
 
 struct Stage {
   int fire_puffs, fire_spread, fire_radius;  // the fireball
@@ -32,65 +32,65 @@ constexpr std::array<Stage, kFrames> kStages{{
 
 // Smoke puffs, lit from the top left and outlined; `thinning` clears a growing
 // share of their pixels as they drift apart.
-void draw_smoke(Canvas& sprite, std::span<const Puff> puffs, int thinning, bool embers) {
+void DrawSmoke(Canvas& sprite, std::span<const Puff> puffs, int thinning, bool embers) {
   Canvas part(kSpriteSize, kSpriteSize);
   for (int y = 0; y < kSpriteSize; ++y) {
     for (int x = 0; x < kSpriteSize; ++x) {
-      const int depth = cluster_depth(puffs, x, y);
+      const int depth = ClusterDepth(puffs, x, y);
       if (depth < 0) continue;
-      if (depth < kFullDepth / 2 && dither(x, y, thinning)) continue;
-      const bool ember = embers && depth > kFullDepth * 3 / 4 && dither(x + 1, y, 6);
+      if (depth < kFullDepth / 2 && Dither(x, y, thinning)) continue;
+      const bool ember = embers && depth > kFullDepth * 3 / 4 && Dither(x + 1, y, 6);
       part.set(x, y, ember ? Ink::Fire3 : Ink::Grey2);
     }
   }
-  lay(sprite, part);
+  Lay(sprite, part);
 }
 
-void draw_sparks(Canvas& sprite, Rng& rng, int distance) {
+void DrawSparks(Canvas& sprite, Rng& rng, int distance) {
   constexpr int kSparks = 9;
   for (int i = 0; i < kSparks; ++i) {
-    const int angle = i * kTurn / kSparks + rng.range(-kTurn / 40, kTurn / 40);
-    const int reach = distance + rng.range(-4, 4);
-    draw_line(sprite, polar(kCentre, reach - 4, angle), polar(kCentre, reach, angle), Ink::Fire4);
-    const Point head = polar(kCentre, reach, angle);
+    const int angle = i * kTurn / kSparks + rng.Range(-kTurn / 40, kTurn / 40);
+    const int reach = distance + rng.Range(-4, 4);
+    DrawLine(sprite, Polar(kCentre, reach - 4, angle), Polar(kCentre, reach, angle), Ink::Fire4);
+    const Point head = Polar(kCentre, reach, angle);
     sprite.set(head.x, head.y, Ink::Fire6);
   }
 }
 
-void draw_rays(Canvas& sprite, int length) {
+void DrawRays(Canvas& sprite, int length) {
   for (int i = 0; i < 8; ++i) {
     const int angle = i * kTurn / 8;
     const int reach = i % 2 ? length * 2 / 3 : length;
-    fill_capsule(sprite, kCentre, polar(kCentre, reach, angle), i % 2 ? 0 : 1, Ink::Fire5);
+    FillCapsule(sprite, kCentre, Polar(kCentre, reach, angle), i % 2 ? 0 : 1, Ink::Fire5);
   }
 }
 
-Canvas draw_frame(int frame) {
+Canvas DrawFrame(int frame) {
   const Stage& stage = kStages[frame];
   Rng rng(0xB0A7u + static_cast<unsigned>(frame) * 977u);
   Canvas sprite(kSpriteSize, kSpriteSize);
-  if (stage.rays) draw_rays(sprite, stage.rays);
+  if (stage.rays) DrawRays(sprite, stage.rays);
   if (stage.smoke_puffs) {
     const Point above{kCentre.x, kCentre.y - stage.smoke_rise};
     const Point spread{stage.smoke_spread, stage.smoke_spread * 2 / 3};
-    const auto smoke = scatter_puffs(rng, above, stage.smoke_puffs, spread, stage.smoke_radius - 3,
-                                     stage.smoke_radius);
-    draw_smoke(sprite, smoke, stage.thinning, stage.fire_puffs == 0);
+    const auto smoke = ScatterPuffs(rng, above, stage.smoke_puffs, spread, stage.smoke_radius - 3,
+                                    stage.smoke_radius);
+    DrawSmoke(sprite, smoke, stage.thinning, stage.fire_puffs == 0);
   }
   if (stage.fire_puffs) {
     const Point spread{stage.fire_spread, stage.fire_spread * 3 / 4};
-    const auto fire = scatter_puffs(rng, kCentre, stage.fire_puffs, spread, stage.fire_radius - 3,
-                                    stage.fire_radius);
-    draw_flames(sprite, fire, stage.heat);
+    const auto fire = ScatterPuffs(rng, kCentre, stage.fire_puffs, spread, stage.fire_radius - 3,
+                                   stage.fire_radius);
+    DrawFlames(sprite, fire, stage.heat);
   }
-  if (stage.spark_distance) draw_sparks(sprite, rng, stage.spark_distance);
+  if (stage.spark_distance) DrawSparks(sprite, rng, stage.spark_distance);
   return sprite;
 }
 
 }  // namespace
 
-Animation draw_explosion() {
-  return {draw_frame(0), draw_frame(1), draw_frame(2), draw_frame(3), draw_frame(4)};
+Animation DrawExplosion() {
+  return Animate(DrawFrame);
 }
 
 }  // namespace datagen

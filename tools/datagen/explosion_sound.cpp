@@ -5,14 +5,16 @@
 
 namespace datagen {
 
-std::vector<std::int16_t> synthesize_explosion() {
-  constexpr int kLength = ms(550);
-  constexpr Instrument kBlast{Wave::Noise, 20000, ms(2), ms(120), ms(380), 12000, 30, ms(450), 0};
-  constexpr Instrument kThump{Wave::Triangle, 24000, ms(2), ms(250), ms(100), 0, 24, ms(260), 0};
+std::vector<std::int16_t> SynthesizeExplosion() {
+  constexpr int kLength = Millis(550);
+  constexpr Instrument kBlast{Wave::Noise, 20000,       Millis(2), Millis(120), Millis(380), 12000,
+                              30,          Millis(450), 0};
+  constexpr Instrument kThump{Wave::Triangle, 24000, Millis(2), Millis(250), Millis(100), 0, 24,
+                              Millis(260),    0};
   MixBuffer mix(static_cast<std::size_t>(kLength), 0);
-  add_note(mix, {&kBlast, 100, 0, ms(150)});
-  add_note(mix, {&kThump, 28, 0, kThump.attack + kThump.decay});
-  return normalize(mix, 30000);
+  AddNote(mix, {&kBlast, 100, 0, Millis(150)});
+  AddNote(mix, {&kThump, 28, 0, kThump.attack + kThump.decay});
+  return Normalize(mix, 30000);
 }
 
 }  // namespace datagen

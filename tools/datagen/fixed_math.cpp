@@ -2,8 +2,8 @@
 
 namespace datagen {
 
-int isin(int angle) {
-  const int a = wrap(angle, kTurn);
+int Sin(int angle) {
+  const int a = Wrap(angle, kTurn);
   const int quarter = kTurn / 4;
   // Fold onto the first quarter wave, then evaluate the odd Taylor series of
   // sin(x * pi / 2) with x in [0, 1] as a Q30 number; its error stays well
@@ -26,15 +26,15 @@ int isin(int angle) {
   return a < kTurn / 2 ? scaled : -scaled;
 }
 
-std::uint32_t Rng::next() {
+std::uint32_t Rng::Next() {
   state_ ^= state_ << 13;
   state_ ^= state_ >> 17;
   state_ ^= state_ << 5;
   return state_;
 }
 
-int Rng::range(int lo, int hi) {
-  return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1));
+int Rng::Range(int lo, int hi) {
+  return lo + static_cast<int>(Next() % static_cast<std::uint32_t>(hi - lo + 1));
 }
 
 }  // namespace datagen

@@ -12,28 +12,23 @@ constexpr int kTurn = 4096;
 // Sines and cosines come back scaled by kOne.
 constexpr int kOne = 16384;
 
-int isin(int angle);
-inline int icos(int angle) {
-  return isin(angle + kTurn / 4);
+int Sin(int angle);
+inline int Cos(int angle) {
+  return Sin(angle + kTurn / 4);
 }
 
 // Remainder that is never negative, for wrapping coordinates around a period.
-constexpr int wrap(int value, int period) {
+constexpr int Wrap(int value, int period) {
   return ((value % period) + period) % period;
-}
-
-// Linear blend from a (t = 0) to b (t = den).
-constexpr int lerp(int a, int b, int t, int den) {
-  return a + (b - a) * t / den;
 }
 
 // Small fixed-seed pseudo-random generator (xorshift32).
 class Rng {
  public:
   explicit Rng(std::uint32_t seed) : state_(seed ? seed : 0x9E3779B9u) {}
-  std::uint32_t next();
+  std::uint32_t Next();
   // Uniform in lo..hi inclusive.
-  int range(int lo, int hi);
+  int Range(int lo, int hi);
 
  private:
   std::uint32_t state_;

@@ -4,15 +4,15 @@
 
 namespace datagen {
 
-void draw_flames(Canvas& canvas, std::span<const Puff> puffs, int heat) {
+void DrawFlames(Canvas& canvas, std::span<const Puff> puffs, int heat) {
   for (int y = 0; y < canvas.height(); ++y) {
     for (int x = 0; x < canvas.width(); ++x) {
-      const int depth = cluster_depth(puffs, x, y);
+      const int depth = ClusterDepth(puffs, x, y);
       if (depth < 0) continue;
       // Dither between neighbouring heat levels for soft bands.
       const int level =
-          (depth * heat / 100 * 5 + (dither(x, y, 8) ? kFullDepth / 2 : 0)) / kFullDepth;
-      canvas.set(x, y, ramp(Ink::Fire1, level));
+          (depth * heat / 100 * 5 + (Dither(x, y, 8) ? kFullDepth / 2 : 0)) / kFullDepth;
+      canvas.set(x, y, Ramp(Ink::Fire1, level));
     }
   }
 }

@@ -10,6 +10,6 @@ namespace datagen {
 
 // Inks by heat: white core, yellow, orange, red, dark red rim; `heat` 100
 // makes the very centre white hot, less gives a cooler fire.
-void draw_flames(Canvas& canvas, std::span<const Puff> puffs, int heat);
+void DrawFlames(Canvas& canvas, std::span<const Puff> puffs, int heat);
 
 }  // namespace datagen

@@ -17,6 +17,6 @@ struct Image {
   void set(int x, int y, Rgb colour) { pixels[static_cast<std::size_t>(y * width + x)] = colour; }
 };
 
-Image to_image(const Canvas& canvas);
+Image ToImage(const Canvas& canvas);
 
 }  // namespace datagen

@@ -6,9 +6,9 @@
 namespace datagen {
 
 // "RIDGELINE" in bold, shaded block letters, 572 x 158.
-Canvas draw_title();
+Canvas DrawTitle();
 
 // The studio's emblem and name for the splash screen, 400 x 300.
-Canvas draw_studio_logo();
+Canvas DrawStudioLogo();
 
 }  // namespace datagen

@@ -16,28 +16,28 @@ constexpr int kBadgeRadius = 78;
 
 // Sky from deep navy at the top to plum at the horizon, with a few stars and
 // a rising sun, then a grassy hill; everything inside the badge's disc.
-void draw_badge_scene(Canvas& canvas) {
+void DrawBadgeScene(Canvas& canvas) {
   constexpr int kInner = kBadgeRadius - 8;
   Canvas scene(kWidth, kHeight);
-  fill_disc(scene, kBadge.x, kBadge.y, kInner, Ink::Navy0);
+  FillDisc(scene, kBadge.x, kBadge.y, kInner, Ink::Navy0);
   for (int y = kBadge.y - kInner; y <= kBadge.y + kInner; ++y) {
     const int position = (y - (kBadge.y - kInner)) * 3 * 16 / (2 * kInner);
     for (int x = kBadge.x - kInner; x <= kBadge.x + kInner; ++x) {
       if (scene.at(x, y) == Ink::Clear) continue;
-      const int step = position / 16 + (dither(x, y, position % 16) ? 1 : 0);
+      const int step = position / 16 + (Dither(x, y, position % 16) ? 1 : 0);
       constexpr Ink kDusk[] = {Ink::Navy0, Ink::Navy1, Ink::Plum1, Ink::Plum2};
       scene.set(x, y, kDusk[std::min(step, 3)]);
     }
   }
   Rng rng(0x57A2u);
   for (int i = 0; i < 24; ++i) {
-    const int x = kBadge.x + rng.range(-kInner, kInner);
-    const int y = kBadge.y + rng.range(-kInner, 0);
+    const int x = kBadge.x + rng.Range(-kInner, kInner);
+    const int y = kBadge.y + rng.Range(-kInner, 0);
     if (scene.at(x, y) != Ink::Clear) scene.set(x, y, i % 4 ? Ink::Snow1 : Ink::Snow2);
   }
   Canvas mask = scene;
-  fill_disc(scene, kBadge.x + 34, kBadge.y + 10, 16, Ink::Fire4);
-  fill_disc(scene, kBadge.x + 34, kBadge.y + 10, 12, Ink::Fire5);
+  FillDisc(scene, kBadge.x + 34, kBadge.y + 10, 16, Ink::Fire4);
+  FillDisc(scene, kBadge.x + 34, kBadge.y + 10, 12, Ink::Fire5);
   for (int y = kBadge.y - kInner; y <= kBadge.y + kInner; ++y) {
     for (int x = kBadge.x - kInner; x <= kBadge.x + kInner; ++x) {
       const int dx = x - kBadge.x;
@@ -46,12 +46,12 @@ void draw_badge_scene(Canvas& canvas) {
       if (mask.at(x, y) == Ink::Clear) scene.set(x, y, Ink::Clear);
     }
   }
-  canvas.paste(scene);
+  canvas.Paste(scene);
 }
 
 // Five stones balanced on one another, each a little smaller and set a
 // little off the line of the one below.
-void draw_cairn(Canvas& canvas) {
+void DrawCairn(Canvas& canvas) {
   struct Stone {
     int dx, rx, ry;
   };
@@ -59,36 +59,36 @@ void draw_cairn(Canvas& canvas) {
   int base = kBadge.y + 33;
   for (const Stone& stone : kStones) {
     Canvas part(kWidth, kHeight);
-    fill_ellipse(part, kBadge.x + stone.dx, base - stone.ry, stone.rx, stone.ry, Ink::Grey3);
-    lay(canvas, part);
+    FillEllipse(part, kBadge.x + stone.dx, base - stone.ry, stone.rx, stone.ry, Ink::Grey3);
+    Lay(canvas, part);
     base -= 2 * stone.ry - 1;
   }
 }
 
-void draw_ring(Canvas& canvas) {
+void DrawRing(Canvas& canvas) {
   Canvas ring(kWidth, kHeight);
-  fill_disc(ring, kBadge.x, kBadge.y, kBadgeRadius, Ink::Teal1);
-  fill_disc(ring, kBadge.x, kBadge.y, kBadgeRadius - 7, Ink::Clear);
-  lay(canvas, ring);
+  FillDisc(ring, kBadge.x, kBadge.y, kBadgeRadius, Ink::Teal1);
+  FillDisc(ring, kBadge.x, kBadge.y, kBadgeRadius - 7, Ink::Clear);
+  Lay(canvas, ring);
 }
 
 }  // namespace
 
-Canvas draw_studio_logo() {
+Canvas DrawStudioLogo() {
   Canvas logo(kWidth, kHeight);
-  draw_badge_scene(logo);
-  draw_cairn(logo);
-  draw_ring(logo);
+  DrawBadgeScene(logo);
+  DrawCairn(logo);
+  DrawRing(logo);
   const BlockStyle name_style{6, 8, 1, 2};
   const LetterPaint name_paint{Ink::Snow2, 2, Ink::Teal0, Ink::Teal1, Ink::Teal0, 4};
   const char* name = "CAIRNWORKS";
-  draw_raised_text(logo, name, {(kWidth - text_width(name, name_style)) / 2, 204}, name_style,
-                   name_paint);
+  DrawRaisedText(logo, name, {(kWidth - TextWidth(name, name_style)) / 2, 204}, name_style,
+                 name_paint);
   const BlockStyle games_style{3, 3, 2, 0};
   const LetterPaint games_paint{Ink::Teal2, 1, Ink::Teal0, Ink::Teal0, Ink::Teal0, 1};
   const char* games = "GAMES";
-  draw_raised_text(logo, games, {(kWidth - text_width(games, games_style)) / 2, 272}, games_style,
-                   games_paint);
+  DrawRaisedText(logo, games, {(kWidth - TextWidth(games, games_style)) / 2, 272}, games_style,
+                 games_paint);
   return logo;
 }
 

@@ -27,15 +27,15 @@ int main(int argc, char** argv) {
   using namespace datagen;
   try {
     const std::filesystem::path data = argv[1];
-    const Artwork art = draw_artwork();
-    for (const auto& [name, picture] : bitmap_files(art)) {
-      write_file(data / "Bitmap" / name, encode_bmp(to_image(*picture)));
+    const Artwork art = DrawArtwork();
+    for (const auto& [name, picture] : BitmapFiles(art)) {
+      WriteFile(data / "Bitmap" / name, EncodeBmp(ToImage(*picture)));
     }
-    write_file(argv[2], encode_bmp(to_image(draw_contact_sheet(art))));
-    const std::vector<ScoreNote> score = compose_score();
-    write_file(data / "Wave" / "bakuon.wav", encode_wav(synthesize_explosion(), kSampleRate));
-    write_file(data / "Wave" / "music.wav", encode_wav(synthesize_music(score), kSampleRate));
-    write_file(data / "Midi" / "music.mid", encode_midi(score));
+    WriteFile(argv[2], EncodeBmp(ToImage(DrawContactSheet(art))));
+    const std::vector<ScoreNote> score = ComposeScore();
+    WriteFile(data / "Wave" / "bakuon.wav", EncodeWav(SynthesizeExplosion(), kSampleRate));
+    WriteFile(data / "Wave" / "music.wav", EncodeWav(SynthesizeMusic(score), kSampleRate));
+    WriteFile(data / "Midi" / "music.mid", EncodeMidi(score));
   } catch (const std::exception& error) {
     std::cerr << argv[0] << ": " << error.what() << '\n';
     return 1;

@@ -10,6 +10,6 @@ namespace datagen {
 
 // A conductor track with the tempo and metre, then one track per part; the
 // drums on the General MIDI percussion channel.
-Bytes encode_midi(const std::vector<ScoreNote>& score);
+Bytes EncodeMidi(const std::vector<ScoreNote>& score);
 
 }  // namespace datagen

@@ -47,7 +47,7 @@ constexpr std::array kRampStarts{Ink::Clear,  Ink::Outline, Ink::Sky0,  Ink::Sno
                                  Ink::Navy0,  Ink::Plum0,   Ink::Teal0, Ink::Count};
 
 // Index of the ramp that holds `ink`.
-int ramp_of(int ink) {
+int RampOf(int ink) {
   return static_cast<int>(
       std::upper_bound(kRampStarts.begin(), kRampStarts.end(), static_cast<Ink>(ink)) -
       kRampStarts.begin());
@@ -55,18 +55,18 @@ int ramp_of(int ink) {
 
 }  // namespace
 
-Rgb rgb(Ink ink) {
+Rgb RgbOf(Ink ink) {
   return kColours[static_cast<int>(ink)];
 }
 
-Ink shift(Ink ink, int steps) {
+Ink Shift(Ink ink, int steps) {
   const int start = static_cast<int>(ink);
-  const int ramp = ramp_of(start);
+  const int ramp = RampOf(start);
   const int step = steps > 0 ? 1 : -1;
   int index = start;
   for (int remaining = steps * step; remaining > 0; --remaining) {
     const int next = index + step;
-    if (next < 0 || next >= kInkCount || ramp_of(next) != ramp) break;
+    if (next < 0 || next >= kInkCount || RampOf(next) != ramp) break;
     index = next;
   }
   return static_cast<Ink>(index);

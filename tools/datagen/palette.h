@@ -38,21 +38,21 @@ enum class Ink : std::uint8_t {
 
 constexpr int kInkCount = static_cast<int>(Ink::Count);
 
-Rgb rgb(Ink ink);
+Rgb RgbOf(Ink ink);
 
 // Moves `steps` along the ink's ramp (positive is lighter), stopping at its ends.
-Ink shift(Ink ink, int steps);
-inline Ink lighter(Ink ink) {
-  return shift(ink, 1);
+Ink Shift(Ink ink, int steps);
+inline Ink Lighter(Ink ink) {
+  return Shift(ink, 1);
 }
-inline Ink darker(Ink ink) {
-  return shift(ink, -1);
+inline Ink Darker(Ink ink) {
+  return Shift(ink, -1);
 }
 
 // The ink `offset` places after `base` in the same ramp; used to index a ramp
 // by a computed level, for example a heat or height value.
-inline Ink ramp(Ink base, int offset) {
-  return shift(base, offset);
+inline Ink Ramp(Ink base, int offset) {
+  return Shift(base, offset);
 }
 
 }  // namespace datagen

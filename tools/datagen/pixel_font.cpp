@@ -6,7 +6,7 @@
 
 namespace datagen {
 
-const Glyph& glyph(char letter) {
+const Glyph& FindGlyph(char letter) {
   static const std::map<char, Glyph> kGlyphs{
       {' ', {"...", "...", "...", "...", "...", "...", "..."}},
       {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},

@@ -13,6 +13,6 @@ constexpr int kGlyphHeight = 7;
 using Glyph = std::vector<std::string_view>;
 
 // The glyph of a capital letter or a space; throws for any other character.
-const Glyph& glyph(char letter);
+const Glyph& FindGlyph(char letter);
 
 }  // namespace datagen

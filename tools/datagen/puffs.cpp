@@ -5,7 +5,7 @@
 
 namespace datagen {
 
-int cluster_depth(std::span<const Puff> puffs, int x, int y) {
+int ClusterDepth(std::span<const Puff> puffs, int x, int y) {
   int deepest = INT_MIN;
   for (const Puff& puff : puffs) {
     const int dx = x - puff.centre.x;
@@ -16,13 +16,13 @@ int cluster_depth(std::span<const Puff> puffs, int x, int y) {
   return deepest;
 }
 
-std::vector<Puff> scatter_puffs(Rng& rng, Point centre, int count, Point spread, int min_radius,
-                                int max_radius) {
+std::vector<Puff> ScatterPuffs(Rng& rng, Point centre, int count, Point spread, int min_radius,
+                               int max_radius) {
   std::vector<Puff> puffs;
   for (int i = 0; i < count; ++i) {
-    const Point at{centre.x + rng.range(-spread.x, spread.x),
-                   centre.y + rng.range(-spread.y, spread.y)};
-    puffs.push_back({at, rng.range(min_radius, max_radius)});
+    const Point at{centre.x + rng.Range(-spread.x, spread.x),
+                   centre.y + rng.Range(-spread.y, spread.y)};
+    puffs.push_back({at, rng.Range(min_radius, max_radius)});
   }
   return puffs;
 }

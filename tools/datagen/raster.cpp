@@ -12,38 +12,38 @@ namespace datagen {
 namespace {
 
 // Division rounded to the nearest whole number, halves away from zero.
-int divide_rounded(std::int64_t num, std::int64_t den) {
+int DivideRounded(std::int64_t num, std::int64_t den) {
   return static_cast<int>(num >= 0 ? (num + den / 2) / den : (num - den / 2) / den);
 }
 
 }  // namespace
 
-Point polar(Point origin, int length, int angle) {
-  return {origin.x + divide_rounded(std::int64_t{length} * icos(angle), kOne),
-          origin.y - divide_rounded(std::int64_t{length} * isin(angle), kOne)};
+Point Polar(Point origin, int length, int angle) {
+  return {origin.x + DivideRounded(std::int64_t{length} * Cos(angle), kOne),
+          origin.y - DivideRounded(std::int64_t{length} * Sin(angle), kOne)};
 }
 
-Point turn_about(Point centre, Point point, int angle) {
+Point TurnAbout(Point centre, Point point, int angle) {
   const std::int64_t x = point.x - centre.x;
   const std::int64_t y = point.y - centre.y;
-  const std::int64_t c = icos(angle);
-  const std::int64_t s = isin(angle);
-  return {centre.x + divide_rounded(x * c + y * s, kOne),
-          centre.y + divide_rounded(y * c - x * s, kOne)};
+  const std::int64_t c = Cos(angle);
+  const std::int64_t s = Sin(angle);
+  return {centre.x + DivideRounded(x * c + y * s, kOne),
+          centre.y + DivideRounded(y * c - x * s, kOne)};
 }
 
-Point between(Point a, Point b, int t, int den) {
-  return {a.x + divide_rounded(std::int64_t{b.x - a.x} * t, den),
-          a.y + divide_rounded(std::int64_t{b.y - a.y} * t, den)};
+Point Between(Point a, Point b, int t, int den) {
+  return {a.x + DivideRounded(std::int64_t{b.x - a.x} * t, den),
+          a.y + DivideRounded(std::int64_t{b.y - a.y} * t, den)};
 }
 
-void fill_rect(Canvas& canvas, int x, int y, int width, int height, Ink ink) {
+void FillRect(Canvas& canvas, int x, int y, int width, int height, Ink ink) {
   for (int py = y; py < y + height; ++py) {
     for (int px = x; px < x + width; ++px) canvas.set(px, py, ink);
   }
 }
 
-void tint_rect(Canvas& canvas, int x, int y, int width, int height, Ink ink) {
+void TintRect(Canvas& canvas, int x, int y, int width, int height, Ink ink) {
   for (int py = y; py < y + height; ++py) {
     for (int px = x; px < x + width; ++px) {
       if (canvas.at(px, py) != Ink::Clear) canvas.set(px, py, ink);
@@ -51,7 +51,7 @@ void tint_rect(Canvas& canvas, int x, int y, int width, int height, Ink ink) {
   }
 }
 
-void fill_ellipse(Canvas& canvas, int cx, int cy, int rx, int ry, Ink ink) {
+void FillEllipse(Canvas& canvas, int cx, int cy, int rx, int ry, Ink ink) {
   // The extra half pixel on each axis rounds the rim the way pixel artists draw it.
   const std::int64_t ax = 2 * rx + 1;
   const std::int64_t ay = 2 * ry + 1;
@@ -64,7 +64,7 @@ void fill_ellipse(Canvas& canvas, int cx, int cy, int rx, int ry, Ink ink) {
   }
 }
 
-void fill_capsule(Canvas& canvas, Point a, Point b, int radius, Ink ink) {
+void FillCapsule(Canvas& canvas, Point a, Point b, int radius, Ink ink) {
   const std::int64_t vx = b.x - a.x;
   const std::int64_t vy = b.y - a.y;
   const std::int64_t length2 = vx * vx + vy * vy;
@@ -90,7 +90,7 @@ void fill_capsule(Canvas& canvas, Point a, Point b, int radius, Ink ink) {
   }
 }
 
-void fill_polygon(Canvas& canvas, std::span<const Point> corners, Ink ink) {
+void FillPolygon(Canvas& canvas, std::span<const Point> corners, Ink ink) {
   if (corners.size() < 3) return;
   const auto [low, high] = std::minmax_element(corners.begin(), corners.end(),
                                                [](Point p, Point q) { return p.y < q.y; });
@@ -122,7 +122,7 @@ void fill_polygon(Canvas& canvas, std::span<const Point> corners, Ink ink) {
   }
 }
 
-void draw_line(Canvas& canvas, Point a, Point b, Ink ink) {
+void DrawLine(Canvas& canvas, Point a, Point b, Ink ink) {
   const int dx = std::abs(b.x - a.x);
   const int dy = -std::abs(b.y - a.y);
   const int sx = a.x < b.x ? 1 : -1;

@@ -14,75 +14,75 @@ namespace datagen {
 namespace {
 
 // A wave that repeats `cycles` whole times across the background.
-int wave(int x, int cycles, int amplitude, int phase) {
-  return amplitude * isin(x * cycles * kTurn / kScreenWidth + phase) / kOne;
+int Ripple(int x, int cycles, int amplitude, int phase) {
+  return amplitude * Sin(x * cycles * kTurn / kScreenWidth + phase) / kOne;
 }
 
 // Signed horizontal distance from `from` to x the short way round the wrap.
-int wrapped_offset(int x, int from) {
-  return wrap(x - from + kScreenWidth / 2, kScreenWidth) - kScreenWidth / 2;
+int WrappedOffset(int x, int from) {
+  return Wrap(x - from + kScreenWidth / 2, kScreenWidth) - kScreenWidth / 2;
 }
 
 struct Peak {
   int x, top, slope_west, slope_east;
 };
 
-std::vector<Peak> place_peaks(const RidgeStyle& style) {
+std::vector<Peak> PlacePeaks(const RidgeStyle& style) {
   Rng rng(style.seed);
   std::vector<Peak> peaks;
   const int spacing = kScreenWidth / style.peaks;
   for (int i = 0; i < style.peaks; ++i) {
     peaks.push_back(
-        {i * spacing + rng.range(0, spacing * 2 / 3), rng.range(style.highest, style.lowest),
-         rng.range(style.min_slope, style.max_slope), rng.range(style.min_slope, style.max_slope)});
+        {i * spacing + rng.Range(0, spacing * 2 / 3), rng.Range(style.highest, style.lowest),
+         rng.Range(style.min_slope, style.max_slope), rng.Range(style.min_slope, style.max_slope)});
   }
   return peaks;
 }
 
 // Small periodic roughness along a crest.
-int roughness(int x, int amount, int phase) {
-  return wave(x, 17, amount, phase) + wave(x, 37, amount / 2, phase * 3) +
-         wave(x, 71, amount / 3, phase * 7);
+int Roughness(int x, int amount, int phase) {
+  return Ripple(x, 17, amount, phase) + Ripple(x, 37, amount / 2, phase * 3) +
+         Ripple(x, 71, amount / 3, phase * 7);
 }
 
 }  // namespace
 
-void draw_ridge(Canvas& canvas, const RidgeStyle& style) {
-  const std::vector<Peak> peaks = place_peaks(style);
+void DrawRidge(Canvas& canvas, const RidgeStyle& style) {
+  const std::vector<Peak> peaks = PlacePeaks(style);
   const int phase = static_cast<int>(style.seed % kTurn);
   for (int x = 0; x < kScreenWidth; ++x) {
     // The crest is the highest of the summits' flanks at this column.
     int crest = INT_MAX;
     const Peak* owner = nullptr;
     for (const Peak& peak : peaks) {
-      const int dx = wrapped_offset(x, peak.x);
+      const int dx = WrappedOffset(x, peak.x);
       const int y = peak.top + std::abs(dx) * (dx < 0 ? peak.slope_west : peak.slope_east) / 16;
       if (y < crest) {
         crest = y;
         owner = &peak;
       }
     }
-    crest += roughness(x, style.jaggedness, phase);
+    crest += Roughness(x, style.jaggedness, phase);
     // Summits above the snow line wear caps that reach further down the
     // higher they stand, with a ragged lower edge.
     const int cap = style.snow_line - owner->top;
-    const int snow_edge = owner->top + cap + 8 + wave(x, 23, 4, phase) + wave(x, 53, 3, 0);
+    const int snow_edge = owner->top + cap + 8 + Ripple(x, 23, 4, phase) + Ripple(x, 53, 3, 0);
     for (int y = std::max(crest, 0); y < style.haze_bottom; ++y) {
       // The face east of a slightly crooked line running down from the
       // owning summit catches the sun.
-      const int dx = wrapped_offset(x, owner->x);
+      const int dx = WrappedOffset(x, owner->x);
       const int crook = (y / 3) % 3 - 1;
       const bool sunlit = (dx + crook) * 16 > (y - owner->top) * 5;
       Ink ink = sunlit ? style.lit : style.shadow;
       // Lower down, the shaded face gives way to the body ink.
-      if (!sunlit && y > snow_edge + 24 && dither(x, y, (y - snow_edge - 24) / 2)) ink = style.body;
+      if (!sunlit && y > snow_edge + 24 && Dither(x, y, (y - snow_edge - 24) / 2)) ink = style.body;
       if (cap > 0 && y < snow_edge) {
         ink = sunlit ? Ink::Snow2 : Ink::Snow1;
-        if (y >= snow_edge - 2 && dither(x, y, 8)) ink = sunlit ? style.lit : style.shadow;
+        if (y >= snow_edge - 2 && Dither(x, y, 8)) ink = sunlit ? style.lit : style.shadow;
       }
       if (y >= style.haze_top) {
         const int level = (y - style.haze_top) * 17 / (style.haze_bottom - style.haze_top);
-        if (dither(x, y, level)) ink = style.haze;
+        if (Dither(x, y, level)) ink = style.haze;
       }
       canvas.set(x, y, ink);
     }
@@ -91,12 +91,12 @@ void draw_ridge(Canvas& canvas, const RidgeStyle& style) {
 
 namespace {
 
-int hill_crest(int x, int crest) {
-  return crest + wave(x, 3, 9, 500) + wave(x, 7, 5, 1700) + wave(x, 13, 2, 300);
+int HillCrest(int x, int crest) {
+  return crest + Ripple(x, 3, 9, 500) + Ripple(x, 7, 5, 1700) + Ripple(x, 13, 2, 300);
 }
 
 // A pine: a narrow triangle in tiers, its east half lit.
-void draw_pine(Canvas& canvas, Point foot, int height, Ink shade_ink, Ink lit_ink) {
+void DrawPine(Canvas& canvas, Point foot, int height, Ink shade_ink, Ink lit_ink) {
   const int half = height / 3;
   Canvas tree(2 * half + 3, height + 2);
   const int mid = half + 1;
@@ -106,21 +106,21 @@ void draw_pine(Canvas& canvas, Point foot, int height, Ink shade_ink, Ink lit_in
     const int bottom = height * (t + 2) / (tiers + 1) + 1;
     const int width = half * (t + 2) / (tiers + 1);
     const Point tier[] = {{mid, top}, {mid + width + 1, bottom}, {mid - width, bottom}};
-    fill_polygon(tree, tier, shade_ink);
+    FillPolygon(tree, tier, shade_ink);
   }
   for (int y = 0; y < tree.height(); ++y) {
     for (int x = mid + 1; x < tree.width(); ++x) {
       if (tree.at(x, y) != Ink::Clear) tree.set(x, y, lit_ink);
     }
   }
-  canvas.paste_wrapped(tree, foot.x - mid, foot.y - height - 1);
+  canvas.PasteWrapped(tree, foot.x - mid, foot.y - height - 1);
 }
 
 }  // namespace
 
-void draw_forest(Canvas& canvas, int crest) {
+void DrawForest(Canvas& canvas, int crest) {
   for (int x = 0; x < kScreenWidth; ++x) {
-    for (int y = hill_crest(x, crest); y < canvas.height(); ++y) canvas.set(x, y, Ink::Hill0);
+    for (int y = HillCrest(x, crest); y < canvas.height(); ++y) canvas.set(x, y, Ink::Hill0);
   }
   // Rows of pines from the crest down the slope, each row a little lower and
   // brighter, so the trees in front stand out against those behind them.
@@ -134,10 +134,9 @@ void draw_forest(Canvas& canvas, int crest) {
       {50, 14, 22, Ink::Hill1, Ink::Hill2}, {66, 14, 22, Ink::Hill2, Ink::Hill3}};
   Rng rng(0x7EE5u);
   for (const Row& row : kRows) {
-    for (int x = rng.range(0, 6); x < kScreenWidth - 3; x += rng.range(6, 11)) {
-      const Point foot{x, hill_crest(x, crest) + row.drop + 4};
-      draw_pine(canvas, foot, rng.range(row.min_height, row.max_height), row.shade_ink,
-                row.lit_ink);
+    for (int x = rng.Range(0, 6); x < kScreenWidth - 3; x += rng.Range(6, 11)) {
+      const Point foot{x, HillCrest(x, crest) + row.drop + 4};
+      DrawPine(canvas, foot, rng.Range(row.min_height, row.max_height), row.shade_ink, row.lit_ink);
     }
   }
 }

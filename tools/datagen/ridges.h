@@ -23,10 +23,10 @@ struct RidgeStyle {
 
 // A range of sharp summits, lit by the sun in the east (to the right), and
 // filled down to the haze_bottom row.
-void draw_ridge(Canvas& canvas, const RidgeStyle& style);
+void DrawRidge(Canvas& canvas, const RidgeStyle& style);
 
 // Rolling hills covered in pine trees, from the crest at about `crest` down to
 // the bottom of the canvas.
-void draw_forest(Canvas& canvas, int crest);
+void DrawForest(Canvas& canvas, int crest);
 
 }  // namespace datagen

@@ -1,6 +1,7 @@
 // The player: a runner in a red tunic with a yellow headband, built from a
 // jointed skeleton so that arms and legs swing in opposition and the body
 // bobs with each stride.
+#include <array>
 #include <utility>
 
 #include "raster.h"
@@ -58,42 +59,42 @@ constexpr std::array<Frame, kFrames> kFrameTable{{
     {&kStride, false},
 }};
 
-void draw_leg(Canvas& sprite, Point hip, const Leg& leg, Ink cloth, Ink boot) {
+void DrawLeg(Canvas& sprite, Point hip, const Leg& leg, Ink cloth, Ink boot) {
   Canvas part(kSpriteSize, kSpriteSize);
-  fill_capsule(part, hip, leg.knee, 3, cloth);
-  fill_capsule(part, leg.knee, leg.ankle, 2, cloth);
-  fill_capsule(part, leg.ankle, leg.toe, 2, boot);
-  lay(sprite, part);
+  FillCapsule(part, hip, leg.knee, 3, cloth);
+  FillCapsule(part, leg.knee, leg.ankle, 2, cloth);
+  FillCapsule(part, leg.ankle, leg.toe, 2, boot);
+  Lay(sprite, part);
 }
 
-void draw_arm(Canvas& sprite, Point shoulder, const Arm& arm, Ink sleeve, Ink skin) {
+void DrawArm(Canvas& sprite, Point shoulder, const Arm& arm, Ink sleeve, Ink skin) {
   Canvas part(kSpriteSize, kSpriteSize);
-  fill_capsule(part, shoulder, arm.elbow, 2, sleeve);
-  fill_capsule(part, arm.elbow, arm.hand, 2, skin);
-  fill_disc(part, arm.hand.x, arm.hand.y, 2, skin);
-  lay(sprite, part);
+  FillCapsule(part, shoulder, arm.elbow, 2, sleeve);
+  FillCapsule(part, arm.elbow, arm.hand, 2, skin);
+  FillDisc(part, arm.hand.x, arm.hand.y, 2, skin);
+  Lay(sprite, part);
 }
 
-void draw_torso(Canvas& sprite, Point hip, Point shoulder) {
+void DrawTorso(Canvas& sprite, Point hip, Point shoulder) {
   Canvas part(kSpriteSize, kSpriteSize);
-  fill_capsule(part, hip, shoulder, 6, Ink::Fire2);
-  tint_rect(part, hip.x - 7, hip.y - 1, 15, 3, Ink::Earth1);  // belt
-  lay(sprite, part);
+  FillCapsule(part, hip, shoulder, 6, Ink::Fire2);
+  TintRect(part, hip.x - 7, hip.y - 1, 15, 3, Ink::Earth1);  // belt
+  Lay(sprite, part);
 }
 
 // Headband tails stream back from the knot; `flutter` lifts or drops their ends.
-void draw_headband_tails(Canvas& sprite, Point knot, int flutter) {
+void DrawHeadbandTails(Canvas& sprite, Point knot, int flutter) {
   Canvas part(kSpriteSize, kSpriteSize);
   const Point middle{knot.x - 7, knot.y + 1 - flutter};
-  fill_capsule(part, knot, middle, 1, Ink::Fire4);
-  draw_line(part, middle, {middle.x - 6, middle.y + 2 + flutter}, Ink::Fire4);
-  draw_line(part, middle, {middle.x - 5, middle.y + 4 + flutter}, Ink::Fire4);
-  lay(sprite, part);
+  FillCapsule(part, knot, middle, 1, Ink::Fire4);
+  DrawLine(part, middle, {middle.x - 6, middle.y + 2 + flutter}, Ink::Fire4);
+  DrawLine(part, middle, {middle.x - 5, middle.y + 4 + flutter}, Ink::Fire4);
+  Lay(sprite, part);
 }
 
-void draw_head(Canvas& sprite, Point centre) {
+void DrawHead(Canvas& sprite, Point centre) {
   Canvas part(kSpriteSize, kSpriteSize);
-  fill_disc(part, centre.x, centre.y, 8, Ink::Skin1);
+  FillDisc(part, centre.x, centre.y, 8, Ink::Skin1);
   part.set(centre.x + 9, centre.y + 1, Ink::Skin1);  // nose
   // Hair: the crown above the headband and the back of the head down to the
   // nape, plus two spikes swept back by the wind.
@@ -109,10 +110,10 @@ void draw_head(Canvas& sprite, Point centre) {
   }
   for (const Point tip : {Point{centre.x - 13, centre.y - 6}, Point{centre.x - 12, centre.y}}) {
     const Point spike[] = {{centre.x - 6, centre.y - 7}, tip, {centre.x - 7, centre.y + 1}};
-    fill_polygon(part, spike, Ink::Earth1);
+    FillPolygon(part, spike, Ink::Earth1);
   }
-  tint_rect(part, centre.x - 9, centre.y - 5, 19, 2, Ink::Fire4);  // headband
-  lay(sprite, part);
+  TintRect(part, centre.x - 9, centre.y - 5, 19, 2, Ink::Fire4);  // headband
+  Lay(sprite, part);
   // Eye, ear and mouth go on after shading so they keep their exact colours.
   sprite.set(centre.x + 5, centre.y - 1, Ink::Outline);
   sprite.set(centre.x + 5, centre.y, Ink::Outline);
@@ -122,7 +123,8 @@ void draw_head(Canvas& sprite, Point centre) {
   sprite.set(centre.x - 2, centre.y + 2, Ink::Skin0);
 }
 
-Canvas draw_frame(const Frame& frame, int index) {
+Canvas DrawFrame(int index) {
+  const Frame& frame = kFrameTable[static_cast<std::size_t>(index)];
   const Pose& pose = *frame.pose;
   const Point hip = pose.hip;
   const Point shoulder{hip.x + 7, hip.y - 15};  // leaning into the run
@@ -137,22 +139,20 @@ Canvas draw_frame(const Frame& frame, int index) {
   }
   Canvas sprite(kSpriteSize, kSpriteSize);
   // Far side first, a shade darker, then body, near side, head.
-  draw_arm(sprite, shoulder, *far_arm, Ink::Fire1, Ink::Skin0);
-  draw_leg(sprite, hip, *far_leg, Ink::Navy0, Ink::Earth0);
-  draw_headband_tails(sprite, {head.x - 8, head.y - 4}, index % 3 - 1);
-  draw_torso(sprite, hip, shoulder);
-  draw_leg(sprite, hip, *near_leg, Ink::Navy1, Ink::Earth1);
-  draw_head(sprite, head);
-  draw_arm(sprite, shoulder, *near_arm, Ink::Fire2, Ink::Skin1);
+  DrawArm(sprite, shoulder, *far_arm, Ink::Fire1, Ink::Skin0);
+  DrawLeg(sprite, hip, *far_leg, Ink::Navy0, Ink::Earth0);
+  DrawHeadbandTails(sprite, {head.x - 8, head.y - 4}, index % 3 - 1);
+  DrawTorso(sprite, hip, shoulder);
+  DrawLeg(sprite, hip, *near_leg, Ink::Navy1, Ink::Earth1);
+  DrawHead(sprite, head);
+  DrawArm(sprite, shoulder, *near_arm, Ink::Fire2, Ink::Skin1);
   return sprite;
 }
 
 }  // namespace
 
-Animation draw_runner() {
-  return {draw_frame(kFrameTable[0], 0), draw_frame(kFrameTable[1], 1),
-          draw_frame(kFrameTable[2], 2), draw_frame(kFrameTable[3], 3),
-          draw_frame(kFrameTable[4], 4)};
+Animation DrawRunner() {
+  return Animate(DrawFrame);
 }
 
 }  // namespace datagen

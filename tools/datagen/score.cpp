@@ -48,12 +48,12 @@ struct DrumBar {
 constexpr DrumBar kGroove{"x.......x.x.....", "....x.......x...", "x.x.x.x.x.x.x.x."};
 constexpr DrumBar kFill{"x.......x.......", "....x...x.x.xxxx", "x.x.x.x.x.x....."};
 
-int semitone(char name) {
+int Semitone(char name) {
   constexpr std::array<int, 7> kFromA{9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
   return kFromA[static_cast<std::size_t>(name - 'A')];
 }
 
-void add_melody(std::vector<ScoreNote>& notes) {
+void AddMelody(std::vector<ScoreNote>& notes) {
   std::istringstream tokens{std::string(kMelody)};
   int step = 0;
   for (std::string token; tokens >> token;) {
@@ -62,7 +62,7 @@ void add_melody(std::vector<ScoreNote>& notes) {
     if (token[0] != '-') {
       const bool sharp = token[1] == '#';
       const int octave = token[sharp ? 2 : 1] - '0';
-      const int pitch = 12 * (octave + 1) + semitone(token[0]) + (sharp ? 1 : 0);
+      const int pitch = 12 * (octave + 1) + Semitone(token[0]) + (sharp ? 1 : 0);
       notes.push_back({Part::Lead, pitch, step, length});
     }
     step += length;
@@ -75,11 +75,11 @@ struct Chord {
   bool minor;
 };
 
-std::vector<Chord> read_chords() {
+std::vector<Chord> ReadChords() {
   std::istringstream tokens{std::string(kChords)};
   std::vector<Chord> chords;
   for (std::string token; tokens >> token;) {
-    chords.push_back({semitone(token[0]), token.size() > 1 && token[1] == 'm'});
+    chords.push_back({Semitone(token[0]), token.size() > 1 && token[1] == 'm'});
   }
   if (static_cast<int>(chords.size()) * kStepsPerBar / 2 != kSteps) {
     throw std::logic_error("the chords do not fill the tune");
@@ -90,8 +90,8 @@ std::vector<Chord> read_chords() {
 // Sixteenth-note arpeggios up and down each chord, from the second phrase on
 // so that the tune opens lighter; and a bass that pumps between each chord's
 // root and its octave in eighths.
-void add_accompaniment(std::vector<ScoreNote>& notes) {
-  const std::vector<Chord> chords = read_chords();
+void AddAccompaniment(std::vector<ScoreNote>& notes) {
+  const std::vector<Chord> chords = ReadChords();
   constexpr int kHalfBar = kStepsPerBar / 2;
   for (int half = 0; half < static_cast<int>(chords.size()); ++half) {
     const Chord chord = chords[static_cast<std::size_t>(half)];
@@ -117,7 +117,7 @@ void add_accompaniment(std::vector<ScoreNote>& notes) {
   }
 }
 
-void add_drums(std::vector<ScoreNote>& notes) {
+void AddDrums(std::vector<ScoreNote>& notes) {
   for (int bar = 0; bar < kBars; ++bar) {
     const DrumBar& pattern = bar % 8 == 7 ? kFill : kGroove;
     for (int i = 0; i < kStepsPerBar; ++i) {
@@ -131,11 +131,11 @@ void add_drums(std::vector<ScoreNote>& notes) {
 
 }  // namespace
 
-std::vector<ScoreNote> compose_score() {
+std::vector<ScoreNote> ComposeScore() {
   std::vector<ScoreNote> notes;
-  add_melody(notes);
-  add_accompaniment(notes);
-  add_drums(notes);
+  AddMelody(notes);
+  AddAccompaniment(notes);
+  AddDrums(notes);
   std::stable_sort(notes.begin(), notes.end(),
                    [](const ScoreNote& a, const ScoreNote& b) { return a.step < b.step; });
   return notes;

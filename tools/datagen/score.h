@@ -26,6 +26,6 @@ struct ScoreNote {
 };
 
 // Every note of one pass through the tune, sorted by start.
-std::vector<ScoreNote> compose_score();
+std::vector<ScoreNote> ComposeScore();
 
 }  // namespace datagen

@@ -4,7 +4,7 @@
 
 namespace datagen {
 
-bool dither(int x, int y, int level) {
+bool Dither(int x, int y, int level) {
   static constexpr std::array<std::array<int, 4>, 4> kBayer{{
       {0, 8, 2, 10},
       {12, 4, 14, 6},
@@ -14,7 +14,7 @@ bool dither(int x, int y, int level) {
   return kBayer[y & 3][x & 3] < level;
 }
 
-void shade(Canvas& part, Lighting light) {
+void Shade(Canvas& part, Lighting light) {
   const Canvas flat = part;
   const Point s = light.toward_shadow;
   for (int y = 0; y < flat.height(); ++y) {
@@ -22,12 +22,12 @@ void shade(Canvas& part, Lighting light) {
       const Ink ink = flat.at(x, y);
       if (ink == Ink::Clear || ink == Ink::Outline) continue;
       if (flat.at(x - s.x, y - s.y) == Ink::Clear) {
-        part.set(x, y, lighter(ink));
+        part.set(x, y, Lighter(ink));
         continue;
       }
       for (int k = 1; k <= light.shadow_depth; ++k) {
         if (flat.at(x + k * s.x, y + k * s.y) == Ink::Clear) {
-          part.set(x, y, darker(ink));
+          part.set(x, y, Darker(ink));
           break;
         }
       }
@@ -35,7 +35,7 @@ void shade(Canvas& part, Lighting light) {
   }
 }
 
-void outline(Canvas& part, Ink ink) {
+void AddOutline(Canvas& part, Ink ink) {
   const Canvas figure = part;
   for (int y = 0; y < figure.height(); ++y) {
     for (int x = 0; x < figure.width(); ++x) {
@@ -48,10 +48,10 @@ void outline(Canvas& part, Ink ink) {
   }
 }
 
-void lay(Canvas& target, Canvas part, Lighting light) {
-  shade(part, light);
-  outline(part, Ink::Outline);
-  target.paste(part);
+void Lay(Canvas& target, Canvas part, Lighting light) {
+  Shade(part, light);
+  AddOutline(part, Ink::Outline);
+  target.Paste(part);
 }
 
 }  // namespace datagen

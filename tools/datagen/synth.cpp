@@ -18,7 +18,7 @@ constexpr std::array<std::uint32_t, 12> kOctaveSteps{
     144137319, 152708170, 161788671, 171409126, 181601643, 192400238,
 };
 
-std::uint32_t phase_step(int pitch) {
+std::uint32_t PhaseStep(int pitch) {
   const int octave = pitch / 12 - 6;
   const std::uint64_t step = kOctaveSteps[static_cast<std::size_t>(pitch % 12)];
   return static_cast<std::uint32_t>(octave >= 0 ? step << octave : step >> -octave);
@@ -27,7 +27,7 @@ std::uint32_t phase_step(int pitch) {
 // Band-limiting correction for a step in a pulse wave (polyBLEP): removes most
 // of the aliasing a naive pulse has at this sample rate. Both numbers are
 // fractions of a cycle in 2^32ths; the result is in Q15.
-std::int64_t blep(std::uint32_t t, std::uint32_t dt) {
+std::int64_t Blep(std::uint32_t t, std::uint32_t dt) {
   if (t < dt) {
     const std::int64_t x = (std::int64_t{t} << 15) / dt;
     return 2 * x - x * x / kUnit - kUnit;
@@ -44,16 +44,16 @@ class Oscillator {
   explicit Oscillator(Wave wave) : wave_(wave) {}
 
   // Next sample in Q15 for a phase step of `step`.
-  std::int64_t next(std::uint32_t step) {
+  std::int64_t Next(std::uint32_t step) {
     const std::uint32_t t = phase_;
     phase_ += step;
     switch (wave_) {
       case Wave::Pulse12:
-        return pulse(t, step, 0x20000000u);
+        return Pulse(t, step, 0x20000000u);
       case Wave::Pulse25:
-        return pulse(t, step, 0x40000000u);
+        return Pulse(t, step, 0x40000000u);
       case Wave::Pulse50:
-        return pulse(t, step, 0x80000000u);
+        return Pulse(t, step, 0x80000000u);
       case Wave::Triangle: {
         const std::int64_t ramp = t >> 16;  // 0..65535 over the cycle
         return (ramp < 32768 ? ramp * 2 : (65535 - ramp) * 2) - kUnit;
@@ -75,10 +75,10 @@ class Oscillator {
  private:
   // A pulse that is high for `duty` of the cycle, shifted to average zero as
   // a console's output stage would.
-  static std::int64_t pulse(std::uint32_t t, std::uint32_t dt, std::uint32_t duty) {
+  static std::int64_t Pulse(std::uint32_t t, std::uint32_t dt, std::uint32_t duty) {
     const std::int64_t naive = t < duty ? kUnit - 1 : -kUnit;
     const std::int64_t centre = kUnit - ((std::int64_t{duty} * kUnit) >> 31);
-    return naive + centre + blep(t, dt) - blep(t - duty, dt);
+    return naive + centre + Blep(t, dt) - Blep(t - duty, dt);
   }
 
   Wave wave_;
@@ -87,7 +87,7 @@ class Oscillator {
 };
 
 // Envelope level, 0..kUnit, at sample `i` of a note held for `gate` samples.
-std::int64_t envelope(const Instrument& in, int i, int gate) {
+std::int64_t Envelope(const Instrument& in, int i, int gate) {
   std::int64_t level;
   const int held = std::min(i, gate);
   if (held < in.attack) {
@@ -103,13 +103,13 @@ std::int64_t envelope(const Instrument& in, int i, int gate) {
 
 }  // namespace
 
-void add_note(std::span<std::int32_t> mix, const Note& note) {
+void AddNote(std::span<std::int32_t> mix, const Note& note) {
   const Instrument& in = *note.instrument;
   const int length = note.gate + in.release;
-  const std::uint32_t base = phase_step(note.pitch);
+  const std::uint32_t base = PhaseStep(note.pitch);
   // Pitch sweep: start `sweep` semitones up and glide down to the note.
-  const std::uint32_t top = phase_step(note.pitch + in.sweep);
-  const int vibrato_delay = ms(160);
+  const std::uint32_t top = PhaseStep(note.pitch + in.sweep);
+  const int vibrato_delay = Millis(160);
   Oscillator osc(in.wave);
   for (int i = 0; i < length; ++i) {
     std::int64_t step = base;
@@ -120,16 +120,16 @@ void add_note(std::span<std::int32_t> mix, const Note& note) {
       // 5.5 Hz wobble; one cent is close to 1/1731 of the frequency.
       const int angle =
           static_cast<int>(std::int64_t{i - vibrato_delay} * 11 * kTurn / (2 * kSampleRate));
-      step += step * in.vibrato * isin(angle) / (1731LL * kOne);
+      step += step * in.vibrato * Sin(angle) / (1731LL * kOne);
     }
-    const std::int64_t sample = osc.next(static_cast<std::uint32_t>(step));
-    const std::int64_t level = envelope(in, i, note.gate) * in.volume / kUnit;
+    const std::int64_t sample = osc.Next(static_cast<std::uint32_t>(step));
+    const std::int64_t level = Envelope(in, i, note.gate) * in.volume / kUnit;
     const std::size_t at = static_cast<std::size_t>(note.start + i) % mix.size();
     mix[at] += static_cast<std::int32_t>(sample * level / kUnit);
   }
 }
 
-std::vector<std::int16_t> normalize(std::span<const std::int32_t> mix, int peak) {
+std::vector<std::int16_t> Normalize(std::span<const std::int32_t> mix, int peak) {
   std::int64_t loudest = 1;
   for (const std::int32_t s : mix) loudest = std::max<std::int64_t>(loudest, std::abs(s));
   std::vector<std::int16_t> out;

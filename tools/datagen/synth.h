@@ -40,16 +40,16 @@ struct Note {
 };
 
 // Milliseconds in samples.
-constexpr int ms(int milliseconds) {
+constexpr int Millis(int milliseconds) {
   return milliseconds * kSampleRate / 1000;
 }
 
 // Adds `note` to the mix. A note that runs past the end of the buffer goes on
 // at its beginning, so a buffer played in a loop sounds seamless.
-void add_note(std::span<std::int32_t> mix, const Note& note);
+void AddNote(std::span<std::int32_t> mix, const Note& note);
 
 // Scales the mix so its loudest sample reaches `peak` and converts it to
 // 16-bit samples.
-std::vector<std::int16_t> normalize(std::span<const std::int32_t> mix, int peak);
+std::vector<std::int16_t> Normalize(std::span<const std::int32_t> mix, int peak);
 
 }  // namespace datagen

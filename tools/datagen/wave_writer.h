@@ -8,6 +8,6 @@
 
 namespace datagen {
 
-Bytes encode_wav(std::span<const std::int16_t> samples, int sample_rate);
+Bytes EncodeWav(std::span<const std::int16_t> samples, int sample_rate);
 
 }  // namespace datagen

@@ -13,6 +13,7 @@
 #include "shell/platform_choice.h"
 #include "shell/run_setup.h"
 #include "shell/shutdown.h"
+#include "shell/stats.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     Complain(error);
     if (status == 0) status = 1;
   }
+  if (options->stats) PrintStats();
   ReleaseMedia();
   SDL_Quit();
   return status;

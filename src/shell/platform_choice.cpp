@@ -4,6 +4,7 @@
 #include "media/headless/headless_video.h"
 #include "media/sdl/sdl_sound.h"
 #include "media/sdl/sdl_video.h"
+#include "shell/stats.h"
 
 Platform MakePlatform(const Options& options) {
   Platform platform;
@@ -11,8 +12,10 @@ Platform MakePlatform(const Options& options) {
     platform.video = std::make_unique<HeadlessVideo>();
     platform.sound = std::make_unique<HeadlessSound>();
   } else {
-    platform.video = std::make_unique<SdlVideo>(SdlVideo::Settings{options.windowed});
+    const SdlVideo::Settings settings{options.windowed, static_cast<int>(options.scale)};
+    platform.video = std::make_unique<SdlVideo>(settings);
     platform.sound = std::make_unique<SdlSound>();
   }
+  if (options.stats) TimeFramesShown(platform);
   return platform;
 }

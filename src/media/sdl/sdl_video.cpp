@@ -4,6 +4,7 @@
 
 #include "common/run_time_error.h"
 #include "media/sdl/sdl_keys.h"
+#include "media/sdl/sdl_window.h"
 #include "media/surface.h"
 #include "media/text.h"
 
@@ -13,37 +14,31 @@ RunTimeError Failure(const std::string& what) {
   return RunTimeError(what + ": " + SDL_GetError());
 }
 
+// Vsync paces the game only where the display refreshes 60 times a second
+// (59 is how some drivers round 59.94 Hz).
+bool RefreshIsSixty(int hertz) {
+  return hertz == 60 || hertz == 59;
+}
+
 }  // namespace
 
 SdlVideo::~SdlVideo() {
-  if (texture_) SDL_DestroyTexture(texture_);
-  if (renderer_) SDL_DestroyRenderer(renderer_);
+  presenter_.reset();
   if (window_) SDL_DestroyWindow(window_);
 }
 
 void SdlVideo::ShowWindow(const std::string& label) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Failure("no display");
-  window_ = SDL_CreateWindow("Ridgeline", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
-                             SDL_WINDOW_RESIZABLE);
+  window_ = OpenGameWindow(settings_.scale);
   if (!window_) throw Failure("cannot open the game's window");
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (!renderer_) throw Failure("cannot draw in the game's window");
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  SDL_RenderSetLogicalSize(renderer_, 640, 480);
+  presenter_ = MakePresenter(window_);
+  if (!presenter_) throw Failure("cannot draw in the game's window");
 
-  // The label shows while the pictures and sounds load.
-  SdlSurfacePtr canvas(
-      SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, DirectDrawSurface7::kFormat));
-  if (!canvas) throw Failure("cannot draw the window's label");
-  SDL_FillRect(canvas.get(), nullptr, SDL_MapRGB(canvas->format, 212, 208, 200));
-  DrawTextLine(*canvas, 16, 16, label, SDL_Color{0, 0, 0, 255});
-  SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer_, canvas.get());
-  if (texture) {
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
-    SDL_DestroyTexture(texture);
-  }
+  const bool vsync = RefreshIsSixty(RefreshRate(window_)) && presenter_->SetVsync(true);
+  pacer_ = std::make_unique<FramePacer>(vsync, [this] { presenter_->SetVsync(false); });
+
+  label_ = label;
+  ShowLabel();
 }
 
 void SdlVideo::SetCooperativeLevel(HWND /*window*/, long flags) {
@@ -55,10 +50,12 @@ void SdlVideo::SetCooperativeLevel(HWND /*window*/, long flags) {
 }
 
 void SdlVideo::SetDisplayMode(int width, int height, int /*bitsPerPixel*/) {
-  texture_ = SDL_CreateTexture(renderer_, DirectDrawSurface7::kFormat, SDL_TEXTUREACCESS_STREAMING,
-                               width, height);
-  if (!texture_) throw Failure("cannot set the display mode");
-  SDL_RenderSetLogicalSize(renderer_, width, height);
+  if (width != kPictureWidth || height != kPictureHeight) {
+    throw RunTimeError("SetDisplayMode: the window shows 640 x 480 pictures only");
+  }
+  // The window may have just gone full screen: the label stays in sight while
+  // the pictures and sounds load.
+  ShowLabel();
 }
 
 void SdlVideo::RestoreDisplayMode() {
@@ -66,31 +63,34 @@ void SdlVideo::RestoreDisplayMode() {
     throw Failure("cannot leave full screen");
 }
 
-void SdlVideo::Present(const SDL_Surface& frame) {
-  SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-  SDL_RenderPresent(renderer_);
-  WaitForNextFrame();
+void SdlVideo::ShowLabel() {
+  SdlSurfacePtr canvas(SDL_CreateRGBSurfaceWithFormat(0, kPictureWidth, kPictureHeight, 16,
+                                                      DirectDrawSurface7::kFormat));
+  if (!canvas) throw Failure("cannot draw the window's label");
+  SDL_FillRect(canvas.get(), nullptr, SDL_MapRGB(canvas->format, 212, 208, 200));
+  DrawTextLine(*canvas, 16, 16, label_, SDL_Color{0, 0, 0, 255});
+  presenter_->Draw(*canvas);
+  presenter_->Show();
 }
 
-void SdlVideo::WaitForNextFrame() {
-  // Frames are paced by the clock at 60 per second, whatever the monitor's
-  // refresh rate; sleeping, not spinning.
-  const Uint64 frequency = SDL_GetPerformanceFrequency();
-  const Uint64 period = frequency / 60;
-  Uint64 now = SDL_GetPerformanceCounter();
-  if (nextFrame_ == 0 || now > nextFrame_ + period) nextFrame_ = now;
-  nextFrame_ += period;
-  while ((now = SDL_GetPerformanceCounter()) < nextFrame_) {
-    const Uint64 ms = (nextFrame_ - now) * 1000 / frequency;
-    SDL_Delay(ms > 1 ? static_cast<Uint32>(ms - 1) : 0);
-  }
+void SdlVideo::Present(const SDL_Surface& frame) {
+  presenter_->Draw(frame);
+  // Waiting before showing, not after, keeps the moments the frames appear
+  // evenly spaced, whatever each frame took to draw.
+  pacer_->Wait();
+  presenter_->Show();
+  pacer_->Shown();
 }
 
 void SdlVideo::ShowCursor(bool show) {
   SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+PicturePoint SdlVideo::MouseToPicture(int x, int y) const {
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(window_, &width, &height);
+  return ToPicture(FitPicture(width, height), x, y);
 }
 
 bool SdlVideo::PollEvent(WindowEvent& event) {
@@ -103,15 +103,17 @@ bool SdlVideo::PollEvent(WindowEvent& event) {
         event.keyCode = VirtualKeyCode(e.key.keysym.sym);
         event.shift = ShiftState(e.key.keysym.mod);
         return true;
-      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONDOWN: {
         event.kind = WindowEvent::Kind::MouseDown;
         event.button = e.button.button == SDL_BUTTON_LEFT    ? 1
                        : e.button.button == SDL_BUTTON_RIGHT ? 2
                                                              : 4;
         event.shift = ShiftState(static_cast<Uint16>(SDL_GetModState()));
-        event.x = e.button.x;
-        event.y = e.button.y;
+        const PicturePoint at = MouseToPicture(e.button.x, e.button.y);
+        event.x = at.x;
+        event.y = at.y;
         return true;
+      }
       case SDL_QUIT:
         event.kind = WindowEvent::Kind::Close;
         return true;

@@ -2,15 +2,23 @@
 
 #include <SDL.h>
 
+#include <memory>
+#include <string>
+
+#include "media/sdl/frame_pacer.h"
+#include "media/sdl/presenter.h"
+#include "media/sdl/viewport.h"
 #include "media/video_driver.h"
 
 // The game's window, screen and pointer over SDL: desktop full screen (the
-// monitor's mode is never switched) or a window, with the 640 x 480 picture
-// scaled to fit, nearest-neighbour, and frames paced at 60 per second.
+// monitor's mode is never switched) or a resizable window, the 640 x 480
+// picture scaled by whole factors where they fit, nearest-neighbour, and 60
+// frames a second on every monitor.
 class SdlVideo : public VideoDriver {
  public:
   struct Settings {
     bool windowed = false;
+    int scale = 0;  // the window as a multiple of 640 x 480; 0: the largest that fits
   };
 
   explicit SdlVideo(Settings settings) : settings_(settings) {}
@@ -26,11 +34,13 @@ class SdlVideo : public VideoDriver {
   bool PollEvent(WindowEvent& event) override;
 
  private:
-  void WaitForNextFrame();
+  // Shows the window's label until the first frame replaces it.
+  void ShowLabel();
+  PicturePoint MouseToPicture(int x, int y) const;
 
   Settings settings_;
+  std::string label_;
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  Uint64 nextFrame_ = 0;
+  std::unique_ptr<Presenter> presenter_;
+  std::unique_ptr<FramePacer> pacer_;
 };

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "media/sdl/presenter.h"
+
+// Scales with SDL's renderer: the picture goes up as a streaming texture and
+// the graphics processor enlarges it, nearest-neighbour.
+class RendererPresenter : public Presenter {
+ public:
+  // Takes over `renderer`, which draws into the window.
+  explicit RendererPresenter(SDL_Renderer* renderer) : renderer_(renderer) {}
+  ~RendererPresenter() override;
+
+  // False where there is no way to make the texture.
+  bool Prepare();
+
+  void Draw(const SDL_Surface& picture) override;
+  void Show() override;
+  bool SetVsync(bool on) override;
+
+ private:
+  SDL_Renderer* renderer_;
+  SDL_Texture* texture_ = nullptr;
+};
+
+// Whether SDL's renderer draws with the processor rather than a graphics
+// processor: SDL's own software renderer, or OpenGL on a software rasterizer
+// (as on a virtual display).
+bool RendersInSoftware(SDL_Renderer* renderer);

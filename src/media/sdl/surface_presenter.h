@@ -1,0 +1,25 @@
+#pragma once
+
+#include "media/sdl/presenter.h"
+#include "media/surface.h"
+
+// Scales on the processor straight into the window's own pixels, which the
+// system then shows (on X11 through shared memory): without a graphics
+// processor this costs a fraction of what emulating one does.
+class SurfacePresenter : public Presenter {
+ public:
+  explicit SurfacePresenter(SDL_Window* window) : window_(window) {}
+
+  // False where the window has no pixels of its own to draw in.
+  bool Prepare();
+
+  void Draw(const SDL_Surface& picture) override;
+  void Show() override;
+  bool SetVsync(bool) override { return false; }
+
+ private:
+  SDL_Window* window_;
+  // The picture in the window's pixel format, so that the scaling copies
+  // pixels without converting them.
+  SdlSurfacePtr converted_;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+// Where the game's 640 x 480 picture goes in a window or screen of a given
+// size, in that output's pixels.
+struct Viewport {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+
+  bool operator==(const Viewport&) const = default;
+};
+
+inline constexpr int kPictureWidth = 640;
+inline constexpr int kPictureHeight = 480;
+
+// The picture scaled by the largest whole factor that fits, centred, so that
+// every game pixel is a sharp square of factor x factor output pixels. Where
+// no factor of 2 or more fits, the picture is scaled to the largest size that
+// fits with its 4:3 shape kept: uneven pixels, but no picture left small in a
+// large screen. An output of no area gets an empty viewport.
+Viewport FitPicture(int outputWidth, int outputHeight);
+
+// The largest whole factor by which a window holding the picture fits in the
+// given area (the desktop's usable area); at least 1.
+int LargestWindowScale(int areaWidth, int areaHeight);
+
+// The picture pixel under an output pixel, clamped to the picture: for mouse
+// positions, so that the handlers see game coordinates however the picture is
+// scaled.
+struct PicturePoint {
+  int x = 0;
+  int y = 0;
+
+  bool operator==(const PicturePoint&) const = default;
+};
+PicturePoint ToPicture(const Viewport& viewport, int outputX, int outputY);

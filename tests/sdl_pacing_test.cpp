@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "media/sdl/frame_pacer.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+constexpr Nanoseconds kStart = seconds(1000);
+
+// The time that `frames` frames take, to the nanosecond.
+constexpr Nanoseconds Frames(long long frames) {
+  return Nanoseconds(frames * 1'000'000'000 / kFrameRate);
+}
+
+TEST(FrameSchedule, ShowsTheFirstFrameAtOnceAndThenSixtyASecond) {
+  FrameSchedule schedule;
+  EXPECT_EQ(schedule.NextDeadline(kStart), kStart);
+  Nanoseconds deadline{0};
+  for (int frame = 1; frame <= 60; ++frame) deadline = schedule.NextDeadline(deadline);
+  // Exactly one second later: the 2/3 ns that each period has over a whole
+  // number of nanoseconds do not go missing.
+  EXPECT_EQ(deadline, kStart + seconds(1));
+  for (int frame = 61; frame <= 6000; ++frame) deadline = schedule.NextDeadline(deadline);
+  EXPECT_EQ(deadline, kStart + seconds(100));
+}
+
+TEST(FrameSchedule, KeepsItsDeadlinesWhenAFrameWakesLate) {
+  FrameSchedule schedule;
+  schedule.NextDeadline(kStart);
+  const Nanoseconds first = schedule.NextDeadline(kStart);
+  EXPECT_EQ(first, kStart + Frames(1));
+  // This frame asks 5 ms after its deadline; the next deadline is still one
+  // period after the missed one, not after the late moment.
+  const Nanoseconds second = schedule.NextDeadline(first + milliseconds(5) + kFramePeriod);
+  EXPECT_EQ(second, kStart + Frames(2));
+  // A frame two periods behind is caught up with at once: its deadline is
+  // already past.
+  const Nanoseconds third = schedule.NextDeadline(second + 3 * kFramePeriod);
+  EXPECT_EQ(third, kStart + Frames(3));
+}
+
+TEST(FrameSchedule, StartsAfreshAfterALongStallRatherThanRushing) {
+  FrameSchedule schedule;
+  schedule.NextDeadline(kStart);
+  schedule.NextDeadline(kStart);
+  const Nanoseconds woken = kStart + seconds(5);
+  EXPECT_EQ(schedule.NextDeadline(woken), woken);
+  EXPECT_EQ(schedule.NextDeadline(woken), woken + kFramePeriod);
+}
+
+void RecordMany(VsyncTrial& trial, int frames, Nanoseconds interval, VsyncTrial::Verdict& verdict) {
+  for (int i = 0; i < frames; ++i) verdict = trial.Record(interval);
+}
+
+TEST(VsyncTrial, KeepsVsyncThatWaitsForSixtyHertz) {
+  for (const Nanoseconds interval : {Nanoseconds(16'667'000), Nanoseconds(16'683'000)}) {
+    VsyncTrial trial;
+    VsyncTrial::Verdict verdict{};
+    RecordMany(trial, VsyncTrial::kSettlingFrames + VsyncTrial::kTrialFrames - 1, interval,
+               verdict);
+    EXPECT_EQ(verdict, VsyncTrial::Verdict::Undecided);
+    EXPECT_EQ(trial.Record(interval), VsyncTrial::Verdict::Keep);
+  }
+}
+
+TEST(VsyncTrial, DropsVsyncThatDoesNotWaitOrWaitsForAnotherRate) {
+  for (const Nanoseconds interval : {Nanoseconds(1'000'000), Nanoseconds(13'333'000),
+                                     Nanoseconds(6'944'000), Nanoseconds(33'000'000)}) {
+    VsyncTrial trial;
+    VsyncTrial::Verdict verdict{};
+    RecordMany(trial, VsyncTrial::kSettlingFrames + VsyncTrial::kTrialFrames, interval, verdict);
+    EXPECT_EQ(verdict, VsyncTrial::Verdict::Drop) << interval.count();
+  }
+}
+
+TEST(VsyncTrial, LeavesOutTheFirstFramesAndKeepsItsVerdict) {
+  VsyncTrial trial;
+  VsyncTrial::Verdict verdict{};
+  // The window appearing takes its time: not held against vsync.
+  RecordMany(trial, VsyncTrial::kSettlingFrames, milliseconds(200), verdict);
+  RecordMany(trial, VsyncTrial::kTrialFrames, Nanoseconds(16'667'000), verdict);
+  EXPECT_EQ(verdict, VsyncTrial::Verdict::Keep);
+  // Once decided, a slow frame later on changes nothing.
+  EXPECT_EQ(trial.Record(milliseconds(500)), VsyncTrial::Verdict::Keep);
+}
+
+}  // namespace

@@ -8,18 +8,64 @@
 namespace datagen {
 namespace {
 
-constexpr Instrument kLead{Wave::Pulse25, 11000, Millis(4), Millis(140), Millis(50),
-                           20000,         0,     0,         18};
-constexpr Instrument kArpeggio{Wave::Pulse12, 3200, Millis(2), Millis(50), Millis(20),
-                               9000,          0,    0,         0};
-constexpr Instrument kBass{Wave::Triangle, 15000, Millis(3), Millis(1), Millis(25), 32767, 0, 0, 0};
-constexpr Instrument kKickThump{Wave::Triangle, 17000, Millis(1), Millis(110), Millis(10), 0, 24,
-                                Millis(70),     0};
-constexpr Instrument kKickClick{Wave::Noise, 4000, Millis(1), Millis(12), Millis(5), 0, 0, 0, 0};
-constexpr Instrument kSnareNoise{Wave::Noise, 8000, Millis(1), Millis(150), Millis(10), 0, 0, 0, 0};
-constexpr Instrument kSnareBody{Wave::Triangle, 8000, Millis(1), Millis(60), Millis(10), 0, 12,
-                                Millis(30),     0};
-constexpr Instrument kHat{Wave::MetalNoise, 2800, Millis(1), Millis(35), Millis(5), 0, 0, 0, 0};
+constexpr Instrument kLead{.wave = Wave::Pulse25,
+                           .volume = 11000,
+                           .attack = Millis(4),
+                           .decay = Millis(140),
+                           .release = Millis(50),
+                           .sustain = 20000,
+                           .vibrato = 18};
+// The lead again, quieter and three sixteenths later: the old trick that
+// gives a single pulse channel an echo.
+constexpr Instrument kLeadEcho{.wave = Wave::Pulse25,
+                               .volume = 3500,
+                               .attack = Millis(4),
+                               .decay = Millis(140),
+                               .release = Millis(50),
+                               .sustain = 20000,
+                               .vibrato = 18};
+constexpr int kEchoSteps = 3;
+constexpr Instrument kArpeggio{.wave = Wave::Pulse12,
+                               .volume = 3200,
+                               .attack = Millis(2),
+                               .decay = Millis(50),
+                               .release = Millis(20),
+                               .sustain = 9000};
+constexpr Instrument kBass{.wave = Wave::Triangle,
+                           .volume = 15000,
+                           .attack = Millis(3),
+                           .decay = Millis(1),
+                           .release = Millis(25),
+                           .sustain = 32767};
+constexpr Instrument kKickThump{.wave = Wave::Triangle,
+                                .volume = 17000,
+                                .attack = Millis(1),
+                                .decay = Millis(110),
+                                .release = Millis(10),
+                                .sweep = 24,
+                                .sweep_time = Millis(70)};
+constexpr Instrument kKickClick{.wave = Wave::Noise,
+                                .volume = 4000,
+                                .attack = Millis(1),
+                                .decay = Millis(12),
+                                .release = Millis(5)};
+constexpr Instrument kSnareNoise{.wave = Wave::Noise,
+                                 .volume = 8000,
+                                 .attack = Millis(1),
+                                 .decay = Millis(150),
+                                 .release = Millis(10)};
+constexpr Instrument kSnareBody{.wave = Wave::Triangle,
+                                .volume = 8000,
+                                .attack = Millis(1),
+                                .decay = Millis(60),
+                                .release = Millis(10),
+                                .sweep = 12,
+                                .sweep_time = Millis(30)};
+constexpr Instrument kHat{.wave = Wave::MetalNoise,
+                          .volume = 2800,
+                          .attack = Millis(1),
+                          .decay = Millis(35),
+                          .release = Millis(5)};
 
 // Held share of a note's written length, so that repeated notes separate.
 constexpr std::pair<int, int> GateShare(Part part) {
@@ -58,6 +104,7 @@ std::vector<std::int16_t> SynthesizeMusic(const std::vector<ScoreNote>& score) {
     switch (n.part) {
       case Part::Lead:
         AddNote(mix, {&kLead, n.pitch, start, gate});
+        AddNote(mix, {&kLeadEcho, n.pitch, StepToSample(n.step + kEchoSteps), gate});
         break;
       case Part::Arpeggio:
         AddNote(mix, {&kArpeggio, n.pitch, start, gate});

@@ -101,7 +101,7 @@ void DrawHead(Canvas& sprite, Point centre) {
   for (int dy = -9; dy <= 8; ++dy) {
     for (int dx = -9; dx <= 9; ++dx) {
       const bool crown = dy < -5;
-      const bool back = dx < -3 + (dy > 1 ? dy - 1 : 0) && dy < 5;
+      const bool back = dx < -4 + (dy > 2 ? (dy - 2) / 2 : 0) && dy < 5;
       const bool fringe = dy == -3 && dx > 1 && dx < 6;
       if (part.at(centre.x + dx, centre.y + dy) != Ink::Clear && (crown || back || fringe)) {
         part.set(centre.x + dx, centre.y + dy, Ink::Earth1);
@@ -143,7 +143,7 @@ Canvas DrawFrame(int index) {
   DrawLeg(sprite, hip, *far_leg, Ink::Navy0, Ink::Earth0);
   DrawHeadbandTails(sprite, {head.x - 8, head.y - 4}, index % 3 - 1);
   DrawTorso(sprite, hip, shoulder);
-  DrawLeg(sprite, hip, *near_leg, Ink::Navy1, Ink::Earth1);
+  DrawLeg(sprite, hip, *near_leg, Ink::Navy2, Ink::Earth1);
   DrawHead(sprite, head);
   DrawArm(sprite, shoulder, *near_arm, Ink::Fire2, Ink::Skin1);
   return sprite;

@@ -26,10 +26,10 @@ struct Instrument {
   Wave wave;
   int volume;                  // peak level, 0..32767
   int attack, decay, release;  // envelope times, in samples
-  int sustain;                 // level held after the decay, 0..32767 of the peak
-  int sweep;                   // semitones the pitch starts above the note and falls by
-  int sweep_time;              // samples over which the pitch falls
-  int vibrato;                 // vibrato depth in cents, after a short delay
+  int sustain = 0;             // level held after the decay, 0..32767 of the peak
+  int sweep = 0;               // semitones the pitch starts above the note and falls by
+  int sweep_time = 0;          // samples over which the pitch falls
+  int vibrato = 0;             // vibrato depth in cents, after a short delay
 };
 
 struct Note {

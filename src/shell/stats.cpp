@@ -134,7 +134,10 @@ FrameIntervals::Nanoseconds FrameIntervals::Percentile(double share) const {
   long long seen = 0;
   for (int bin = 0; bin < kBins; ++bin) {
     seen += bins_[static_cast<std::size_t>(bin)];
-    if (seen >= rank) return std::min(longest_, (bin + 1) * kBinWidth);
+    if (seen >= rank) {
+      // The last bin also holds every interval beyond the histogram's range.
+      return bin == kBins - 1 ? longest_ : std::min(longest_, (bin + 1) * kBinWidth);
+    }
   }
   return longest_;
 }

@@ -77,12 +77,36 @@ Canvas DrawBackground() {
   Canvas canvas(kScreenWidth, kScreenHeight);
   DrawSky(canvas);
   DrawSun(canvas);
-  DrawRidge(canvas, {0xFA12u, 7, 108, 184, 12, 26, 4, Ink::Far0, Ink::Far1, Ink::Far2, 156,
-                     Ink::Sky3, 262, 300});
+  DrawRidge(canvas, {.seed = 0xFA12u,
+                     .peaks = 7,
+                     .highest = 108,
+                     .lowest = 184,
+                     .min_slope = 12,
+                     .max_slope = 26,
+                     .jaggedness = 4,
+                     .shadow = Ink::Far0,
+                     .body = Ink::Far1,
+                     .lit = Ink::Far2,
+                     .snow_line = 156,
+                     .haze = Ink::Sky3,
+                     .haze_top = 262,
+                     .haze_bottom = 300});
   // Clouds drift in front of the far peaks but behind the nearer ridges.
   DrawClouds(canvas);
-  DrawRidge(canvas, {0x31D6u, 9, 206, 268, 8, 22, 5, Ink::Mid0, Ink::Mid1, Ink::Mid2, 0, Ink::Far2,
-                     312, 350});
+  DrawRidge(canvas, {.seed = 0x31D6u,
+                     .peaks = 9,
+                     .highest = 206,
+                     .lowest = 268,
+                     .min_slope = 8,
+                     .max_slope = 22,
+                     .jaggedness = 5,
+                     .shadow = Ink::Mid0,
+                     .body = Ink::Mid1,
+                     .lit = Ink::Mid2,
+                     .snow_line = 0,
+                     .haze = Ink::Far2,
+                     .haze_top = 312,
+                     .haze_bottom = 350});
   DrawForest(canvas, 338);
   return canvas;
 }

@@ -14,20 +14,38 @@ namespace {
 constexpr Point kCentre{38, 28};
 
 struct Stage {
-  int fire_puffs, fire_spread, fire_radius;  // the fireball
-  int heat;                                  // 100 = white hot at the core
-  int smoke_puffs, smoke_spread, smoke_radius, smoke_rise;
-  int thinning;  // 0..16: how much of the smoke has blown away
-  int spark_distance;
-  int rays;  // length of the flash's star rays
+  int rays = 0;  // length of the flash's star rays
+  // The fireball: puffs, how far they scatter, their size, and how hot it
+  // burns (100 is white hot at the core).
+  int fire_puffs = 0, fire_spread = 0, fire_radius = 0, heat = 0;
+  // The smoke: puffs, scatter, size, how far it has risen, and how much of it
+  // has blown away (0..16).
+  int smoke_puffs = 0, smoke_spread = 0, smoke_radius = 0, smoke_rise = 0, thinning = 0;
+  int spark_distance = 0;  // how far the sparks have flown
 };
 
 constexpr std::array<Stage, kFrames> kStages{{
-    {5, 3, 9, 125, 0, 0, 0, 0, 0, 0, 17},
-    {8, 7, 11, 100, 0, 0, 0, 0, 0, 19, 0},
-    {10, 11, 11, 80, 5, 13, 7, 4, 0, 25, 0},
-    {6, 12, 8, 55, 9, 16, 9, 5, 3, 0, 0},
-    {0, 0, 0, 0, 8, 19, 7, 6, 9, 0, 0},
+    {.rays = 17, .fire_puffs = 5, .fire_spread = 3, .fire_radius = 9, .heat = 125},
+    {.fire_puffs = 8, .fire_spread = 7, .fire_radius = 11, .heat = 100, .spark_distance = 19},
+    {.fire_puffs = 10,
+     .fire_spread = 11,
+     .fire_radius = 11,
+     .heat = 80,
+     .smoke_puffs = 5,
+     .smoke_spread = 13,
+     .smoke_radius = 7,
+     .smoke_rise = 4,
+     .spark_distance = 25},
+    {.fire_puffs = 6,
+     .fire_spread = 12,
+     .fire_radius = 8,
+     .heat = 55,
+     .smoke_puffs = 9,
+     .smoke_spread = 16,
+     .smoke_radius = 9,
+     .smoke_rise = 5,
+     .thinning = 3},
+    {.smoke_puffs = 8, .smoke_spread = 19, .smoke_radius = 7, .smoke_rise = 6, .thinning = 9},
 }};
 
 // Smoke puffs, lit from the top left and outlined; `thinning` clears a growing

@@ -15,7 +15,7 @@ struct RidgeStyle {
   int highest, lowest;       // range of the summits' rows
   int min_slope, max_slope;  // steepness of the flanks, in rows per 16 columns
   int jaggedness;            // height of the small-scale roughness of the crest
-  Ink shadow, body, lit;     // the shaded west face, its gullies, the sunlit east face
+  Ink shadow, body, lit;     // the shaded west face, its dimmer foot, the sunlit east face
   int snow_line;             // summits above this row wear snow (0 for none)
   Ink haze;                  // the mist the foot of the range fades into
   int haze_top, haze_bottom;

@@ -151,7 +151,7 @@ TEST(EventPoints, AScriptedRunIgnoresTheWindowsKeysButNotItsClosing) {
   }
   std::ifstream record(options.record);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(record), {}),
-            "seed 3\n# the window was closed in pass 0\n");
+            "seed 3\n# the window was closed in pass 0: replay with --frames 1\n");
   std::filesystem::remove_all(dir);
 }
 

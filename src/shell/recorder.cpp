@@ -33,7 +33,8 @@ bool Recorder::Next(EventPoint at, WindowEvent& event) {
   const std::string line =
       kind ? ScriptLine(
                  ScriptEvent{at, *kind, *kind == ScriptEvent::Kind::Click ? 0 : event.keyCode})
-           : "# the window was closed in pass " + std::to_string(at.pass);
+           : "# the window was closed in pass " + std::to_string(at.pass) +
+                 ": replay with --frames " + std::to_string(at.pass + 1);
   std::fprintf(file_, "%s\n", line.c_str());
   // Written at once: the event may end the program, and a recording matters
   // most when a run goes wrong.

@@ -104,7 +104,10 @@ void RunSetup::Attach(Platform& platform) {
     SetPassEndHook([trace = parts.trace.get()](long pass) { trace->PassEnded(pass); });
   }
   if (parts.dumper) {
-    platform.frameShown = [dumper = parts.dumper](const SDL_Surface& frame) {
+    // Keeps any hook already there: others may watch the frames too.
+    platform.frameShown = [dumper = parts.dumper,
+                           before = std::move(platform.frameShown)](const SDL_Surface& frame) {
+      if (before) before(frame);
       dumper->FrameShown(frame, PassesRun());
     };
   }

@@ -1,5 +1,6 @@
 #include "shell/script.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 

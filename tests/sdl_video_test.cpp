@@ -73,23 +73,30 @@ TEST_F(SdlVideoTest, OpensTheGameWindowAtTheAskedScale) {
   EXPECT_EQ(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN, 0u);
 }
 
-TEST_F(SdlVideoTest, ShowsEveryGamePixelAsASharpSquareAndBlackAroundIt) {
+TEST_F(SdlVideoTest, ShowsEveryGamePixelAsASharpSquareAtEveryWholeScale) {
+  const SdlSurfacePtr picture = Picture();
+  for (int scale = 1; scale <= 5; ++scale) {
+    SdlVideo video(SdlVideo::Settings{true, scale});
+    video.ShowWindow("Now Loading...");
+    video.SetDisplayMode(640, 480, 16);
+    video.Present(*picture);
+    const int last = scale - 1;
+    EXPECT_TRUE(Same(WindowPixel(video, 0, 0), kRed)) << scale;
+    EXPECT_TRUE(Same(WindowPixel(video, last, last), kRed)) << scale;
+    EXPECT_TRUE(Same(WindowPixel(video, scale, 0), kGreen)) << scale;
+    EXPECT_TRUE(Same(WindowPixel(video, scale + last, last), kGreen)) << scale;
+    EXPECT_TRUE(Same(WindowPixel(video, 2 * scale, 0), kBlue)) << scale;
+    EXPECT_TRUE(Same(WindowPixel(video, 0, scale), kBlue)) << scale;
+    EXPECT_TRUE(Same(WindowPixel(video, 640 * scale - 1, 480 * scale - 1), kBlue)) << scale;
+  }
+}
+
+TEST_F(SdlVideoTest, FitsAResizedWindowsHeightBetweenBlackBars) {
   SdlVideo video(SdlVideo::Settings{true, 2});
   video.ShowWindow("Now Loading...");
-  video.SetCooperativeLevel(video.WindowHandle(), kFullScreenExclusive);
   video.SetDisplayMode(640, 480, 16);
-  const SdlSurfacePtr picture = Picture();
-  video.Present(*picture);
-  EXPECT_TRUE(Same(WindowPixel(video, 0, 0), kRed));
-  EXPECT_TRUE(Same(WindowPixel(video, 1, 1), kRed));
-  EXPECT_TRUE(Same(WindowPixel(video, 2, 0), kGreen));
-  EXPECT_TRUE(Same(WindowPixel(video, 3, 1), kGreen));
-  EXPECT_TRUE(Same(WindowPixel(video, 4, 0), kBlue));
-  EXPECT_TRUE(Same(WindowPixel(video, 1279, 959), kBlue));
-
-  // Resized, the picture fits the height, centred between black bars.
   SDL_SetWindowSize(Window(video), 1366, 768);
-  video.Present(*picture);
+  video.Present(*Picture());
   EXPECT_TRUE(Same(WindowPixel(video, 170, 0), kBlack));
   EXPECT_TRUE(Same(WindowPixel(video, 171, 0), kRed));
   EXPECT_TRUE(Same(WindowPixel(video, 1194, 767), kBlue));

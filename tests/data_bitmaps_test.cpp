@@ -205,6 +205,29 @@ TEST(DataBitmaps, NoFigureIsCutOffAtTheEdgeOfItsPicture) {
   }
 }
 
+TEST(DataBitmaps, RunnerBobsLowestAsTheLegsPass) {
+  std::vector<int> head;
+  for (const std::string& name : Numbered("kelvane1")) head.push_back(Picture(name).Figure().y);
+  EXPECT_GE(head[2] - head[0], 2) << "the head drops between the strides";
+  EXPECT_GE(head[2] - head[4], 2);
+  EXPECT_EQ(head[1], head[3]) << "the in-between frames mirror each other";
+}
+
+TEST(DataBitmaps, BoltBurnsHottestAtItsFront) {
+  const Picture bolt("fire.bmp");
+  const SDL_Rect figure = bolt.Figure();
+  long hot_x = 0, hot = 0;
+  for (int y = 0; y < bolt.height(); ++y) {
+    for (int x = 0; x < bolt.width(); ++x) {
+      if (bolt.at(x, y).luminance() <= 220) continue;
+      hot_x += x;
+      ++hot;
+    }
+  }
+  ASSERT_GT(hot, 0);
+  EXPECT_GT(hot_x / hot, figure.x + figure.w * 2 / 3) << "flying right, head first";
+}
+
 TEST(DataBitmaps, FlyerBeatsItsWingsUpThenDown) {
   std::vector<SDL_Rect> frames;
   for (const std::string& name : Numbered("tekiss")) frames.push_back(Picture(name).Figure());
@@ -260,6 +283,22 @@ TEST(DataBitmaps, BackgroundWrapsWithoutASeamAndIsLightBehindTheScore) {
   for (int y = 0; y < 24; ++y) {
     for (int x = 0; x < 200; ++x) ASSERT_GE(background.at(x, y).luminance(), 130) << x << ", " << y;
   }
+}
+
+TEST(DataBitmaps, FarRangesArePalerThanTheNearHills) {
+  const Picture background("yama.bmp");
+  const auto mean_luminance = [&](int top, int bottom) {
+    long total = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = 0; x < background.width(); ++x) total += background.at(x, y).luminance();
+    }
+    return total / ((bottom - top) * background.width());
+  };
+  const long far = mean_luminance(180, 240);
+  const long middle = mean_luminance(270, 310);
+  const long near = mean_luminance(350, 400);
+  EXPECT_GT(far, middle);
+  EXPECT_GT(middle, near);
 }
 
 TEST(DataBitmaps, FloorTileJoinsItsNeighbours) {

@@ -76,7 +76,7 @@ TEST(DataSounds, MusicLoopsWithoutAClickAGapOrAFade) {
   EXPECT_GT(music.Loudness(music.Seconds() - bar, music.Seconds()), 0.6 * music.Loudness(0, bar));
 }
 
-TEST(DataSounds, NeitherSoundClips) {
+TEST(DataSounds, NeitherSoundClipsNorLeansToOneSide) {
   for (const char* name : {"music.wav", "bakuon.wav"}) {
     SCOPED_TRACE(name);
     const Wave wave = Load(name);
@@ -85,6 +85,10 @@ TEST(DataSounds, NeitherSoundClips) {
     EXPECT_GT(*low, -32768);
     EXPECT_LT(*high, 32767);
     EXPECT_GT(wave.Loudness(0, wave.Seconds()), 0.05) << "loud enough to hear";
+    // Centred on zero: a constant offset would thump when the sound starts and stops.
+    long long sum = 0;
+    for (const std::int16_t s : wave.samples) sum += s;
+    EXPECT_LT(std::abs(sum / static_cast<long long>(wave.samples.size())), 330);
   }
 }
 

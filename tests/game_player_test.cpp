@@ -52,6 +52,13 @@ TEST(Jump, TheFirstJumpOfAGameDoesNotLeaveTheGround) {
   EXPECT_EQ(JumpHeights().size(), 100u);
 }
 
+TEST(Jump, LandsOnReachingTheGroundExactly) {
+  PlayScene scene;
+  Game.JumpVelocity = 0.2;  // the step leaves the height at 323 itself
+  EXPECT_EQ(JumpHeights(), std::vector<double>{323});
+  EXPECT_EQ(Game.JumpVelocity, 10);
+}
+
 TEST(Jump, PlayFrameStoresTheNewHeightAndDrawsThePlayerRounded) {
   PlayScene scene;
   Game.JumpVelocity = 10;
@@ -87,6 +94,16 @@ TEST(Run, StopsAtEightOnTheLeftAndSixHundredThirtyTwoOnTheRight) {
   Game.PlayerSpeed = 0;
   MovePlayer();
   EXPECT_EQ(Game.PlayerX, 632);
+
+  // The limits themselves are outside: no move from exactly 10 or 630.
+  Game.PlayerX = 630;
+  Game.PlayerSpeed = 4;
+  MovePlayer();
+  EXPECT_EQ(Game.PlayerX, 630);
+  Game.PlayerX = 10;
+  Game.PlayerSpeed = -4;
+  MovePlayer();
+  EXPECT_EQ(Game.PlayerX, 10);
 }
 
 TEST(Run, ThePlayerIsDrawnWhereThePreviousFrameLeftIt) {

@@ -29,6 +29,12 @@ SdlVideo::~SdlVideo() {
 
 void SdlVideo::ShowWindow(const std::string& label) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Failure("no display");
+  // Finding no display, SDL falls back on its offscreen driver, which shows
+  // nothing: only when asked for by name is that a way to run.
+  if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "offscreen") == 0 &&
+      !SDL_GetHint(SDL_HINT_VIDEODRIVER)) {
+    throw RunTimeError("no display (SDL_VIDEODRIVER=offscreen runs without one)");
+  }
   window_ = OpenGameWindow(settings_.scale);
   if (!window_) throw Failure("cannot open the game's window");
   presenter_ = MakePresenter(window_);
@@ -42,6 +48,9 @@ void SdlVideo::ShowWindow(const std::string& label) {
 }
 
 void SdlVideo::SetCooperativeLevel(HWND /*window*/, long flags) {
+  // A window that never opened has nothing to hand back: shutting down after
+  // it failed must still report why it failed.
+  if (!window_ && flags == DDSCL_NORMAL) return;
   if (!window_) throw RunTimeError("SetCooperativeLevel: the window is not open");
   const bool fullScreen = (flags & DDSCL_FULLSCREEN) != 0 && !settings_.windowed;
   if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {

@@ -1,0 +1,69 @@
+// The game started with no display or no sound device: start-up ends through
+// ShutDown with status 1 and one line that says which device is missing. Runs
+// the built game, since the devices are SDL's.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "fixture_data.h"
+
+namespace {
+
+struct Ending {
+  int status = -1;
+  std::string errors;
+};
+
+// Runs the built game for a few passes with `environment` (NAME=VALUE words,
+// or -u NAME to remove one) added to this process's environment.
+Ending RunGame(const std::string& environment) {
+  const std::string errors = TempDir("no-device") + "/stderr.txt";
+  const std::string command = "env " + environment +
+                              " " RIDGELINE_BUILD_DIR "/ridgeline --frames 3 2>" + errors +
+                              " >/dev/null";
+  const int result = std::system(command.c_str());
+  std::ifstream in(errors);
+  return Ending{WIFEXITED(result) ? WEXITSTATUS(result) : -1,
+                std::string(std::istreambuf_iterator<char>(in), {})};
+}
+
+long Lines(const std::string& text) {
+  return std::count(text.begin(), text.end(), '\n');
+}
+
+TEST(NoDevice, WithoutADisplayStartUpEndsSayingSo) {
+  // A session's own directory, as a desktop session has one: without it the
+  // Wayland library SDL tries first complains on a line of its own.
+  const std::string session = "XDG_RUNTIME_DIR=" + TempDir("session");
+  // Asked for X with no X server; and asked for nothing, where SDL would fall
+  // back on a driver that shows nothing.
+  for (const char* video : {"SDL_VIDEODRIVER=x11", "-u SDL_VIDEODRIVER"}) {
+    SCOPED_TRACE(video);
+    const Ending ending = RunGame("-u DISPLAY -u WAYLAND_DISPLAY " + std::string(video) + " " +
+                                  session + " SDL_AUDIODRIVER=dummy");
+    EXPECT_EQ(ending.status, 1);
+    EXPECT_EQ(Lines(ending.errors), 1) << ending.errors;
+    EXPECT_NE(ending.errors.find("no display"), std::string::npos) << ending.errors;
+  }
+}
+
+TEST(NoDevice, WithoutASoundDeviceStartUpEndsSayingSoAndHowToPlayWithout) {
+  const Ending ending = RunGame("SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=no-such-device");
+  EXPECT_EQ(ending.status, 1);
+  EXPECT_EQ(Lines(ending.errors), 1) << ending.errors;
+  EXPECT_NE(ending.errors.find("no sound device"), std::string::npos) << ending.errors;
+  EXPECT_NE(ending.errors.find("SDL_AUDIODRIVER=dummy"), std::string::npos) << ending.errors;
+}
+
+TEST(NoDevice, TheDummySoundDriverPlaysWithoutSound) {
+  const Ending ending = RunGame("SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy");
+  EXPECT_EQ(ending.status, 0) << ending.errors;
+}
+
+}  // namespace

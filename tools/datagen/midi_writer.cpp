@@ -74,13 +74,12 @@ Bytes ConductorTrack() {
 }
 
 Bytes PartTrack(const std::vector<ScoreNote>& score, const TrackInfo& info) {
-  // (tick, note-off before note-on, key, velocity)
-  std::vector<std::tuple<int, int, int, int>> events;
+  // (tick, 0 for a note-off so that it sorts before a note-on at the same tick, key)
+  std::vector<std::tuple<int, int, int>> events;
   for (const ScoreNote& n : score) {
     if (n.part != info.part) continue;
-    const int velocity = info.velocity;
-    events.emplace_back(n.step * kTicksPerStep, 1, n.pitch, velocity);
-    events.emplace_back((n.step + n.length) * kTicksPerStep, 0, n.pitch, 0);
+    events.emplace_back(n.step * kTicksPerStep, 1, n.pitch);
+    events.emplace_back((n.step + n.length) * kTicksPerStep, 0, n.pitch);
   }
   std::sort(events.begin(), events.end());
   Bytes track;
@@ -89,13 +88,13 @@ Bytes PartTrack(const std::vector<ScoreNote>& score, const TrackInfo& info) {
   PutVariable(track, 0);
   track.insert(track.end(), {static_cast<std::uint8_t>(0xC0 | info.channel), info.program});
   int now = 0;
-  for (const auto& [tick, on, key, velocity] : events) {
+  for (const auto& [tick, on, key] : events) {
     PutVariable(track, static_cast<std::uint32_t>(tick - now));
     now = tick;
     const std::uint8_t status = on ? 0x90 : 0x80;
     track.insert(track.end(),
                  {static_cast<std::uint8_t>(status | info.channel), static_cast<std::uint8_t>(key),
-                  static_cast<std::uint8_t>(on ? velocity : 64)});
+                  on ? info.velocity : std::uint8_t{64}});
   }
   PutVariable(track, static_cast<std::uint32_t>(kSteps * kTicksPerStep - now));
   PutMeta(track, 0x2F, {});

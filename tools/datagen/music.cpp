@@ -15,15 +15,9 @@ constexpr Instrument kLead{.wave = Wave::Pulse25,
                            .release = Millis(50),
                            .sustain = 20000,
                            .vibrato = 18};
-// The lead again, quieter and three sixteenths later: the old trick that
-// gives a single pulse channel an echo.
-constexpr Instrument kLeadEcho{.wave = Wave::Pulse25,
-                               .volume = 3500,
-                               .attack = Millis(4),
-                               .decay = Millis(140),
-                               .release = Millis(50),
-                               .sustain = 20000,
-                               .vibrato = 18};
+// The lead again, this much quieter and three sixteenths later: the old trick
+// that gives a single pulse channel an echo.
+constexpr int kEchoVolume = 3500;
 constexpr int kEchoSteps = 3;
 constexpr Instrument kArpeggio{.wave = Wave::Pulse12,
                                .volume = 3200,
@@ -102,10 +96,16 @@ std::vector<std::int16_t> SynthesizeMusic(const std::vector<ScoreNote>& score) {
     const auto [num, den] = GateShare(n.part);
     const int gate = length * num / den;
     switch (n.part) {
-      case Part::Lead:
-        AddNote(mix, {&kLead, n.pitch, start, gate});
-        AddNote(mix, {&kLeadEcho, n.pitch, StepToSample(n.step + kEchoSteps), gate});
+      case Part::Lead: {
+        // The bridge opens the lead's narrow pulse out to a full square.
+        Instrument lead = kLead;
+        if (n.step >= kBridgeStart && n.step < kBridgeEnd) lead.wave = Wave::Pulse50;
+        Instrument echo = lead;
+        echo.volume = kEchoVolume;
+        AddNote(mix, {&lead, n.pitch, start, gate});
+        AddNote(mix, {&echo, n.pitch, StepToSample(n.step + kEchoSteps), gate});
         break;
+      }
       case Part::Arpeggio:
         AddNote(mix, {&kArpeggio, n.pitch, start, gate});
         break;

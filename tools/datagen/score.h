@@ -12,6 +12,9 @@ constexpr int kStepsPerBeat = 4;  // the score counts in sixteenth notes
 constexpr int kStepsPerBar = 16;
 constexpr int kBars = 16;
 constexpr int kSteps = kBars * kStepsPerBar;
+// The bridge, bars 9 to 12, where the tune leaves its hook for long notes.
+constexpr int kBridgeStart = 8 * kStepsPerBar;
+constexpr int kBridgeEnd = 12 * kStepsPerBar;
 
 enum class Part { Lead, Arpeggio, Bass, Drums };
 

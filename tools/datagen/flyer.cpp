@@ -16,7 +16,7 @@ constexpr int Degrees(int d) {
 }
 
 // Wing angle per frame, from raised high to pressed low.
-constexpr std::array<int, kFrames> kWingAngle{Degrees(47), Degrees(28), Degrees(6), Degrees(-22),
+constexpr std::array<int, kFrames> kWingAngle{Degrees(42), Degrees(24), Degrees(6), Degrees(-22),
                                               Degrees(-48)};
 // The body sinks a little while the wings rise and lifts as they push down.
 constexpr std::array<int, kFrames> kBodyLift{-1, -1, 0, 1, 1};
@@ -27,9 +27,9 @@ struct WingStyle {
   int scale;  // percent of the full wing size
 };
 
-// The wing spread level and back, relative to its root: wrist, tip, the
-// three trailing finger tips, and where the membrane meets the body.
-constexpr std::array<Point, 6> kSpreadWing{{{9, -3}, {22, -5}, {23, 0}, {20, 5}, {14, 7}, {7, 5}}};
+// The wing spread level and back, relative to its root: wrist, tip, the two
+// trailing finger tips, and where the membrane meets the body.
+constexpr std::array<Point, 5> kSpreadWing{{{9, -4}, {23, -6}, {24, 1}, {18, 6}, {7, 5}}};
 
 // A bat wing from `root`, the level wing turned by `angle` about its root.
 // Lowered wings are mirrored first, so the membrane always trails towards the
@@ -46,7 +46,7 @@ void DrawWing(Canvas& sprite, Point root, int angle, const WingStyle& style) {
   std::vector<Point> edge{root, wrist, p[1]};
   for (std::size_t i = 2; i < p.size(); ++i) {
     const Point mid = Between(p[i - 1], p[i], 1, 2);
-    edge.push_back(Between(mid, wrist, 1, 4));
+    edge.push_back(Between(mid, wrist, 1, 5));
     edge.push_back(p[i]);
   }
   Canvas membrane(kSpriteSize, kSpriteSize);
@@ -107,10 +107,10 @@ Canvas DrawFrame(int frame) {
   const Point centre{40, 29 - kBodyLift[frame]};
   const int angle = kWingAngle[frame];
   Canvas sprite(kSpriteSize, kSpriteSize);
-  DrawWing(sprite, {centre.x + 7, centre.y - 7}, angle + Degrees(10),
+  DrawWing(sprite, {centre.x + 7, centre.y - 6}, angle + Degrees(10),
            {Ink::Teal0, Ink::Plum0, 100});
   DrawBody(sprite, centre);
-  DrawWing(sprite, {centre.x + 2, centre.y - 4}, angle, {Ink::Teal1, Ink::Plum1, 118});
+  DrawWing(sprite, {centre.x + 2, centre.y - 4}, angle, {Ink::Teal1, Ink::Plum1, 112});
   return sprite;
 }
 

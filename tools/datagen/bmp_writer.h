@@ -2,10 +2,11 @@
 #pragma once
 
 #include "bytes.h"
-#include "image.h"
+#include "canvas.h"
 
 namespace datagen {
 
-Bytes EncodeBmp(const Image& image);
+// The picture with every ink written as its palette colour.
+Bytes EncodeBmp(const Canvas& picture);
 
 }  // namespace datagen

@@ -14,7 +14,6 @@
 #include "bmp_writer.h"
 #include "bytes.h"
 #include "contact_sheet.h"
-#include "image.h"
 #include "midi_writer.h"
 #include "score.h"
 #include "wave_writer.h"
@@ -29,9 +28,9 @@ int main(int argc, char** argv) {
     const std::filesystem::path data = argv[1];
     const Artwork art = DrawArtwork();
     for (const auto& [name, picture] : BitmapFiles(art)) {
-      WriteFile(data / "Bitmap" / name, EncodeBmp(ToImage(*picture)));
+      WriteFile(data / "Bitmap" / name, EncodeBmp(*picture));
     }
-    WriteFile(argv[2], EncodeBmp(ToImage(DrawContactSheet(art))));
+    WriteFile(argv[2], EncodeBmp(DrawContactSheet(art)));
     const std::vector<ScoreNote> score = ComposeScore();
     WriteFile(data / "Wave" / "bakuon.wav", EncodeWav(SynthesizeExplosion(), kSampleRate));
     WriteFile(data / "Wave" / "music.wav", EncodeWav(SynthesizeMusic(score), kSampleRate));

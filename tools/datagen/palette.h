@@ -12,7 +12,6 @@ namespace datagen {
 
 struct Rgb {
   std::uint8_t r, g, b;
-  friend bool operator==(Rgb, Rgb) = default;
 };
 
 // clang-format off

@@ -128,6 +128,13 @@ TEST_F(ShotHits, OneShotScoresOneHundredMoreForEachFurtherEnemy) {
   EXPECT_EQ(Game.ShotHits(1), 1);
 }
 
+TEST_F(ShotHits, TheScoreGrowsBeyondThirtyTwoBits) {
+  Game.Score = 9'000'000'000'000;
+  PutEnemy(1, 200, 300);
+  CheckShotHits();
+  EXPECT_EQ(Game.Score, 9'000'000'000'100);
+}
+
 TEST_F(ShotHits, BoxesThatOnlyTouchDoNotHit) {
   // Shot box: x 200..280, y 300..350.
   PutEnemy(0, 280, 300);

@@ -41,8 +41,9 @@ void BridgeDiagonals(Canvas& canvas, const Glyph& g, int col, int row, Point ori
   const int w = style.cell_width;
   const int h = style.cell_height;
   for (const int dx : {-1, 1}) {
-    if (!Filled(g, col + dx, row + 1) || Filled(g, col + dx, row) || Filled(g, col, row + 1))
+    if (!Filled(g, col + dx, row + 1) || Filled(g, col + dx, row) || Filled(g, col, row + 1)) {
       continue;
+    }
     const Point corner{origin.x + (col + (dx > 0 ? 1 : 0)) * w, origin.y + (row + 1) * h};
     const Point above[] = {corner, {corner.x, corner.y - h / 2}, {corner.x + dx * w / 2, corner.y}};
     const Point below[] = {corner, {corner.x - dx * w / 2, corner.y}, {corner.x, corner.y + h / 2}};
@@ -55,8 +56,9 @@ void BridgeDiagonals(Canvas& canvas, const Glyph& g, int col, int row, Point ori
 
 int TextWidth(std::string_view text, const BlockStyle& style) {
   int cells = 0;
-  for (const char letter : text)
+  for (const char letter : text) {
     cells += static_cast<int>(FindGlyph(letter)[0].size()) + style.spacing;
+  }
   return (cells - style.spacing) * style.cell_width;
 }
 
@@ -97,8 +99,9 @@ void DrawRaisedText(Canvas& canvas, std::string_view text, Point at, const Block
       const int position = (y - at.y) * paint.face_steps * 16 / height;
       const int step = position / 16 + (Dither(x, y, position % 16) ? 1 : 0);
       Ink ink = Ramp(paint.face_top, -std::min(step, paint.face_steps));
-      if (face.at(x, y - 1) == Ink::Clear || face.at(x, y - 2) == Ink::Clear)
+      if (face.at(x, y - 1) == Ink::Clear || face.at(x, y - 2) == Ink::Clear) {
         ink = Lighter(paint.face_top);
+      }
       if (face.at(x + 1, y) == Ink::Clear || face.at(x, y + 1) == Ink::Clear) ink = paint.rim;
       canvas.set(x, y, ink);
     }

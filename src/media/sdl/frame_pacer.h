@@ -70,8 +70,6 @@ class FramePacer {
   // Tells the pacer that a frame has just been shown.
   void Shown();
 
-  bool UsesVsync() const { return vsync_; }
-
  private:
   static Nanoseconds Now();
 

@@ -1,0 +1,25 @@
+// Parses each input as an input script. A script that is read must read back
+// the same from the lines the recorder writes for it; a refused one must be
+// told in one line. Anything else, or a crash, is a finding.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "shell/script.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const auto parsed = ParseScript(text, "fuzz.txt");
+  if (const auto* error = std::get_if<ScriptError>(&parsed)) {
+    if (error->Text().find('\n') != std::string::npos) std::abort();
+    return 0;
+  }
+  const Script& script = std::get<Script>(parsed);
+  std::string written = script.seed ? "seed " + std::to_string(*script.seed) + "\n" : "";
+  for (const ScriptEvent& event : script.events) written += ScriptLine(event) + "\n";
+  const auto reread = ParseScript(written, "written.txt");
+  if (!std::holds_alternative<Script>(reread) || std::get<Script>(reread) != script) std::abort();
+  return 0;
+}

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -167,8 +169,9 @@ std::vector<DataCase> CasesFor(const std::string& name, const std::string& origi
   return name.starts_with("Bitmap/") ? BitmapCases(name, original) : WaveCases(name, original);
 }
 
-// Runs the game on the data under `appPath` as far as a few frames of play:
-// once the title is shown, one key starts play and another fires.
+// Runs the game on the matrix's data, where `path` now holds case `c`, as far as
+// a few frames of play: once the title is shown, one key starts play and
+// another fires.
 void RunCase(const DataCase& c, const std::string& path) {
   HeadlessGame game(MatrixAppPath());
   long shown = 0;

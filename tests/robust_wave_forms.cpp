@@ -50,11 +50,8 @@ std::string EncodeWave(const WaveForm& form) {
   out += "data";
   Append(out, static_cast<std::uint32_t>(sound.size()), 4);
   out += sound;
-  const std::string riffSize = [&] {
-    std::string size;
-    Append(size, static_cast<std::uint32_t>(out.size() - 8), 4);
-    return size;
-  }();
+  std::string riffSize;
+  Append(riffSize, static_cast<std::uint32_t>(out.size() - 8), 4);
   out.replace(4, 4, riffSize);
   return out;
 }

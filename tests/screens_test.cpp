@@ -10,6 +10,7 @@
 #include "media/display.h"
 #include "media/sound.h"
 #include "media/text.h"
+#include "screens/screen_parts.h"
 #include "screens/screens.h"
 #include "shell/shutdown.h"
 
@@ -87,7 +88,7 @@ TEST_F(Screens, TitleShowsThePictureAndTwoGreenLinesAndChangesNothing) {
   const GameVariables before = Game;
   TitleFrame();
   EXPECT_FALSE(Music().IsPlaying());
-  const TextInk notice(200, 200, "(C) 2026 Ridgeline");
+  const TextInk notice(200, 200, kMakersNotice);
   const TextInk prompt(200, 340, "       Push Anykey!");
   EXPECT_EQ(Mismatches([&](int x, int y) {
               if (notice.At(x, y) || prompt.At(x, y)) return kGreen565;

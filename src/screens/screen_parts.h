@@ -8,6 +8,9 @@
 constexpr long kGreen = 0 + 256 * 255 + 65536 * 0;
 constexpr long kBlack = 0;
 
+// The title screen's one-line maker's notice.
+constexpr const char* kMakersNotice = "(C) 2026 Cairnworks Games";
+
 // Fills the whole back buffer with black.
 void ClearBackBuffer();
 // "SCORE " followed by the score's decimal digits.

@@ -1,15 +1,12 @@
 #include "headless_game.h"
 
 #include "fixture_data.h"
-#include "game/enemies.h"
 #include "game/random.h"
 #include "game/state.h"
 #include "media/app_path.h"
 #include "media/display.h"
 #include "media/media.h"
 #include "media/platform.h"
-#include "media/sound.h"
-#include "media/windows_calls.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 
@@ -34,15 +31,7 @@ HeadlessGame::~HeadlessGame() {
 }
 
 void HeadlessGame::StartUp() {
-  ShowCursor(false);
-  InitSound();
-  InitDisplay();
-  LoadSounds();
-  LoadGraphics();
-  ResetGame();
-  for (int i = 0; i <= kLastEnemy; ++i) SpawnEnemy(i);
-  Game.Running = true;
-  Game.GameState = 0;
+  BringUpGame();
 }
 
 int HeadlessGame::Run(long passes) {

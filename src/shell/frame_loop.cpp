@@ -42,8 +42,13 @@ void RunPass() {
   EndPass();
 }
 
-void PlaceEnemies() {
+// The game variables back to their start, all eleven enemies placed anew,
+// and the splash screen next: the same at start-up and at every restart.
+void BeginNewGame() {
+  ResetGame();
   for (int i = 0; i <= kLastEnemy; ++i) SpawnEnemy(i);
+  Game.Running = true;
+  Game.GameState = 0;
 }
 
 [[noreturn]] void FrameLoop() {
@@ -59,15 +64,7 @@ void PlaceEnemies() {
 void StartGame() {
   passes = 0;
   try {
-    ShowCursor(false);
-    InitSound();
-    InitDisplay();
-    LoadSounds();
-    LoadGraphics();
-    ResetGame();
-    PlaceEnemies();
-    Game.Running = true;
-    Game.GameState = 0;
+    BringUpGame();
     FrameLoop();
   } catch (const std::exception& failure) {
     // The program's only error trap.
@@ -95,11 +92,17 @@ void RunFrame() {
   DoEvents();
 }
 
+void BringUpGame() {
+  ShowCursor(false);
+  InitSound();
+  InitDisplay();
+  LoadSounds();
+  LoadGraphics();
+  BeginNewGame();
+}
+
 void RestartGame() {
-  ResetGame();
-  PlaceEnemies();
-  Game.Running = true;
-  Game.GameState = 0;
+  BeginNewGame();
   throw RestartUnwind{};
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/run_time_error.h"
 #include "media/ddraw_types.h"
 #include "media/surface.h"
 
@@ -71,6 +72,13 @@ TEST_F(SdlVideoTest, OpensTheGameWindowAtTheAskedScale) {
   // A window asked for stays one when the display takes it over.
   video.SetCooperativeLevel(video.WindowHandle(), kFullScreenExclusive);
   EXPECT_EQ(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN, 0u);
+}
+
+TEST_F(SdlVideoTest, RefusesAScaleLargerThanAnyScreen) {
+  SdlVideo video(SdlVideo::Settings{true, 17});
+  EXPECT_THROW(video.ShowWindow("Now Loading..."), RunTimeError);
+  // Shutting down after it still hands the (never opened) window back.
+  EXPECT_NO_THROW(video.SetCooperativeLevel(video.WindowHandle(), DDSCL_NORMAL));
 }
 
 TEST_F(SdlVideoTest, ShowsEveryGamePixelAsASharpSquareAtEveryWholeScale) {

@@ -12,7 +12,7 @@ Platform MakePlatform(const Options& options) {
     platform.video = std::make_unique<HeadlessVideo>();
     platform.sound = std::make_unique<HeadlessSound>();
   } else {
-    const SdlVideo::Settings settings{options.windowed, static_cast<int>(options.scale)};
+    const SdlVideo::Settings settings{options.windowed, options.scale};
     platform.video = std::make_unique<SdlVideo>(settings);
     platform.sound = std::make_unique<SdlSound>();
   }

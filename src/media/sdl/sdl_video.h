@@ -18,7 +18,7 @@ class SdlVideo : public VideoDriver {
  public:
   struct Settings {
     bool windowed = false;
-    int scale = 0;  // the window as a multiple of 640 x 480; 0: the largest that fits
+    long scale = 0;  // the window as a multiple of 640 x 480; 0: the largest that fits
   };
 
   explicit SdlVideo(Settings settings) : settings_(settings) {}

@@ -1,23 +1,41 @@
 #include "media/sdl/sdl_window.h"
 
+#include <string>
+
+#include "common/run_time_error.h"
 #include "media/app_path.h"
+#include "media/bitmap_check.h"
 #include "media/sdl/viewport.h"
 
 namespace {
 
-int WindowScale(int scale) {
-  if (scale > 0) return scale;
+// A window this many times 640 x 480 is larger than any screen made: a larger
+// factor is a mistake, and its pixels alone would take gigabytes.
+constexpr long kLargestScale = 16;
+
+int WindowScale(long scale) {
+  if (scale > kLargestScale) {
+    throw RunTimeError("--scale " + std::to_string(scale) + " is larger than any screen (at most " +
+                       std::to_string(kLargestScale) + ")");
+  }
+  if (scale > 0) return static_cast<int>(scale);
   SDL_Rect area;
   if (SDL_GetDisplayUsableBounds(0, &area) != 0) return 1;
   return LargestWindowScale(area.w, area.h);
 }
 
 // The icon is the player's first picture, black transparent as in the game.
-// Without it the window keeps the system's icon: a missing picture is for
-// the start-up to report, not the window.
+// Without it the window keeps the system's icon: a missing or damaged picture
+// is for the start-up to report, not the window.
 void SetIcon(SDL_Window* window) {
   const std::string path = AppPath() + "/Data/Bitmap/kelvane10.bmp";
-  SDL_Surface* icon = SDL_LoadBMP(path.c_str());
+  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  if (!file) return;
+  if (BitmapRefusal(*file)) {
+    SDL_RWclose(file);
+    return;
+  }
+  SDL_Surface* icon = SDL_LoadBMP_RW(file, 1);
   if (!icon) return;
   SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 0, 0, 0));
   SDL_SetWindowIcon(window, icon);
@@ -26,7 +44,7 @@ void SetIcon(SDL_Window* window) {
 
 }  // namespace
 
-SDL_Window* OpenGameWindow(int scale) {
+SDL_Window* OpenGameWindow(long scale) {
   const int factor = WindowScale(scale);
   SDL_Window* window =
       SDL_CreateWindow("Ridgeline", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,

@@ -63,12 +63,9 @@ std::string FixtureFile(const std::string& name) {
 }
 
 // A copy of the fixture data that the cases change one file at a time.
-const std::string& MatrixAppPath() {
-  static const std::string dir = [] {
-    const std::string d = TempDir("matrix");
-    fs::copy(HeadlessGame::FixtureAppPath() + "/Data", d + "/Data", fs::copy_options::recursive);
-    return d;
-  }();
+std::string CopyOfFixtureData() {
+  const std::string dir = TempDir("matrix");
+  fs::copy(HeadlessGame::FixtureAppPath() + "/Data", dir + "/Data", fs::copy_options::recursive);
   return dir;
 }
 
@@ -169,11 +166,11 @@ std::vector<DataCase> CasesFor(const std::string& name, const std::string& origi
   return name.starts_with("Bitmap/") ? BitmapCases(name, original) : WaveCases(name, original);
 }
 
-// Runs the game on the matrix's data, where `path` now holds case `c`, as far as
+// Runs the game on the data under `appPath`, where `path` now holds case `c`, as far as
 // a few frames of play: once the title is shown, one key starts play and
 // another fires.
-void RunCase(const DataCase& c, const std::string& path) {
-  HeadlessGame game(MatrixAppPath());
+void RunCase(const DataCase& c, const std::string& appPath, const std::string& path) {
+  HeadlessGame game(appPath);
   long shown = 0;
   CurrentPlatform().frameShown = [&](const SDL_Surface&) {
     ++shown;
@@ -210,7 +207,8 @@ class DataMatrix : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(DataMatrix, EveryFormPlaysOrEndsStartUpNamingTheFile) {
   const std::string& name = GetParam();
-  const std::string path = MatrixAppPath() + "/Data/" + name;
+  const std::string appPath = CopyOfFixtureData();
+  const std::string path = appPath + "/Data/" + name;
   const std::string original = ReadFile(path);
   const std::vector<DataCase> cases = CasesFor(name, original);
   for (const DataCase& c : cases) {
@@ -220,9 +218,9 @@ TEST_P(DataMatrix, EveryFormPlaysOrEndsStartUpNamingTheFile) {
     } else {
       fs::remove(path);
     }
-    RunCase(c, path);
+    RunCase(c, appPath, path);
   }
-  WriteFile(path, original);
+  fs::remove_all(appPath);
   RecordProperty("cases", static_cast<int>(cases.size()));
 }
 

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -23,14 +24,17 @@ struct Ending {
 // Runs the built game for a few passes with `environment` (NAME=VALUE words,
 // or -u NAME to remove one) added to this process's environment.
 Ending RunGame(const std::string& environment) {
-  const std::string errors = TempDir("no-device") + "/stderr.txt";
+  const std::string dir = TempDir("no-device");
+  const std::string errors = dir + "/stderr.txt";
   const std::string command = "env " + environment +
                               " " RIDGELINE_BUILD_DIR "/ridgeline --frames 3 2>" + errors +
                               " >/dev/null";
   const int result = std::system(command.c_str());
   std::ifstream in(errors);
-  return Ending{WIFEXITED(result) ? WEXITSTATUS(result) : -1,
+  Ending ending{WIFEXITED(result) ? WEXITSTATUS(result) : -1,
                 std::string(std::istreambuf_iterator<char>(in), {})};
+  std::filesystem::remove_all(dir);
+  return ending;
 }
 
 long Lines(const std::string& text) {
@@ -40,17 +44,18 @@ long Lines(const std::string& text) {
 TEST(NoDevice, WithoutADisplayStartUpEndsSayingSo) {
   // A session's own directory, as a desktop session has one: without it the
   // Wayland library SDL tries first complains on a line of its own.
-  const std::string session = "XDG_RUNTIME_DIR=" + TempDir("session");
+  const std::string session = TempDir("session");
   // Asked for X with no X server; and asked for nothing, where SDL would fall
   // back on a driver that shows nothing.
   for (const char* video : {"SDL_VIDEODRIVER=x11", "-u SDL_VIDEODRIVER"}) {
     SCOPED_TRACE(video);
-    const Ending ending = RunGame("-u DISPLAY -u WAYLAND_DISPLAY " + std::string(video) + " " +
-                                  session + " SDL_AUDIODRIVER=dummy");
+    const Ending ending = RunGame("-u DISPLAY -u WAYLAND_DISPLAY " + std::string(video) +
+                                  " XDG_RUNTIME_DIR=" + session + " SDL_AUDIODRIVER=dummy");
     EXPECT_EQ(ending.status, 1);
     EXPECT_EQ(Lines(ending.errors), 1) << ending.errors;
     EXPECT_NE(ending.errors.find("no display"), std::string::npos) << ending.errors;
   }
+  std::filesystem::remove_all(session);
 }
 
 TEST(NoDevice, WithoutASoundDeviceStartUpEndsSayingSoAndHowToPlayWithout) {

@@ -14,7 +14,7 @@
 namespace {
 
 // What the game takes from a wave file; within these, loading a sound needs at
-// most the file's sound data and the converted sound at once.
+// most the decoded sound and the converted sound at once.
 constexpr int kMinRate = 1000;
 constexpr int kMaxRate = 384000;
 constexpr int kMaxChannels = 8;

@@ -1,5 +1,7 @@
 #include "headless_game.h"
 
+#include <filesystem>
+
 #include "fixture_data.h"
 #include "game/random.h"
 #include "game/state.h"
@@ -49,6 +51,12 @@ unsigned HeadlessGame::Pixel(int x, int y) {
 }
 
 const std::string& HeadlessGame::FixtureAppPath() {
-  static const std::string path = MakeFixtureData(TempDir("fixture"));
-  return path;
+  // Made on first use and removed when the test program ends: every test runs
+  // in a process of its own, so these would otherwise pile up.
+  struct FixtureDir {
+    std::string path = MakeFixtureData(TempDir("fixture"));
+    ~FixtureDir() { std::filesystem::remove_all(path); }
+  };
+  static const FixtureDir fixture;
+  return fixture.path;
 }

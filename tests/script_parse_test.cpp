@@ -99,7 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"1 press 32\n", 1, "expected down, up or click after '1', found 'press'"},
         Refusal{"1\n", 1, "expected down, up or click after '1', found nothing"},
         Refusal{"1 click 3\n", 1, "unexpected '3' at the end of the line"},
-        Refusal{"1 down 32 # comment\n", 1, "unexpected '#' at the end of the line"}));
+        Refusal{"1 down 32 # comment\n", 1, "unexpected '#' at the end of the line"},
+        // Control characters never reach the terminal through a message.
+        Refusal{"\x1b[2J\n", 1, "unknown directive '\\x1b[2J'"},
+        Refusal{"1 click \xff\x07\n", 1, "unexpected '\\xff\\x07' at the end of the line"}));
 
 TEST(ScriptParse, EveryEventReadsBackFromItsLine) {
   for (const ScriptEvent& event :

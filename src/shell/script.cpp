@@ -57,9 +57,20 @@ std::string PointText(EventPoint at) {
   return std::to_string(at.pass) + "." + std::to_string(at.point);
 }
 
+// A word of the script as an error message shows it: bytes that are not
+// printable ASCII are written as \xNN, so that a script cannot send control
+// sequences to the terminal through its error message.
 std::string Quoted(std::string_view word) {
   std::string quoted(1, '\'');
-  quoted.append(word);
+  for (const char c : word) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F) {
+      quoted += c;
+    } else {
+      constexpr char kHex[] = "0123456789abcdef";
+      quoted += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+    }
+  }
   quoted += '\'';
   return quoted;
 }

@@ -8,6 +8,8 @@
 #include "shell/form1.h"
 
 void ShutDown(const std::string& failure) {
+  // Said first, so that a step below that fails in turn cannot hide it.
+  if (!failure.empty()) std::fprintf(stderr, "ridgeline: %s\n", failure.c_str());
   std::string reply;
   mciSendStringA("stop " + Game.MidiPath, reply, 0, 0);
   mciSendStringA("close " + Game.MidiPath, reply, 0, 0);
@@ -20,9 +22,5 @@ void ShutDown(const std::string& failure) {
     DirectDraw->SetCooperativeLevel(window, DDSCL_NORMAL);
   }
   ShowCursor(true);
-  if (!failure.empty()) {
-    std::fprintf(stderr, "ridgeline: %s\n", failure.c_str());
-    throw ProgramExit{1};
-  }
-  throw ProgramExit{0};
+  throw ProgramExit{failure.empty() ? 0 : 1};
 }

@@ -1,7 +1,6 @@
 #include "media/sdl/surface_presenter.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 #include "media/sdl/viewport.h"
@@ -69,14 +68,15 @@ void SurfacePresenter::Draw(const SDL_Surface& picture) {
                     converted_->pitch);
   const Viewport v = FitPicture(screen->w, screen->h);
   SDL_Rect to{v.x, v.y, v.width, v.height};
-  // Only the bars around the picture are painted black.
-  const std::array<SDL_Rect, 4> bars{{
-      {0, 0, screen->w, v.y},
-      {0, v.y + v.height, screen->w, screen->h - v.y - v.height},
-      {0, v.y, v.x, v.height},
-      {v.x + v.width, v.y, screen->w - v.x - v.width, v.height},
-  }};
-  SDL_FillRects(screen, bars.data(), static_cast<int>(bars.size()), 0);
+  // Nothing but this paints the window's pixels, so the bars around the
+  // picture stay black once painted; only pixels made anew, when the
+  // window's size changes, need it again.
+  if (screen != blackened_ || screen->w != blackenedWidth_ || screen->h != blackenedHeight_) {
+    SDL_FillRect(screen, nullptr, 0);
+    blackened_ = screen;
+    blackenedWidth_ = screen->w;
+    blackenedHeight_ = screen->h;
+  }
   const int factor = v.width / kPictureWidth;
   if (factor * kPictureWidth == v.width && screen->format->BytesPerPixel == sizeof(Uint32)) {
     if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return;

@@ -22,4 +22,8 @@ class SurfacePresenter : public Presenter {
   // The picture in the window's pixel format, so that the scaling copies
   // pixels without converting them.
   SdlSurfacePtr converted_;
+  // The window's pixels as last painted black, by address and size.
+  const SDL_Surface* blackened_ = nullptr;
+  int blackenedWidth_ = 0;
+  int blackenedHeight_ = 0;
 };

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "media/mixer.h"
 #include "media/sound_driver.h"
 
 // The sound driver with no device: each shown frame moves every playing buffer
 // on by exactly 1/60 s, so that what plays follows the frames, not the clock.
 class HeadlessSound : public SoundDriver {
  public:
-  static constexpr int kFramesPerShownFrame = 48000 / 60;
+  static constexpr int kFramesPerShownFrame = Mixer::kRate / 60;
+  static_assert(Mixer::kRate % 60 == 0, "a shown frame must be a whole number of sound frames");
 
   void Open(Mixer& mixer) override { mixer_ = &mixer; }
   void Close() override { mixer_ = nullptr; }

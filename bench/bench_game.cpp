@@ -7,6 +7,8 @@
 #include "media/platform.h"
 #include "media/sound.h"
 
+using namespace ridgeline;
+
 BenchGame::BenchGame() {
   Platform platform;
   platform.video = std::make_unique<HeadlessVideo>();

@@ -2,6 +2,8 @@
 
 #include "media/headless/headless_video.h"
 
+namespace ridgeline {
+
 // The game on the headless drivers, with the build's generated data: what the
 // benchmarks run on. Media are released when it goes.
 class BenchGame {
@@ -14,3 +16,5 @@ class BenchGame {
   // The start-up steps that make and load the media.
   static void LoadMedia();
 };
+
+}  // namespace ridgeline

@@ -8,6 +8,8 @@
 #include "game/state.h"
 #include "screens/screens.h"
 
+using namespace ridgeline;
+
 namespace {
 
 constexpr int kShots = 5;

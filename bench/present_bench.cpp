@@ -3,6 +3,8 @@
 #include "media/sdl/surface_presenter.h"
 #include "media/surface.h"
 
+using namespace ridgeline;
+
 namespace {
 
 // What the processor spends to put one frame, doubled, into a 1280 x 960

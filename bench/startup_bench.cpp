@@ -2,6 +2,8 @@
 
 #include "bench_game.h"
 
+using namespace ridgeline;
+
 namespace {
 
 // Bringing up the display and sound and decoding every picture and sound:

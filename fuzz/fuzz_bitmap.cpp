@@ -10,6 +10,8 @@
 #include "media/directdraw.h"
 #include "media/platform.h"
 
+using namespace ridgeline;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static Platform platform;  // no drivers: loading a picture uses none
   static DirectDraw7 display(platform);

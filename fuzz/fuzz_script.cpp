@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "shell/script.h"
+#include "run/script.h"
+
+using namespace ridgeline;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

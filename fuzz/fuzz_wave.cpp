@@ -11,6 +11,8 @@
 #include "media/mixer.h"
 #include "media/platform.h"
 
+using namespace ridgeline;
+
 namespace {
 
 // A sound driver that mixes into memory, as a device would.

@@ -7,13 +7,15 @@
 
 #include "media/media.h"
 #include "media/platform.h"
+#include "run/options.h"
+#include "run/platform_choice.h"
+#include "run/run_setup.h"
+#include "run/stats.h"
 #include "shell/form1.h"
 #include "shell/frame_loop.h"
-#include "shell/options.h"
-#include "shell/platform_choice.h"
-#include "shell/run_setup.h"
 #include "shell/shutdown.h"
-#include "shell/stats.h"
+
+using namespace ridgeline;
 
 namespace {
 

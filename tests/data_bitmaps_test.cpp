@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace ridgeline {
+
 namespace {
 
 struct Rgb {
@@ -324,3 +326,5 @@ TEST(DataBitmaps, AllPicturesShareOnePalette) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace ridgeline {
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -150,3 +152,5 @@ TEST(DataMidi, IsAWellFormedStandardMidiFileOfTheMusic) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

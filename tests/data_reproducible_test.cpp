@@ -9,6 +9,8 @@
 #include <iterator>
 #include <string>
 
+namespace ridgeline {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -41,3 +43,5 @@ TEST(DataGenerator, MakesTheSameBytesOnEveryRun) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace ridgeline {
+
 namespace {
 
 struct Wave {
@@ -104,3 +106,5 @@ TEST(DataSounds, ExplosionBurstsAndDiesAwayInHalfASecond) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+namespace ridgeline {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -110,3 +112,5 @@ unsigned FixtureSpriteColour(int kind, int frame) {
 unsigned FixtureBackgroundColour(int x) {
   return Rgb565(BackgroundColour(x));
 }
+
+}  // namespace ridgeline

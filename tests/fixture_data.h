@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace ridgeline {
+
 // Writes a small, fully known data directory (DIR/Data/...) for tests that
 // need exact pixels and sounds: every sprite is a black canvas with one
 // coloured 10 x 10 block at its top-left corner (colour by kind and frame),
@@ -16,3 +18,5 @@ std::string TempDir(const std::string& name);
 unsigned FixtureSpriteColour(int kind, int frame);
 // The RGB565 value of the fixture background's column x (the same in every row).
 unsigned FixtureBackgroundColour(int x);
+
+}  // namespace ridgeline

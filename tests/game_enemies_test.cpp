@@ -7,6 +7,8 @@
 #include "game/state.h"
 #include "game_scene.h"
 
+namespace ridgeline {
+
 namespace {
 
 // The wave term at a whole angle in degrees, with the game's ten-digit pi.
@@ -161,3 +163,5 @@ TEST(PlayerContact, TheEndingFrameIsCompletedAndShown) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

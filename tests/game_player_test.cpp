@@ -9,6 +9,8 @@
 #include "media/display.h"
 #include "screens/screens.h"
 
+namespace ridgeline {
+
 namespace {
 
 // The heights of a jump from the ground, one per JumpStep, up to and
@@ -195,3 +197,5 @@ TEST(Background, ComesBackToItsStartEveryThreeHundredTwentyFrames) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -11,6 +11,8 @@
 #include "game/state.h"
 #include "headless_game.h"
 
+namespace ridgeline {
+
 namespace {
 
 TEST(Random, NumbersAreSpreadEvenlyOverZeroToOneExcludingOne) {
@@ -77,3 +79,5 @@ TEST(Random, ElevenPlacementsWithAFixedClockAreAllDifferentAndSoIsTheNextGame) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

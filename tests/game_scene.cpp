@@ -4,6 +4,8 @@
 #include "game/state.h"
 #include "screens/screens.h"
 
+namespace ridgeline {
+
 namespace {
 
 constexpr float kFarRight = 4000;
@@ -49,3 +51,5 @@ bool PlayScene::BlockAt(int kind, int frame, int x, int y) {
   return Pixel(x, y) == colour && Pixel(x + 9, y + 9) == colour &&
          (x == 0 || Pixel(x - 1, y) != colour) && (y == 0 || Pixel(x, y - 1) != colour);
 }
+
+}  // namespace ridgeline

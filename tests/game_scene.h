@@ -4,6 +4,8 @@
 
 #include "headless_game.h"
 
+namespace ridgeline {
+
 // A game in the middle of play on the headless drivers, with the enemies out
 // of the way, so that a test can set up exactly the scene it needs and run
 // single routines or whole play frames on it.
@@ -26,3 +28,5 @@ class PlayScene : public HeadlessGame {
   // Whether such a block is shown with its top-left corner at (x, y).
   static bool BlockAt(int kind, int frame, int x, int y);
 };
+
+}  // namespace ridgeline

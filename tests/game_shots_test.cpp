@@ -9,6 +9,8 @@
 #include "media/display.h"
 #include "media/sound.h"
 
+namespace ridgeline {
+
 namespace {
 
 // The slot that the latest FireShot filled, -1 when it fired nothing.
@@ -222,3 +224,5 @@ TEST(Explosions, ShowFivePicturesDriftingTwoPixelsLeftThenEnd) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

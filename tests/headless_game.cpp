@@ -12,6 +12,8 @@
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 
+namespace ridgeline {
+
 HeadlessGame::HeadlessGame(const std::string& appPath) {
   Platform platform;
   auto video = std::make_unique<HeadlessVideo>();
@@ -60,3 +62,5 @@ const std::string& HeadlessGame::FixtureAppPath() {
   static const FixtureDir fixture;
   return fixture.path;
 }
+
+}  // namespace ridgeline

@@ -7,6 +7,8 @@
 #include "media/headless/headless_sound.h"
 #include "media/headless/headless_video.h"
 
+namespace ridgeline {
+
 // A game on the headless drivers, for tests: nothing on screen, no sound
 // device, the random generator and its clock fixed. Media are released when
 // it goes.
@@ -38,3 +40,5 @@ class HeadlessGame {
   HeadlessVideo* video_;
   HeadlessSound* sound_;
 };
+
+}  // namespace ridgeline

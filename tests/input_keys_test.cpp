@@ -8,6 +8,8 @@
 #include "shell/input.h"
 #include "shell/shutdown.h"
 
+namespace ridgeline {
+
 namespace {
 
 // What a key may change, besides ending the program.
@@ -140,3 +142,5 @@ TEST(MouseDown, AnyButtonEndsTheProgramInEveryState) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

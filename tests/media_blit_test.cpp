@@ -5,6 +5,8 @@
 #include "headless_game.h"
 #include "media/display.h"
 
+namespace ridgeline {
+
 namespace {
 
 constexpr unsigned kFill = 0x1234;
@@ -96,3 +98,5 @@ TEST_F(Blit, TextIsDrawnInTheForeColourWithNothingBehindIt) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 #include "media/mixer.h"
 #include "media/sound.h"
 
+namespace ridgeline {
+
 namespace {
 
 class SoundBuffers : public ::testing::Test {
@@ -70,3 +72,5 @@ TEST(Mixer, AddsVoicesWithSaturationAndLoopsWithoutAGap) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -8,6 +8,8 @@
 #include "fixture_data.h"
 #include "scripted_run.h"
 
+namespace ridgeline {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -225,3 +227,5 @@ TEST(PlayScript, EscapeBackspaceAndTheMouseEndTheGameWhereTheKeyTableSays) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -9,6 +9,8 @@
 #include "fixture_data.h"
 #include "headless_game.h"
 
+namespace ridgeline {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -109,3 +111,5 @@ TEST_F(Command, TwoHeadlessRunsWriteTheSameTraceAndFrame) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

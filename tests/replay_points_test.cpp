@@ -7,8 +7,10 @@
 #include "fixture_data.h"
 #include "headless_game.h"
 #include "media/platform.h"
+#include "run/run_setup.h"
 #include "scripted_run.h"
-#include "shell/run_setup.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -156,3 +158,5 @@ TEST(EventPoints, AScriptedRunIgnoresTheWindowsKeysButNotItsClosing) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

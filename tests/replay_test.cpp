@@ -10,9 +10,11 @@
 #include "fixture_data.h"
 #include "headless_game.h"
 #include "media/platform.h"
+#include "run/run_setup.h"
 #include "scripted_run.h"
 #include "shell/frame_loop.h"
-#include "shell/run_setup.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -152,3 +154,5 @@ TEST(Replay, KeysFromTheWindowAreRecordedWhereTheGameTookThem) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

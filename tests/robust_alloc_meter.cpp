@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+namespace ridgeline {
+
 namespace {
 
 SDL_malloc_func originalMalloc;
@@ -85,3 +87,5 @@ SdlAllocationMeter::~SdlAllocationMeter() {
 std::size_t SdlAllocationMeter::PeakBytes() const {
   return static_cast<std::size_t>(peak.load());
 }
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace ridgeline {
+
 // Measures the most memory that SDL holds at once while the meter lives: SDL's
 // memory functions are routed through counters and restored afterwards.
 // Pictures and sounds are decoded into memory that SDL allocates, so this is
@@ -17,3 +19,5 @@ class SdlAllocationMeter {
   // The most bytes held at once beyond what was held when the meter began.
   std::size_t PeakBytes() const;
 };
+
+}  // namespace ridgeline

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+namespace ridgeline {
+
 namespace {
 
 void Put16(std::string& out, std::size_t at, std::uint16_t v) {
@@ -127,3 +129,5 @@ std::vector<unsigned> DisplayPixels(const Picture& picture) {
   for (SDL_Color c : picture.pixels) pixels.push_back(Rgb565(c));
   return pixels;
 }
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace ridgeline {
+
 // A picture as red, green and blue components, rows from the top: what a
 // bitmap file holds, whatever form the file stores it in.
 struct Picture {
@@ -45,3 +47,5 @@ unsigned Rgb565(SDL_Color colour);
 std::vector<unsigned> SurfacePixels(SDL_Surface& surface);
 // Every pixel of the picture as the 16-bit display shows it.
 std::vector<unsigned> DisplayPixels(const Picture& picture);
+
+}  // namespace ridgeline

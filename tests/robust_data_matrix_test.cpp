@@ -24,6 +24,8 @@
 #include "robust_bitmap_forms.h"
 #include "robust_wave_forms.h"
 
+namespace ridgeline {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -245,3 +247,5 @@ INSTANTIATE_TEST_SUITE_P(DataFiles, DataMatrix, ::testing::ValuesIn(DataFileName
                          });
 
 }  // namespace
+
+}  // namespace ridgeline

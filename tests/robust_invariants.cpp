@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+namespace ridgeline {
+
 namespace {
 
 std::string Outside(const std::string& name, double value, const std::string& bounds) {
@@ -39,3 +41,5 @@ std::optional<std::string> BrokenInvariant(const GameVariables& g) {
   }
   return std::nullopt;
 }
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace ridgeline {
+
 namespace {
 
 // The state of a game just reset: every bound holds.
@@ -77,3 +79,5 @@ TEST(SoakInvariants, EachBoundJustPassedIsNamed) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

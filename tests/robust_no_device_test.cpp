@@ -14,6 +14,8 @@
 
 #include "fixture_data.h"
 
+namespace ridgeline {
+
 namespace {
 
 struct Ending {
@@ -72,3 +74,5 @@ TEST(NoDevice, TheDummySoundDriverPlaysWithoutSound) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

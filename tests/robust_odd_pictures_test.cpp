@@ -14,6 +14,8 @@
 #include "media/platform.h"
 #include "robust_bitmap_forms.h"
 
+namespace ridgeline {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -107,3 +109,5 @@ TEST(OddPictures, ABackgroundOfAnotherSizeIsScaledToTheBackBuffer) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

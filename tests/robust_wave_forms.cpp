@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+namespace ridgeline {
+
 namespace {
 
 void Append(std::string& out, std::uint32_t value, int bytes) {
@@ -55,3 +57,5 @@ std::string EncodeWave(const WaveForm& form) {
   out.replace(4, 4, riffSize);
   return out;
 }
+
+}  // namespace ridgeline

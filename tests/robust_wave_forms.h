@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace ridgeline {
+
 // A wave file's sound format and length, for writing test files of any form.
 struct WaveForm {
   std::uint16_t formatTag = 1;  // 1 whole-number samples, 3 floating point
@@ -23,3 +25,5 @@ constexpr std::size_t kWaveChannelsAt = 22;
 constexpr std::size_t kWaveRateAt = 24;
 // The sound data's length, without a chunk before the data.
 constexpr std::size_t kWaveDataSizeAt = 40;
+
+}  // namespace ridgeline

@@ -14,6 +14,8 @@
 #include "screens/screens.h"
 #include "shell/shutdown.h"
 
+namespace ridgeline {
+
 namespace {
 
 constexpr unsigned kGreen565 = 0x07E0;
@@ -201,3 +203,5 @@ TEST_F(Screens, PlayDrawsEightFloorTilesAlongTheBottom) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -2,7 +2,9 @@
 
 #include <variant>
 
-#include "shell/script.h"
+#include "run/script.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -115,3 +117,5 @@ TEST(ScriptParse, EveryEventReadsBackFromItsLine) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -8,7 +8,9 @@
 #include "fixture_data.h"
 #include "headless_game.h"
 #include "media/platform.h"
-#include "shell/run_setup.h"
+#include "run/run_setup.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -74,3 +76,5 @@ double TraceNumber(std::string_view line, std::string_view key) {
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
 }
+
+}  // namespace ridgeline

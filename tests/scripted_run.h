@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace ridgeline {
+
 // Frame-level tests as scripts: runs the game headless inside the test
 // program, on the fixture data, with its input from a script, and gives back
 // what the run wrote. For example:
@@ -39,3 +41,5 @@ ScriptedRun RunScript(std::string_view script, long passes,
 std::string TraceValue(std::string_view line, std::string_view key);
 // The value of a numeric key, read as a double.
 double TraceNumber(std::string_view line, std::string_view key);
+
+}  // namespace ridgeline

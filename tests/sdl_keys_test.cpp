@@ -4,6 +4,8 @@
 
 #include <map>
 
+namespace ridgeline {
+
 namespace {
 
 TEST(VirtualKeyCode, GivesTheGameItsKeysByTheirPlatformCodes) {
@@ -75,3 +77,5 @@ TEST(ShiftState, CombinesShiftCtrlAndAltAsTheHandlersTakeThem) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

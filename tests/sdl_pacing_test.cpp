@@ -2,6 +2,8 @@
 
 #include "media/sdl/frame_pacer.h"
 
+namespace ridgeline {
+
 namespace {
 
 using std::chrono::milliseconds;
@@ -87,3 +89,5 @@ TEST(VsyncTrial, LeavesOutTheFirstFramesAndKeepsItsVerdict) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -3,6 +3,8 @@
 #include "media/sdl/renderer_presenter.h"
 #include "media/surface.h"
 
+namespace ridgeline {
+
 namespace {
 
 // The renderer's way of showing the picture, checked with SDL's software
@@ -59,3 +61,5 @@ TEST_F(RendererPresenterTest, CountsSdlsOwnRendererAsSoftware) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "shell/stats.h"
+#include "run/stats.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -84,3 +86,5 @@ TEST(StatsReport, NamesEveryFigureOfTheRun) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

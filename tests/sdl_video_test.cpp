@@ -6,6 +6,8 @@
 #include "media/ddraw_types.h"
 #include "media/surface.h"
 
+namespace ridgeline {
+
 namespace {
 
 constexpr long kFullScreenExclusive = DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE | DDSCL_ALLOWMODEX;
@@ -167,3 +169,5 @@ TEST_F(SdlVideoTest, HandsKeysClicksAndClosingToTheGameInItsOwnTerms) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

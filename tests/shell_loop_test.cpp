@@ -9,6 +9,8 @@
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 
+namespace ridgeline {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -109,3 +111,5 @@ TEST(FrameLoop, TheMidiFileMayBeAbsent) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include "media/display.h"
 #include "media/sound.h"
 
+namespace ridgeline {
+
 namespace {
 
 TEST(StartUp, ResetGameGivesEveryVariableItsStartValue) {
@@ -74,3 +76,5 @@ TEST(StartUp, BringsUpDisplayAndSoundInOrder) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

@@ -5,7 +5,9 @@
 #include "game/state.h"
 #include "headless_game.h"
 #include "media/sound.h"
-#include "shell/trace.h"
+#include "run/trace.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -111,3 +113,5 @@ TEST(TraceWriter, CountsExplosionSoundsStartedFromSilenceInEachPass) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

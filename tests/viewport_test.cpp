@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ridgeline {
+
 namespace {
 
 TEST(FitPicture, ScalesByTheLargestWholeFactorAndCentres) {
@@ -67,3 +69,5 @@ TEST(ToPicture, ClampsPointsInTheBlackBarsToThePictureEdge) {
 }
 
 }  // namespace
+
+}  // namespace ridgeline

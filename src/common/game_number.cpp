@@ -5,6 +5,8 @@
 
 #include "common/run_time_error.h"
 
+namespace ridgeline {
+
 std::int32_t ToWhole(double value) {
   // nearbyint rounds in the default mode, to nearest with halves to even.
   const double rounded = std::nearbyint(value);
@@ -14,3 +16,5 @@ std::int32_t ToWhole(double value) {
   }
   return static_cast<std::int32_t>(rounded);
 }
+
+}  // namespace ridgeline

@@ -6,6 +6,8 @@
 
 #include "common/run_time_error.h"
 
+namespace ridgeline {
+
 // Fixed-size tables with lower bound 0 and inclusive upper bounds. An index
 // outside the bounds is a run-time error, never a stray memory access.
 namespace table_detail {
@@ -38,3 +40,5 @@ class Table2D {
  private:
   Table<Table<T, Columns>, Rows> cells_;
 };
+
+}  // namespace ridgeline

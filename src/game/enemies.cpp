@@ -5,6 +5,8 @@
 #include "game/random.h"
 #include "game/state.h"
 
+namespace ridgeline {
+
 namespace {
 
 // The wave's phase in radians, with the game's own ten-digit pi.
@@ -58,3 +60,5 @@ void CheckPlayerContact() {
     }
   }
 }
+
+}  // namespace ridgeline

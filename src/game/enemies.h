@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ridgeline {
+
 // The eleven enemies: placed far to the right, flying left on one shared wave.
 
 void SpawnEnemy(int i);
@@ -9,3 +11,5 @@ double WaveOffset(double angle);
 void UpdateEnemyVisibility();
 // Ends the game (GameState 2) when an enemy on screen overlaps the player.
 void CheckPlayerContact();
+
+}  // namespace ridgeline

@@ -6,6 +6,8 @@
 #include "media/display.h"
 #include "shell/events.h"
 
+namespace ridgeline {
+
 void ScrollBackground() {
   GameVariables& g = Game;
   const std::int32_t w = g.ScreenWidth;
@@ -48,3 +50,5 @@ void AnimatePlayer() {
   if (g.PlayerFrame >= 4) g.AnimReverse = true;
   if (g.PlayerFrame <= 0) g.AnimReverse = false;
 }
+
+}  // namespace ridgeline

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ridgeline {
+
 // The player's movement on the play screen: the world scrolls past, the player
 // runs within the screen, jumps and cycles through its five pictures.
 
@@ -10,3 +12,5 @@ void ScrollBackground();
 double JumpStep(double y);
 void MovePlayer();
 void AnimatePlayer();
+
+}  // namespace ridgeline

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <optional>
 
+namespace ridgeline {
+
 namespace {
 
 constexpr std::uint64_t kStartState = 0x2545F4914F6CDD1DULL;
@@ -43,3 +45,5 @@ std::uint64_t ClockReading() {
 void FixClock(std::uint64_t value) {
   fixedClock = value;
 }
+
+}  // namespace ridgeline

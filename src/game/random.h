@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace ridgeline {
+
 // The game's pseudo-random numbers: uniform single-precision values in
 // [0, 1). Re-seeding folds a clock value into the generator's current state
 // instead of restarting from it, so that re-seeding with a clock that has not
@@ -15,3 +17,5 @@ void ResetRandom();
 // or a fixed value where runs must repeat exactly.
 std::uint64_t ClockReading();
 void FixClock(std::uint64_t value);
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include "media/display.h"
 #include "media/sound.h"
 
+namespace ridgeline {
+
 void FireShot() {
   GameVariables& g = Game;
   if (!(g.ShotCount < 5)) return;
@@ -75,3 +77,5 @@ void DrawExplosions() {
     }
   }
 }
+
+}  // namespace ridgeline

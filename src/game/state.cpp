@@ -3,6 +3,8 @@
 #include "media/app_path.h"
 #include "media/display.h"
 
+namespace ridgeline {
+
 GameVariables Game;
 
 void ResetGame() {
@@ -42,3 +44,5 @@ void ResetGame() {
   g.Enemy.Fill(EnemyRow{});
   g.EnemyVisible.Fill(false);
 }
+
+}  // namespace ridgeline

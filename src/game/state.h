@@ -5,6 +5,8 @@
 
 #include "common/table.h"
 
+namespace ridgeline {
+
 // One row of the Enemy table: x is single precision, as is the arithmetic
 // that moves it; y is a double, since the wave term is one.
 struct EnemyRow {
@@ -76,3 +78,5 @@ constexpr int kLastExplosion = 10;
 // callers set after placing the enemies. Needs the display: the screen size is
 // read from the back buffer's description.
 void ResetGame();
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace ridgeline {
+
 namespace {
 
 std::string BasePath() {
@@ -26,3 +28,5 @@ const std::string& AppPath() {
 void SetAppPath(std::string path) {
   Stored() = std::move(path);
 }
+
+}  // namespace ridgeline

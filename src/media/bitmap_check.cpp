@@ -5,6 +5,8 @@
 
 #include "media/sdl_file.h"
 
+namespace ridgeline {
+
 namespace {
 
 constexpr std::size_t kFileHeader = 14;
@@ -101,3 +103,5 @@ std::optional<std::string> BitmapRefusal(SDL_RWops& file) {
   if (auto why = Read(bytes, length, header)) return why;
   return Check(header, fileSize - start);
 }
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+namespace ridgeline {
+
 // The largest picture the game takes: a 1920 x 1080 background fits, and with
 // all twenty pictures this large the game still needs well under 256 MB.
 constexpr long kMaxBitmapPixels = 1L << 21;
@@ -17,3 +19,5 @@ constexpr long kMaxBitmapSide = 16384;
 // compression it claims and on whether the file holds all the rows it claims.
 // Leaves the file where it was.
 std::optional<std::string> BitmapRefusal(SDL_RWops& file);
+
+}  // namespace ridgeline

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ridgeline {
+
 // The flag values, records and result codes that the game passes to the
 // display and sound objects, named as the platform's documentation names them.
 
@@ -74,3 +76,5 @@ struct WAVEFORMATEX {};
 
 // The window handle of Form1 as the display and sound objects see it.
 using HWND = long;
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include "media/platform.h"
 #include "media/sdl_file.h"
 
+namespace ridgeline {
+
 void DirectDraw7::SetCooperativeLevel(HWND window, long flags) {
   platform_.video->SetCooperativeLevel(window, flags);
 }
@@ -59,3 +61,5 @@ std::unique_ptr<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std
   }
   return std::make_unique<DirectDrawSurface7>(std::move(converted));
 }
+
+}  // namespace ridgeline

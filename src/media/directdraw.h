@@ -6,6 +6,8 @@
 #include "media/ddraw_types.h"
 #include "media/surface.h"
 
+namespace ridgeline {
+
 struct Platform;
 
 // The display object: takes the screen, sets the display mode and creates the
@@ -32,3 +34,5 @@ class DirectDraw7 {
   int width_ = 0;
   int height_ = 0;
 };
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 #include "media/platform.h"
 #include "media/wave_file.h"
 
+namespace ridgeline {
+
 namespace {
 
 // Holds the sound driver's lock for one change to what plays.
@@ -70,3 +72,5 @@ std::unique_ptr<DirectSoundBuffer> DirectSound7::CreateSoundBufferFromFile(
     const std::string& path, DSBUFFERDESC& /*desc*/, WAVEFORMATEX& /*format*/) {
   return std::make_unique<DirectSoundBuffer>(driver_, *mixer_, LoadVoice(path));
 }
+
+}  // namespace ridgeline

@@ -6,6 +6,8 @@
 #include "media/ddraw_types.h"
 #include "media/mixer.h"
 
+namespace ridgeline {
+
 struct Platform;
 class SoundDriver;
 
@@ -55,3 +57,5 @@ class DirectSound7 {
   SoundDriver& driver_;
   std::unique_ptr<Mixer> mixer_;
 };
+
+}  // namespace ridgeline

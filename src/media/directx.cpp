@@ -3,6 +3,8 @@
 #include "common/run_time_error.h"
 #include "media/platform.h"
 
+namespace ridgeline {
+
 std::unique_ptr<DirectX7> DirectX;
 
 namespace {
@@ -20,3 +22,5 @@ std::unique_ptr<DirectSound7> DirectX7::DirectSoundCreate(const std::string& dev
   RequireDefaultDevice(device);
   return std::make_unique<DirectSound7>(CurrentPlatform());
 }
+
+}  // namespace ridgeline

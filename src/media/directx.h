@@ -6,6 +6,8 @@
 #include "media/directdraw.h"
 #include "media/directsound.h"
 
+namespace ridgeline {
+
 // The root object from which the display and sound objects of the default
 // devices are created, over the current platform's drivers.
 class DirectX7 {
@@ -16,3 +18,5 @@ class DirectX7 {
 
 // Created on first use by InitSound or InitDisplay; shared by both.
 extern std::unique_ptr<DirectX7> DirectX;
+
+}  // namespace ridgeline

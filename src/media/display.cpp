@@ -8,6 +8,8 @@
 #include "media/directx.h"
 #include "shell/form1.h"
 
+namespace ridgeline {
+
 std::unique_ptr<DirectDraw7> DirectDraw;
 std::unique_ptr<DirectDrawSurface7> PrimarySurface;
 DirectDrawSurface7* BackBuffer = nullptr;
@@ -81,3 +83,5 @@ void BlitSprite(DirectDrawSurface7& destination, DirectDrawSurface7* source, dou
   if (!source) throw RunTimeError("BlitSprite: the sprite is not loaded");
   destination.BltFast(left, top, *source, RECT{0, 0, w, h}, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
 }
+
+}  // namespace ridgeline

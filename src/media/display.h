@@ -6,6 +6,8 @@
 #include "media/directdraw.h"
 #include "media/surface.h"
 
+namespace ridgeline {
+
 // The display and every picture that the game shows, created once at start-up
 // and kept for the whole run.
 extern std::unique_ptr<DirectDraw7> DirectDraw;
@@ -33,3 +35,5 @@ void ApplyColorKey(const DDCOLORKEY& key, DirectDrawSurface7& surface);
 // pixels; a copy not wholly inside both surfaces draws nothing.
 void BlitSprite(DirectDrawSurface7& destination, DirectDrawSurface7* source, double x, double y,
                 double width, double height);
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include "media/platform.h"
 #include "media/sound.h"
 
+namespace ridgeline {
+
 void ReleaseMedia() {
   for (long slot = 0; slot <= 7; ++slot) SoundBuffer(slot).reset();
   DirectSound.reset();
@@ -18,3 +20,5 @@ void ReleaseMedia() {
   DirectX.reset();
   SetPlatform(Platform{});
 }
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+namespace ridgeline {
+
 void Mixer::Remove(Voice* voice) {
   std::erase(voices_, voice);
 }
@@ -40,3 +42,5 @@ void Mixer::Run(std::int16_t* out, std::size_t frames) {
     }
   }
 }
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace ridgeline {
+
 // One sound that the mixer can play: interleaved stereo 16-bit samples at
 // Mixer::kRate, and where it has got to.
 struct Voice {
@@ -37,3 +39,5 @@ class Mixer {
 
   std::vector<Voice*> voices_;
 };
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include "common/run_time_error.h"
 
+namespace ridgeline {
+
 namespace {
 Platform current;
 }
@@ -14,3 +16,5 @@ Platform& CurrentPlatform() {
 void SetPlatform(Platform platform) {
   current = std::move(platform);
 }
+
+}  // namespace ridgeline

@@ -8,6 +8,8 @@
 #include "media/sound_driver.h"
 #include "media/video_driver.h"
 
+namespace ridgeline {
+
 // The drivers that the display and sound objects use, chosen once before the
 // game starts: SDL for play, headless for tests and scripted runs.
 struct Platform {
@@ -19,3 +21,5 @@ struct Platform {
 
 Platform& CurrentPlatform();
 void SetPlatform(Platform platform);
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace ridgeline {
+
 // A file opened through SDL, closed when it goes.
 struct SdlFileCloser {
   void operator()(SDL_RWops* file) const { SDL_RWclose(file); }
@@ -19,3 +21,5 @@ inline std::uint32_t Le32(const unsigned char* p) {
   return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
          static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
+
+}  // namespace ridgeline

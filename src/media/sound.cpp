@@ -4,6 +4,8 @@
 #include "media/directx.h"
 #include "shell/form1.h"
 
+namespace ridgeline {
+
 std::unique_ptr<DirectSound7> DirectSound;
 Table<std::unique_ptr<DirectSoundBuffer>, 7> SoundBuffer;
 Table<DSBUFFERDESC, 7> SoundBufferDesc;
@@ -28,3 +30,5 @@ void LoadWave(DirectSound7& sound, const std::string& path,
   desc.lFlags = DSBCAPS_STATIC;
   slot = sound.CreateSoundBufferFromFile(path, desc, format);
 }
+
+}  // namespace ridgeline

@@ -6,6 +6,8 @@
 #include "common/table.h"
 #include "media/directsound.h"
 
+namespace ridgeline {
+
 // The game's sounds, loaded once at start-up: slot 0 the explosion, slot 1 the
 // music. Slots 2 to 7 stay empty.
 extern std::unique_ptr<DirectSound7> DirectSound;
@@ -17,3 +19,5 @@ void InitSound();
 void LoadSounds();
 void LoadWave(DirectSound7& sound, const std::string& path,
               std::unique_ptr<DirectSoundBuffer>& slot, DSBUFFERDESC& desc, WAVEFORMATEX& format);
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace ridgeline {
+
 class Mixer;
 
 // The sound output as one driver per platform: an SDL audio device for play,
@@ -24,3 +26,5 @@ class SoundDriver {
   // playing buffer on by exactly one frame's time here.
   virtual void FrameShown() = 0;
 };
+
+}  // namespace ridgeline

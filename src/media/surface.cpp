@@ -4,6 +4,8 @@
 #include "media/platform.h"
 #include "media/text.h"
 
+namespace ridgeline {
+
 namespace {
 
 bool Inside(const SDL_Rect& r, int width, int height) {
@@ -107,3 +109,5 @@ void DirectDrawSurface7::Flip(DirectDrawSurface7* /*target*/, long /*flags*/) {
   platform_->sound->FrameShown();
   if (platform_->frameShown) platform_->frameShown(frame);
 }
+
+}  // namespace ridgeline

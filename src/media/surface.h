@@ -7,6 +7,8 @@
 
 #include "media/ddraw_types.h"
 
+namespace ridgeline {
+
 struct Platform;
 
 // Owns an SDL_Surface and frees it with SDL_FreeSurface.
@@ -54,3 +56,5 @@ class DirectDrawSurface7 {
   std::unique_ptr<DirectDrawSurface7> backBuffer_;
   SDL_Color foreColor_{0, 0, 0, 255};
 };
+
+}  // namespace ridgeline

@@ -8,6 +8,8 @@
 #include "common/run_time_error.h"
 #include "media/surface.h"
 
+namespace ridgeline {
+
 extern "C" const unsigned char ridgeline_font_data[];
 extern "C" const std::uint64_t ridgeline_font_size;
 
@@ -65,3 +67,5 @@ void DrawTextLine(SDL_Surface& target, int x, int y, const std::string& text, SD
   SDL_Rect to{x, y, 0, 0};
   SDL_BlitSurface(Rendered(text, colour), nullptr, &target, &to);
 }
+
+}  // namespace ridgeline

@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace ridgeline {
+
 // Draws a line of text in the game's embedded font onto a surface at (x, y),
 // in `colour`, with nothing drawn behind the letters.
 void DrawTextLine(SDL_Surface& target, int x, int y, const std::string& text, SDL_Color colour);
+
+}  // namespace ridgeline

@@ -6,6 +6,8 @@
 
 #include "media/ddraw_types.h"
 
+namespace ridgeline {
+
 // One input event of the game's window, in the terms its handlers take.
 struct WindowEvent {
   enum class Kind { KeyDown, KeyUp, MouseDown, Close };
@@ -43,3 +45,5 @@ class VideoDriver {
   // Takes the next pending event of the window, if there is one.
   virtual bool PollEvent(WindowEvent& event) = 0;
 };
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 
 #include "media/sdl_file.h"
 
+namespace ridgeline {
+
 namespace {
 
 // SDL gives up after as many chunks; so does this walk.
@@ -50,3 +52,5 @@ std::optional<std::string> WaveRefusal(SDL_RWops& file) {
   SDL_RWseek(&file, start, RW_SEEK_SET);
   return why;
 }
+
+}  // namespace ridgeline

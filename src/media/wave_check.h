@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+namespace ridgeline {
+
 // The most sound data a wave file may hold: over three minutes of CD sound.
 constexpr std::uint32_t kMaxWaveDataBytes = 32u << 20;
 
@@ -15,3 +17,5 @@ constexpr std::uint32_t kMaxWaveDataBytes = 32u << 20;
 // inside the file, and the sound data must be no larger than the game takes.
 // Leaves the file where it was.
 std::optional<std::string> WaveRefusal(SDL_RWops& file);
+
+}  // namespace ridgeline

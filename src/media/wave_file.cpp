@@ -11,6 +11,8 @@
 #include "media/sdl_file.h"
 #include "media/wave_check.h"
 
+namespace ridgeline {
+
 namespace {
 
 // What the game takes from a wave file; within these, loading a sound needs at
@@ -125,3 +127,5 @@ Voice LoadVoice(const std::string& path) {
   }
   return voice;
 }
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include "media/platform.h"
 
+namespace ridgeline {
+
 namespace {
 constexpr long MCIERR_INVALID_DEVICE_NAME = 263;
 }
@@ -20,3 +22,5 @@ long mciSendStringA(const std::string& /*command*/, std::string& returnText, lon
 long sndPlaySoundA(const std::string& sound, long /*flags*/) {
   return sound.empty() ? 1 : 0;
 }
+
+}  // namespace ridgeline

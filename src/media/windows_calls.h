@@ -4,6 +4,8 @@
 
 #include "media/ddraw_types.h"
 
+namespace ridgeline {
+
 // The pointer and multimedia calls made around start-up and shutdown. Their
 // results are ignored by the game.
 
@@ -19,3 +21,5 @@ long mciSendStringA(const std::string& command, std::string& returnText, long re
 // Plays a sound file through the system's sound player; the game only calls it
 // with no sound, to stop one that it never started.
 long sndPlaySoundA(const std::string& sound, long flags);
+
+}  // namespace ridgeline

@@ -1,6 +1,8 @@
 #include "media/display.h"
 #include "screens/screens.h"
 
+namespace ridgeline {
+
 // Nine columns of two tiles; only the eight at y 400 inside the screen show,
 // the others lie outside the back buffer and draw nothing.
 void DrawFloor() {
@@ -10,3 +12,5 @@ void DrawFloor() {
     }
   }
 }
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 #include "screens/screens.h"
 #include "shell/events.h"
 
+namespace ridgeline {
+
 void GameOverFrame() {
   ClearBackBuffer();
   BackBuffer->SetForeColor(kGreen);
@@ -14,3 +16,5 @@ void GameOverFrame() {
   FlipWithWait();
   Game.GameOverTicks = Game.GameOverTicks + 1;
 }
+
+}  // namespace ridgeline

@@ -7,6 +7,8 @@
 #include "screens/screen_parts.h"
 #include "screens/screens.h"
 
+namespace ridgeline {
+
 // The order of the steps decides both what is drawn over what (background,
 // shots, player, enemies, explosions, floor, score) and which rule sees which
 // positions: the player is drawn where the last frame left it, the hit and
@@ -33,3 +35,5 @@ void PlayFrame() {
   BackBuffer->DrawText(0, 0, ScoreText(), false);
   FlipWithWait();
 }
+
+}  // namespace ridgeline

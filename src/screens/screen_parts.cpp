@@ -3,6 +3,8 @@
 #include "game/state.h"
 #include "media/display.h"
 
+namespace ridgeline {
+
 void ClearBackBuffer() {
   BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, 0);
 }
@@ -14,3 +16,5 @@ std::string ScoreText() {
 void FlipWithWait() {
   PrimarySurface->Flip(nullptr, DDFLIP_WAIT);
 }
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace ridgeline {
+
 // Pieces that more than one screen uses.
 
 // Text colours as the display takes them: red + 256 x green + 65536 x blue.
@@ -17,3 +19,5 @@ void ClearBackBuffer();
 std::string ScoreText();
 // Shows the back buffer, waiting until the display has taken it.
 void FlipWithWait();
+
+}  // namespace ridgeline

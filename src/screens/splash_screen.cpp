@@ -4,6 +4,8 @@
 #include "screens/screen_parts.h"
 #include "screens/screens.h"
 
+namespace ridgeline {
+
 void SplashFrame() {
   SoundBuffer(1)->Stop();
   ClearBackBuffer();
@@ -16,3 +18,5 @@ void SplashFrame() {
   }
   FlipWithWait();
 }
+
+}  // namespace ridgeline

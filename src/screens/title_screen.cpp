@@ -3,6 +3,8 @@
 #include "screens/screen_parts.h"
 #include "screens/screens.h"
 
+namespace ridgeline {
+
 void TitleFrame() {
   SoundBuffer(1)->Stop();
   ClearBackBuffer();
@@ -12,3 +14,5 @@ void TitleFrame() {
   BackBuffer->DrawText(200, 340, "       Push Anykey!", false);
   FlipWithWait();
 }
+
+}  // namespace ridgeline

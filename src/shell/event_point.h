@@ -2,6 +2,8 @@
 
 #include <compare>
 
+namespace ridgeline {
+
 // Where input is taken: the pass of the frame loop (from 0, across restarts)
 // and the event-processing point within it (from 0, in the order the pass
 // reaches them: inside a jump step, in the game-over frame, at the end of
@@ -13,3 +15,5 @@ struct EventPoint {
 
   auto operator<=>(const EventPoint&) const = default;
 };
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 #include "shell/input_source.h"
 #include "shell/shutdown.h"
 
+namespace ridgeline {
+
 namespace {
 
 WindowInput window;
@@ -41,3 +43,5 @@ void BeginEventPass(long pass) {
 void SetInputSource(InputSource* newSource) {
   source = newSource ? newSource : &window;
 }
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include "shell/event_point.h"
 
+namespace ridgeline {
+
 class InputSource;
 
 // Lets the window process its pending events once: every event waiting is
@@ -16,3 +18,5 @@ void BeginEventPass(long pass);
 // Takes the events from `source` from now on; nullptr: from the window.
 // The caller keeps the source alive while it is in use.
 void SetInputSource(InputSource* source);
+
+}  // namespace ridgeline

@@ -4,6 +4,8 @@
 #include "shell/frame_loop.h"
 #include "shell/input.h"
 
+namespace ridgeline {
+
 Form1Window Form1;
 
 void Form1Window::Show() {
@@ -29,3 +31,5 @@ void Form1Window::Form_KeyUp(int keyCode, int shift) {
 void Form1Window::Form_MouseDown(int button, int shift, float x, float y) {
   OnMouseDown(button, shift, x, y);
 }
+
+}  // namespace ridgeline

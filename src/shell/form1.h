@@ -4,6 +4,8 @@
 
 #include "media/ddraw_types.h"
 
+namespace ridgeline {
+
 // The game's one window. Its four events are the only ways into the game's
 // code, and each calls one procedure.
 class Form1Window {
@@ -22,3 +24,5 @@ class Form1Window {
 };
 
 extern Form1Window Form1;
+
+}  // namespace ridgeline

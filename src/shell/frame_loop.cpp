@@ -12,6 +12,8 @@
 #include "shell/events.h"
 #include "shell/shutdown.h"
 
+namespace ridgeline {
+
 namespace {
 
 // Unwinds from RestartGame to the frame loop, abandoning the rest of the pass
@@ -117,3 +119,5 @@ void SetPassLimit(long limit) {
 void SetPassEndHook(std::function<void(long pass)> hook) {
   passEnded = std::move(hook);
 }
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+namespace ridgeline {
+
 // Brings up sound and display, loads the media, prepares the first game and
 // runs the frame loop for ever. Any failure on the way, or in a frame, ends
 // the program through ShutDown. Never returns.
@@ -28,3 +30,5 @@ void SetPassLimit(long passes);
 // and events, when a restart cuts it short, or when the program ends during
 // it (empty: none).
 void SetPassEndHook(std::function<void(long pass)> hook);
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 
+namespace ridgeline {
+
 void OnKeyDown(int keyCode, int /*shift*/) {
   GameVariables& g = Game;
   if (keyCode == kKeyEscape) ShutDown();
@@ -46,3 +48,5 @@ void OnKeyUp(int keyCode, int /*shift*/) {
 void OnMouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
   ShutDown();
 }
+
+}  // namespace ridgeline

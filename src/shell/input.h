@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ridgeline {
+
 // The virtual-key codes that the game acts on.
 constexpr int kKeyBackspace = 8;
 constexpr int kKeyEscape = 27;
@@ -12,3 +14,5 @@ constexpr int kKeyRight = 39;
 void OnKeyDown(int keyCode, int shift);
 void OnKeyUp(int keyCode, int shift);
 void OnMouseDown(int button, int shift, float x, float y);
+
+}  // namespace ridgeline

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <vector>
-
 #include "media/video_driver.h"
 #include "shell/event_point.h"
-#include "shell/script.h"
+
+namespace ridgeline {
 
 // Where the window's events come from when the game lets it process them:
 // the player at the keyboard and mouse, or a script.
@@ -22,20 +21,4 @@ class WindowInput : public InputSource {
   bool Next(EventPoint at, WindowEvent& event) override;
 };
 
-// A script's events, each at its point. The window's own keys and clicks are
-// dropped, but closing the window still ends the program.
-class ScriptInput : public InputSource {
- public:
-  explicit ScriptInput(std::vector<ScriptEvent> events) : events_(std::move(events)) {}
-  bool Next(EventPoint at, WindowEvent& event) override;
-
- private:
-  std::vector<ScriptEvent> events_;
-  // The first event not yet delivered. It moves on before the event's
-  // handler runs, so a handler that restarts the game, and so never returns,
-  // leaves the events after it pending.
-  std::size_t next_ = 0;
-};
-
-// The window event that a script event stands for: a click is the left button.
-WindowEvent ToWindowEvent(const ScriptEvent& event);
+}  // namespace ridgeline

@@ -7,6 +7,8 @@
 #include "media/windows_calls.h"
 #include "shell/form1.h"
 
+namespace ridgeline {
+
 void ShutDown(const std::string& failure) {
   // Said first, so that a step below that fails in turn cannot hide it.
   if (!failure.empty()) std::fprintf(stderr, "ridgeline: %s\n", failure.c_str());
@@ -24,3 +26,5 @@ void ShutDown(const std::string& failure) {
   ShowCursor(true);
   throw ProgramExit{failure.empty() ? 0 : 1};
 }
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace ridgeline {
+
 // Thrown by ShutDown to end the program: it unwinds every frame and handler in
 // progress, so nothing pending runs, and main returns `status`. Not derived
 // from std::exception, so that no error handler can stop it.
@@ -14,3 +16,5 @@ struct ProgramExit {
 // on one line of standard error and ends with status 1; otherwise the player
 // chose to end, with status 0. Never returns.
 [[noreturn]] void ShutDown(const std::string& failure = {});
+
+}  // namespace ridgeline

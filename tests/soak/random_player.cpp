@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace ridgeline {
+
 namespace {
 
 // Run, jump and fire, and two keys that only start or restart a game.
@@ -26,3 +28,5 @@ std::vector<WindowEvent> RandomPlayer::Next() {
   }
   return events;
 }
+
+}  // namespace ridgeline

@@ -7,6 +7,8 @@
 
 #include "media/video_driver.h"
 
+namespace ridgeline {
+
 // A player that presses and releases keys at random passes, from a seed, so
 // that a run repeats exactly. It never presses Escape or Backspace nor clicks,
 // which would end the program: games start, end and restart again and again.
@@ -21,3 +23,5 @@ class RandomPlayer {
   std::mt19937_64 random_;
   std::set<int> held_;
 };
+
+}  // namespace ridgeline

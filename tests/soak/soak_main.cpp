@@ -29,6 +29,8 @@
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 
+using namespace ridgeline;
+
 namespace {
 
 struct SoakOptions {

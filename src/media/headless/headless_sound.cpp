@@ -1,5 +1,9 @@
 #include "media/headless/headless_sound.h"
 
+namespace ridgeline {
+
 void HeadlessSound::FrameShown() {
   if (mixer_) mixer_->Advance(kFramesPerShownFrame);
 }
+
+}  // namespace ridgeline

@@ -3,6 +3,8 @@
 #include "media/mixer.h"
 #include "media/sound_driver.h"
 
+namespace ridgeline {
+
 // The sound driver with no device: each shown frame moves every playing buffer
 // on by exactly 1/60 s, so that what plays follows the frames, not the clock.
 class HeadlessSound : public SoundDriver {
@@ -19,3 +21,5 @@ class HeadlessSound : public SoundDriver {
  private:
   Mixer* mixer_ = nullptr;
 };
+
+}  // namespace ridgeline

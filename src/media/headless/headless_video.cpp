@@ -1,5 +1,7 @@
 #include "media/headless/headless_video.h"
 
+namespace ridgeline {
+
 void HeadlessVideo::ShowWindow(const std::string& label) {
   calls_.push_back("ShowWindow " + label);
 }
@@ -32,3 +34,5 @@ bool HeadlessVideo::PollEvent(WindowEvent& event) {
   events_.pop_front();
   return true;
 }
+
+}  // namespace ridgeline

@@ -6,6 +6,8 @@
 
 #include "media/video_driver.h"
 
+namespace ridgeline {
+
 // The video driver with nothing behind it: no window, no screen, no waiting.
 // It keeps a log of the calls it receives, and takes its events from a queue
 // that the caller fills.
@@ -33,3 +35,5 @@ class HeadlessVideo : public VideoDriver {
   long frames_ = 0;
   bool cursorShown_ = true;
 };
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include <thread>
 
+namespace ridgeline {
+
 Nanoseconds FrameSchedule::NextDeadline(Nanoseconds now) {
   if (started_) {
     ++frame_;
@@ -55,3 +57,5 @@ void FramePacer::Shown() {
     dropVsync_();
   }
 }
+
+}  // namespace ridgeline

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <functional>
 
+namespace ridgeline {
+
 // The game counts frames, not seconds, so it must see 60 of them a second on
 // every monitor. Where the display refreshes at 60 Hz, the flip waits for the
 // display (vsync); everywhere else, and where vsync turns out not to wait at
@@ -79,3 +81,5 @@ class FramePacer {
   VsyncTrial trial_;
   Nanoseconds lastShown_{0};
 };
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 #include "media/sdl/renderer_presenter.h"
 #include "media/sdl/surface_presenter.h"
 
+namespace ridgeline {
+
 namespace {
 
 // Whether the system has a graphics processor for SDL's renderer to use. On
@@ -44,3 +46,5 @@ std::unique_ptr<Presenter> MakePresenter(SDL_Window* window) {
   if (!presenter->Prepare()) return nullptr;
   return presenter;
 }
+
+}  // namespace ridgeline

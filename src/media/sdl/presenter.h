@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace ridgeline {
+
 // Puts the game's 640 x 480 picture on the window, scaled as FitPicture says,
 // on black. Two ways: through SDL's renderer where the scaling can be left to
 // a graphics processor, or by scaling on the processor into the window's own
@@ -26,3 +28,5 @@ class Presenter {
 // on a graphics processor, the window's pixels otherwise. Null on failure,
 // with SDL's error set.
 std::unique_ptr<Presenter> MakePresenter(SDL_Window* window);
+
+}  // namespace ridgeline

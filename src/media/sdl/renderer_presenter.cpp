@@ -4,6 +4,8 @@
 
 #include "media/sdl/viewport.h"
 
+namespace ridgeline {
+
 namespace {
 
 constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
@@ -71,3 +73,5 @@ void RendererPresenter::Show() {
 bool RendererPresenter::SetVsync(bool on) {
   return SDL_RenderSetVSync(renderer_, on ? 1 : 0) == 0;
 }
+
+}  // namespace ridgeline

@@ -2,6 +2,8 @@
 
 #include "media/sdl/presenter.h"
 
+namespace ridgeline {
+
 // Scales with SDL's renderer: the picture goes up as a streaming texture and
 // the graphics processor enlarges it, nearest-neighbour.
 class RendererPresenter : public Presenter {
@@ -26,3 +28,5 @@ class RendererPresenter : public Presenter {
 // processor: SDL's own software renderer, or OpenGL on a software rasterizer
 // (as on a virtual display).
 bool RendersInSoftware(SDL_Renderer* renderer);
+
+}  // namespace ridgeline

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+namespace ridgeline {
+
 namespace {
 
 constexpr int kOtherKey = 255;
@@ -49,3 +51,5 @@ int ShiftState(Uint16 modifiers) {
   return ((modifiers & KMOD_SHIFT) ? 1 : 0) | ((modifiers & KMOD_CTRL) ? 2 : 0) |
          ((modifiers & KMOD_ALT) ? 4 : 0);
 }
+
+}  // namespace ridgeline

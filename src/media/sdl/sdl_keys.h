@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace ridgeline {
+
 // The platform's virtual-key code of an SDL key: Backspace 8, Return 13,
 // Escape 27, Space 32, the arrows 37 to 40, digits 48 to 57, letters 65 to
 // 90 and so on. A key without a code of its own gets 255, so that it still
@@ -10,3 +12,5 @@ int VirtualKeyCode(SDL_Keycode key);
 
 // The modifier state as the key handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftState(Uint16 modifiers);
+
+}  // namespace ridgeline

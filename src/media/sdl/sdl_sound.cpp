@@ -6,6 +6,8 @@
 #include "common/run_time_error.h"
 #include "media/mixer.h"
 
+namespace ridgeline {
+
 void SdlSound::Open(Mixer& mixer) {
   auto fail = [] {
     return RunTimeError(std::string("no sound device (") + SDL_GetError() +
@@ -43,3 +45,5 @@ void SdlSound::Callback(void* mixer, Uint8* stream, int length) {
   const auto frames = static_cast<std::size_t>(length) / (Mixer::kChannels * sizeof(std::int16_t));
   static_cast<Mixer*>(mixer)->Mix(reinterpret_cast<std::int16_t*>(stream), frames);
 }
+
+}  // namespace ridgeline

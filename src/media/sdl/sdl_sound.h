@@ -4,6 +4,8 @@
 
 #include "media/sound_driver.h"
 
+namespace ridgeline {
+
 // The default SDL audio device, fed by the game's mixer from SDL's audio
 // thread.
 class SdlSound : public SoundDriver {
@@ -19,3 +21,5 @@ class SdlSound : public SoundDriver {
   static void Callback(void* mixer, Uint8* stream, int length);
   SDL_AudioDeviceID device_ = 0;
 };
+
+}  // namespace ridgeline

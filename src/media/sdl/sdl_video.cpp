@@ -8,6 +8,8 @@
 #include "media/surface.h"
 #include "media/text.h"
 
+namespace ridgeline {
+
 namespace {
 
 RunTimeError Failure(const std::string& what) {
@@ -132,3 +134,5 @@ bool SdlVideo::PollEvent(WindowEvent& event) {
   }
   return false;
 }
+
+}  // namespace ridgeline

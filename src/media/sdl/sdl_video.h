@@ -10,6 +10,8 @@
 #include "media/sdl/viewport.h"
 #include "media/video_driver.h"
 
+namespace ridgeline {
+
 // The game's window, screen and pointer over SDL: desktop full screen (the
 // monitor's mode is never switched) or a resizable window, the 640 x 480
 // picture scaled by whole factors where they fit, nearest-neighbour, and 60
@@ -44,3 +46,5 @@ class SdlVideo : public VideoDriver {
   std::unique_ptr<Presenter> presenter_;
   std::unique_ptr<FramePacer> pacer_;
 };
+
+}  // namespace ridgeline

@@ -7,6 +7,8 @@
 #include "media/bitmap_check.h"
 #include "media/sdl/viewport.h"
 
+namespace ridgeline {
+
 namespace {
 
 // A window this many times 640 x 480 is larger than any screen made: a larger
@@ -59,3 +61,5 @@ int RefreshRate(SDL_Window* window) {
   if (display < 0 || SDL_GetDesktopDisplayMode(display, &mode) != 0) return 0;
   return mode.refresh_rate;
 }
+
+}  // namespace ridgeline

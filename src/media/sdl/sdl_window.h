@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace ridgeline {
+
 // The game's window: titled "Ridgeline", resizable, with the game's own
 // player picture as its icon.
 //
@@ -13,3 +15,5 @@ SDL_Window* OpenGameWindow(long scale);
 // The display's refresh rate in Hz as SDL reports it; 0 where it is unknown
 // (virtual displays report none).
 int RefreshRate(SDL_Window* window);
+
+}  // namespace ridgeline

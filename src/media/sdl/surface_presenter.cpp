@@ -5,6 +5,8 @@
 
 #include "media/sdl/viewport.h"
 
+namespace ridgeline {
+
 namespace {
 
 Uint32* Row(const SDL_Surface& surface, int y) {
@@ -90,3 +92,5 @@ void SurfacePresenter::Draw(const SDL_Surface& picture) {
 void SurfacePresenter::Show() {
   SDL_UpdateWindowSurface(window_);
 }
+
+}  // namespace ridgeline

@@ -3,6 +3,8 @@
 #include "media/sdl/presenter.h"
 #include "media/surface.h"
 
+namespace ridgeline {
+
 // Scales on the processor straight into the window's own pixels, which the
 // system then shows (on X11 through shared memory): without a graphics
 // processor this costs a fraction of what emulating one does.
@@ -27,3 +29,5 @@ class SurfacePresenter : public Presenter {
   int blackenedWidth_ = 0;
   int blackenedHeight_ = 0;
 };
+
+}  // namespace ridgeline

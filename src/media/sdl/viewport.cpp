@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace ridgeline {
+
 namespace {
 
 Viewport Centred(int outputWidth, int outputHeight, int width, int height) {
@@ -40,3 +42,5 @@ PicturePoint ToPicture(const Viewport& viewport, int outputX, int outputY) {
   return PicturePoint{map(outputX, viewport.x, viewport.width, kPictureWidth),
                       map(outputY, viewport.y, viewport.height, kPictureHeight)};
 }
+
+}  // namespace ridgeline

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace ridgeline {
+
 // Where the game's 640 x 480 picture goes in a window or screen of a given
 // size, in that output's pixels.
 struct Viewport {
@@ -35,3 +37,5 @@ struct PicturePoint {
   bool operator==(const PicturePoint&) const = default;
 };
 PicturePoint ToPicture(const Viewport& viewport, int outputX, int outputY);
+
+}  // namespace ridgeline

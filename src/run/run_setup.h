@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "shell/options.h"
+#include "run/options.h"
+
+namespace ridgeline {
 
 struct Platform;
 
@@ -53,3 +55,5 @@ class RunSetup {
   File record_;
   std::unique_ptr<Parts> parts_;
 };
+
+}  // namespace ridgeline

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace ridgeline {
+
 // What the command line asks of a run.
 struct Options {
   bool headless = false;  // no window, no sound device, no pacing
@@ -28,3 +30,5 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 // The text of --help.
 std::string Usage();
+
+}  // namespace ridgeline

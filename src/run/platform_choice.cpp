@@ -1,10 +1,12 @@
-#include "shell/platform_choice.h"
+#include "run/platform_choice.h"
 
 #include "media/headless/headless_sound.h"
 #include "media/headless/headless_video.h"
 #include "media/sdl/sdl_sound.h"
 #include "media/sdl/sdl_video.h"
-#include "shell/stats.h"
+#include "run/stats.h"
+
+namespace ridgeline {
 
 Platform MakePlatform(const Options& options) {
   Platform platform;
@@ -19,3 +21,5 @@ Platform MakePlatform(const Options& options) {
   if (options.stats) TimeFramesShown(platform);
   return platform;
 }
+
+}  // namespace ridgeline

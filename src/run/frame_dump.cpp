@@ -1,8 +1,10 @@
-#include "shell/frame_dump.h"
+#include "run/frame_dump.h"
 
 #include <memory>
 
 #include "common/run_time_error.h"
+
+namespace ridgeline {
 
 void SaveFrameBmp(const SDL_Surface& frame, const std::string& path) {
   // SDL only reads the surface it converts; its interface just lacks the const.
@@ -32,3 +34,5 @@ std::string FrameDumper::Missing() const {
   }
   return {};
 }
+
+}  // namespace ridgeline

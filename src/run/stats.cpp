@@ -1,4 +1,4 @@
-#include "shell/stats.h"
+#include "run/stats.h"
 
 #include <sys/resource.h>
 #include <time.h>
@@ -10,6 +10,8 @@
 #include <sstream>
 
 #include "shell/frame_loop.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -191,3 +193,5 @@ void PrintStats() {
   }
   std::fputs(StatsReport(PassesRun(), intervals, cost).c_str(), stdout);
 }
+
+}  // namespace ridgeline

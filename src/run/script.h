@@ -9,6 +9,8 @@
 
 #include "shell/event_point.h"
 
+namespace ridgeline {
+
 // An input script: the input of a run as text, one directive a line.
 //   seed N              optional, once, before any event: fixes the clock
 //   P down CODE         key CODE (0..65535) pressed at P
@@ -48,3 +50,5 @@ std::variant<Script, ScriptError> ParseScript(std::string_view text, std::string
 
 // The line that ParseScript reads back as `event` ("12.1 down 32").
 std::string ScriptLine(const ScriptEvent& event);
+
+}  // namespace ridgeline

@@ -1,9 +1,11 @@
-#include "shell/trace.h"
+#include "run/trace.h"
 
 #include <charconv>
 
 #include "game/state.h"
 #include "media/sound.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -113,3 +115,5 @@ void TraceWriter::PassEnded(long pass) {
   AppendTraceLine(line_, pass, Game, sound);
   std::fwrite(line_.data(), 1, line_.size(), file_);
 }
+
+}  // namespace ridgeline

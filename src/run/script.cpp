@@ -1,8 +1,10 @@
-#include "shell/script.h"
+#include "run/script.h"
 
 #include <algorithm>
 #include <charconv>
 #include <limits>
+
+namespace ridgeline {
 
 namespace {
 
@@ -184,3 +186,5 @@ std::string ScriptLine(const ScriptEvent& event) {
   }
   return at + " click";
 }
+
+}  // namespace ridgeline

@@ -1,7 +1,9 @@
-#include "shell/recorder.h"
+#include "run/recorder.h"
 
 #include <optional>
 #include <string>
+
+namespace ridgeline {
 
 namespace {
 
@@ -41,3 +43,5 @@ bool Recorder::Next(EventPoint at, WindowEvent& event) {
   std::fflush(file_);
   return true;
 }
+
+}  // namespace ridgeline

@@ -1,6 +1,8 @@
-#include "shell/options.h"
+#include "run/options.h"
 
 #include <charconv>
+
+namespace ridgeline {
 
 namespace {
 
@@ -80,3 +82,5 @@ std::string Usage() {
          "  --help                show this text\n"
          "  --version             show the version\n";
 }
+
+}  // namespace ridgeline

@@ -1,4 +1,4 @@
-#include "shell/run_setup.h"
+#include "run/run_setup.h"
 
 #include <cerrno>
 #include <cstring>
@@ -7,13 +7,15 @@
 
 #include "game/random.h"
 #include "media/platform.h"
+#include "run/frame_dump.h"
+#include "run/recorder.h"
+#include "run/script.h"
+#include "run/script_input.h"
+#include "run/trace.h"
 #include "shell/events.h"
-#include "shell/frame_dump.h"
 #include "shell/frame_loop.h"
-#include "shell/input_source.h"
-#include "shell/recorder.h"
-#include "shell/script.h"
-#include "shell/trace.h"
+
+namespace ridgeline {
 
 namespace {
 
@@ -134,3 +136,5 @@ bool RunSetup::Finish(std::string& error) {
   }
   return traceWritten && recordWritten && missingFrame.empty();
 }
+
+}  // namespace ridgeline

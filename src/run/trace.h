@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+namespace ridgeline {
+
 struct GameVariables;
 
 // What the trace shows of a pass besides the game variables.
@@ -29,3 +31,5 @@ class TraceWriter {
   std::string line_;  // reused, so that a pass allocates nothing
   long explosionStartsBefore_ = 0;
 };
+
+}  // namespace ridgeline

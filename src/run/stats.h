@@ -7,6 +7,8 @@
 
 #include "media/platform.h"
 
+namespace ridgeline {
+
 // What --stats reports when the program ends: how evenly the frames came, and
 // what the run cost the machine.
 
@@ -61,3 +63,5 @@ std::string StatsReport(long passes, const FrameIntervals& intervals, const RunC
 void TimeFramesShown(Platform& platform);
 // Prints the report for this run on standard output.
 void PrintStats();
+
+}  // namespace ridgeline

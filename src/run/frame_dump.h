@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace ridgeline {
+
 // Saves `frame` as a 24-bit BMP file; throws RunTimeError when it cannot.
 void SaveFrameBmp(const SDL_Surface& frame, const std::string& path);
 
@@ -27,3 +29,5 @@ class FrameDumper {
   };
   std::vector<Dump> dumps_;
 };
+
+}  // namespace ridgeline

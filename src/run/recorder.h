@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "run/script.h"
 #include "shell/input_source.h"
+
+namespace ridgeline {
 
 // Passes on the events of another source and writes each one to `file` as a
 // script line at the point where the game takes it. The script starts with
@@ -17,3 +20,5 @@ class Recorder : public InputSource {
   InputSource& from_;
   std::FILE* file_;
 };
+
+}  // namespace ridgeline

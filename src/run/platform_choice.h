@@ -1,7 +1,11 @@
 #pragma once
 
 #include "media/platform.h"
-#include "shell/options.h"
+#include "run/options.h"
+
+namespace ridgeline {
 
 // The drivers that the options ask for: headless, or SDL's window and sound.
 Platform MakePlatform(const Options& options);
+
+}  // namespace ridgeline

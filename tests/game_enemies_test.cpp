@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/run_time_error.h"
 #include "fixture_data.h"
 #include "game/enemies.h"
 #include "game/state.h"
@@ -42,6 +43,16 @@ TEST(EnemyPlacement, JoinsTheSharedWaveAtItsCurrentPhase) {
   const EnemyRow& e = Game.Enemy(3);
   EXPECT_EQ(e.y, (static_cast<double>(300.0f * e.b) + Wave(90)) + 50);
   EXPECT_NEAR(e.y - 300.0 * e.b, 100, 1e-3);
+}
+
+// The game reads the wave from its own table so that every platform moves the
+// enemies alike; the table must hold what GNU libc's sin gives on Linux.
+TEST(EnemyWave, EveryWholeDegreeHasGnuLibcsSineAndNoOtherAngleExists) {
+  for (int degrees = 0; degrees <= 360; ++degrees) {
+    EXPECT_EQ(WaveOffset(degrees), Wave(degrees)) << degrees << " degrees";
+  }
+  EXPECT_THROW(WaveOffset(-1), RunTimeError);
+  EXPECT_THROW(WaveOffset(361), RunTimeError);
 }
 
 TEST(EnemyFlight, StartingAtTwelveEightyItIsSeenAfter129FramesAndReplacedOnThe256th) {

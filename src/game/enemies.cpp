@@ -1,20 +1,10 @@
 #include "game/enemies.h"
 
-#include <cmath>
-
 #include "game/random.h"
 #include "game/state.h"
+#include "game/wave_sine.h"
 
 namespace ridgeline {
-
-namespace {
-
-// The wave's phase in radians, with the game's own ten-digit pi.
-double WaveRadians() {
-  return (Game.WaveAngle * 3.141592654) / 180;
-}
-
-}  // namespace
 
 void SpawnEnemy(int i) {
   EnemyRow& enemy = Game.Enemy(i);
@@ -24,7 +14,7 @@ void SpawnEnemy(int i) {
   // Single precision throughout for x; y mixes 300 x B (single) with the
   // double wave term.
   enemy.x = 3000.0f * enemy.a + 1280.0f;
-  enemy.y = (static_cast<double>(300.0f * enemy.b) + WaveOffset(WaveRadians())) + 50;
+  enemy.y = (static_cast<double>(300.0f * enemy.b) + WaveOffset(Game.WaveAngle)) + 50;
 }
 
 void MoveEnemies() {
@@ -32,14 +22,14 @@ void MoveEnemies() {
   for (int i = 0; i <= kLastEnemy; ++i) {
     EnemyRow& enemy = g.Enemy(i);
     enemy.x = enemy.x - 5.0f;
-    enemy.y = (static_cast<double>(300.0f * enemy.b) + WaveOffset(WaveRadians())) + 50;
+    enemy.y = (static_cast<double>(300.0f * enemy.b) + WaveOffset(g.WaveAngle)) + 50;
     if (enemy.x <= 0) SpawnEnemy(i);
   }
   g.WaveAngle = g.WaveAngle < 360 ? g.WaveAngle + 1 : 0;
 }
 
-double WaveOffset(double angle) {
-  return std::sin(angle) * 50.0;
+double WaveOffset(int degrees) {
+  return WaveSine(degrees) * 50.0;
 }
 
 void UpdateEnemyVisibility() {

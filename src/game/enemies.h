@@ -6,8 +6,8 @@ namespace ridgeline {
 
 void SpawnEnemy(int i);
 void MoveEnemies();
-// The wave's vertical displacement for an angle in radians.
-double WaveOffset(double angle);
+// The wave's vertical displacement at a phase in whole degrees, 0..360.
+double WaveOffset(int degrees);
 void UpdateEnemyVisibility();
 // Ends the game (GameState 2) when an enemy on screen overlaps the player.
 void CheckPlayerContact();

@@ -1,13 +1,22 @@
 #include "run/trace.h"
 
 #include <charconv>
+#include <type_traits>
 
 #include "game/state.h"
 #include "media/sound.h"
+#include "run/number_text.h"
 
 namespace ridgeline {
 
 namespace {
+
+// libc++ before version 14 (Emscripten's) converts whole numbers only.
+#if defined(_LIBCPP_VERSION) && _LIBCPP_VERSION < 14000
+constexpr bool kToCharsWholeNumbersOnly = true;
+#else
+constexpr bool kToCharsWholeNumbersOnly = false;
+#endif
 
 // Builds one JSON object in a string, key by key.
 class JsonLine {
@@ -28,9 +37,13 @@ class JsonLine {
   // same value in their own precision.
   template <typename T>
   void Value(T number) {
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, number);
-    out_.append(digits, result.ptr);
+    if constexpr (kToCharsWholeNumbersOnly && std::is_floating_point_v<T>) {
+      AppendShortest(out_, number);
+    } else {
+      char digits[32];
+      const auto result = std::to_chars(digits, digits + sizeof digits, number);
+      out_.append(digits, result.ptr);
+    }
   }
 
   // Comma-separated values, as in one row of a table.

@@ -1,14 +1,9 @@
 #include "run/stats.h"
 
-#include <sys/resource.h>
-#include <time.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
+#include "run/process_usage.h"
 #include "shell/frame_loop.h"
 
 namespace ridgeline {
@@ -16,49 +11,6 @@ namespace ridgeline {
 namespace {
 
 using Nanoseconds = std::chrono::nanoseconds;
-
-// The clock that process start times are given in on Linux: time since boot.
-Nanoseconds BootClockNow() {
-  timespec now{};
-  clock_gettime(CLOCK_BOOTTIME, &now);
-  return std::chrono::seconds(now.tv_sec) + Nanoseconds(now.tv_nsec);
-}
-
-// Until main runs, this is as early as the program can look at the clock.
-const Nanoseconds programLoaded = BootClockNow();
-
-// When the kernel started this process, on the boot clock. The kernel counts
-// it in clock ticks (10 ms), rounded down, so times measured from it err on
-// the long side. Where it cannot be read, the moment the program was loaded.
-Nanoseconds ProcessStart() {
-  std::ifstream file("/proc/self/stat");
-  std::string line;
-  std::getline(file, line);
-  const auto nameEnd = line.rfind(')');
-  if (nameEnd == std::string::npos) return programLoaded;
-  // Fields after the command name, which may hold spaces: state is field 3,
-  // the start time field 22.
-  std::istringstream fields(line.substr(nameEnd + 2));
-  std::string field;
-  for (int number = 3; number <= 22 && fields >> field; ++number) {
-    if (number == 22) {
-      const long ticksPerSecond = sysconf(_SC_CLK_TCK);
-      const long long ticks = std::stoll(field);
-      return Nanoseconds(ticks * (1'000'000'000 / ticksPerSecond));
-    }
-  }
-  return programLoaded;
-}
-
-double Seconds(const timeval& t) {
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
-}
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-}
 
 FrameIntervals intervals;
 Nanoseconds firstFrameAt{0};
@@ -81,10 +33,10 @@ class TimedVideo : public VideoDriver {
   void RestoreDisplayMode() override { driver_->RestoreDisplayMode(); }
   void Present(const SDL_Surface& frame) override {
     driver_->Present(frame);
-    const Nanoseconds now = BootClockNow();
+    const Nanoseconds now = ProcessClockNow();
     if (intervals.Frames() == 0) {
       firstFrameAt = now;
-      cpuAtFirstFrame = CpuSeconds();
+      cpuAtFirstFrame = ProcessCpuSeconds();
     }
     intervals.FrameShown(now);
   }
@@ -177,14 +129,12 @@ void TimeFramesShown(Platform& platform) {
 }
 
 void PrintStats() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  const Nanoseconds start = ProcessStart();
-  const Nanoseconds now = BootClockNow();
+  const Nanoseconds start = ProcessStartTime();
+  const Nanoseconds now = ProcessClockNow();
   RunCost cost;
-  cost.cpuSeconds = CpuSeconds();
+  cost.cpuSeconds = ProcessCpuSeconds();
   cost.wallSeconds = SecondsBetween(start, now);
-  cost.peakMemoryKiB = usage.ru_maxrss;
+  cost.peakMemoryKiB = ProcessPeakMemoryKiB();
   cost.frameShown = intervals.Frames() > 0;
   if (cost.frameShown) {
     cost.startToFirstFrameSeconds = SecondsBetween(start, firstFrameAt);

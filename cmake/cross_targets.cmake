@@ -1,0 +1,16 @@
+# How the game is linked for the cross targets: WebAssembly for Node, and
+# 64-bit Windows.
+if(EMSCRIPTEN)
+  # SDL is our own build, never Emscripten's bundled one; the game reports its
+  # errors with C++ exceptions, which Emscripten leaves off by default.
+  target_compile_options(ridgeline_core PUBLIC -sUSE_SDL=0 -fexceptions)
+  # Node runs the game on the real file system (NODERAWFS): it reads Data/
+  # and the scripts, and writes traces, where the native game would.
+  target_link_options(ridgeline PRIVATE -sUSE_SDL=0 -fexceptions -sALLOW_MEMORY_GROWTH=1
+                      -sEXIT_RUNTIME=1 -sENVIRONMENT=node -sNODERAWFS=1)
+  set_target_properties(ridgeline PROPERTIES OUTPUT_NAME ridgeline-node SUFFIX .js)
+elseif(WIN32)
+  # One self-contained exe that imports only system DLLs.
+  target_link_options(ridgeline PRIVATE -static -static-libgcc -static-libstdc++)
+  target_link_libraries(ridgeline PRIVATE SDL2::SDL2main)
+endif()

@@ -1,0 +1,59 @@
+# Helpers for the dependency builds: installing Debian packages and fetching
+# Debian source packages. Sourced by build-deps.sh.
+
+apt_sudo() {
+  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Another apt-get or dpkg may hold the lock (a second build, an unattended
+# upgrade): wait for it instead of failing.
+apt_retry() {
+  local try
+  for try in $(seq 1 60); do
+    if apt_sudo env DEBIAN_FRONTEND=noninteractive "$@" -o DPkg::Lock::Timeout=60; then
+      return 0
+    fi
+    echo "apt busy or failed (try $try), retrying in 10 s" >&2
+    sleep 10
+  done
+  return 1
+}
+
+# The source packages come from the same mirror as the binary ones: every
+# "Types: deb" stanza of the system's sources is repeated as deb-src.
+SRC_LIST=/etc/apt/sources.list.d/ridgeline-deb-src.sources
+apt_enable_sources() {
+  [ -f "$SRC_LIST" ] && return 0
+  local deb822
+  deb822=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null | sed -n 's/^Types:.*\bdeb\b.*/Types: deb-src/;p')
+  if ! grep -q '^Types: deb-src' <<<"$deb822"; then
+    # One-line style sources: turn each "deb" line into "deb-src".
+    deb822=""
+    sed -n 's/^deb \(.*\)/deb-src \1/p' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+      apt_sudo tee "${SRC_LIST%.sources}.list" >/dev/null
+    APT_UPDATED=""
+    return 0
+  fi
+  # Keep only the stanzas that were "deb" ones (now "deb-src").
+  awk 'BEGIN{RS="";ORS="\n\n"} /^Types: deb-src/' <<<"$deb822" | apt_sudo tee "$SRC_LIST" >/dev/null
+  APT_UPDATED=""
+}
+
+APT_UPDATED=""
+apt_update_once() {
+  [ -n "$APT_UPDATED" ] && return 0
+  apt_retry apt-get update -qq
+  APT_UPDATED=1
+}
+
+# Installs the named packages that are not installed yet.
+apt_install() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} = 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  apt_update_once
+  apt_retry apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

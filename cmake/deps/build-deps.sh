@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Builds the game's libraries for a cross target from Debian's source packages:
+# freetype, SDL2 and SDL2_ttf, as static libraries with CMake package files,
+# into PREFIX (include/, lib/, lib/cmake/). A finished library is kept and
+# reused until this script or its helpers change.
+#
+#   build-deps.sh web PREFIX       WebAssembly, with Debian's emscripten
+#   build-deps.sh windows PREFIX   64-bit Windows, with Debian's MinGW-w64
+#
+# Everything comes from Debian: the compilers through apt-get, the sources
+# through `apt-get source` from the same mirror as the system's packages.
+set -euo pipefail
+
+target=${1:?usage: build-deps.sh web|windows PREFIX}
+prefix=${2:?usage: build-deps.sh web|windows PREFIX}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+toolchains=$(cd "$here/../toolchains" && pwd)
+jobs=${JOBS:-2}
+
+source "$here/apt.sh"
+source "$here/sources.sh"
+
+mkdir -p "$prefix"
+prefix=$(cd "$prefix" && pwd)
+src="$prefix/src"
+work="$prefix/build"
+
+# What a finished library's stamp records: a change to any of these scripts
+# rebuilds it.
+recipe=$(cat "$here"/*.sh "$here"/*.cmake "$toolchains"/* | sha256sum | cut -c1-16)
+
+built() { [ "$(cat "$prefix/.built-$1" 2>/dev/null)" = "$recipe" ]; }
+mark_built() { echo "$recipe" >"$prefix/.built-$1"; }
+
+case "$target" in
+  web)
+    apt_install emscripten cmake make dpkg-dev
+    # Debian's emcc finds its JavaScript modules through NODE_PATH when the
+    # node on the PATH is not Debian's own.
+    export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+    cmake_cross=(emcmake cmake -DCMAKE_FIND_ROOT_PATH="$prefix")
+    cflags="-O2"
+    ;;
+  windows)
+    apt_install g++-mingw-w64-x86-64-posix cmake make dpkg-dev
+    cmake_cross=(cmake -DCMAKE_TOOLCHAIN_FILE="$toolchains/mingw-w64-x86_64.cmake"
+                 -DCMAKE_FIND_ROOT_PATH="$prefix")
+    cflags="-O2"
+    ;;
+  *)
+    echo "build-deps.sh: unknown target '$target' (web or windows)" >&2
+    exit 2
+    ;;
+esac
+
+# Configures, builds and installs one CMake project into the prefix.
+cmake_build() {
+  local name=$1 source=$2
+  shift 2
+  rm -rf "${work:?}/$name"
+  "${cmake_cross[@]}" -S "$source" -B "$work/$name" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
+    -DCMAKE_C_FLAGS_RELEASE="$cflags -DNDEBUG" -DBUILD_SHARED_LIBS=OFF "$@" >"$work/$name.log"
+  cmake --build "$work/$name" -j "$jobs" >>"$work/$name.log"
+  cmake --install "$work/$name" >>"$work/$name.log"
+}
+
+mkdir -p "$work"
+
+if ! built freetype; then
+  fetch_source freetype 2.12.1 freetype
+  # Only what the game needs: TrueType outlines, no compressed or PNG fonts
+  # and no shaping.
+  cmake_build freetype "$src/freetype" \
+    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+  mark_built freetype
+fi
+
+if ! built sdl2; then
+  fetch_source libsdl2 2.26.5 sdl2
+  if [ "$target" = web ]; then
+    # SDL's own CMake configure takes about ten minutes under emcc; its
+    # sources compile directly in about one, with SDL's Emscripten settings.
+    source "$here/sdl2-web.sh"
+    build_sdl2_web "$src/sdl2" "$prefix" "$work/sdl2"
+  else
+    cmake_build sdl2 "$src/sdl2" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
+  fi
+  mark_built sdl2
+fi
+
+if ! built sdl2_ttf; then
+  fetch_source libsdl2-ttf 2.20.1 sdl2_ttf
+  # Debian's source leaves out the bundled freetype and harfbuzz: use the
+  # freetype built above.
+  cmake_build sdl2_ttf "$src/sdl2_ttf" \
+    -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF \
+    -DSDL2TTF_INSTALL=ON
+  mark_built sdl2_ttf
+fi
+
+echo "Dependencies for $target ready in $prefix"

@@ -24,13 +24,26 @@ void Append(std::string& out, Real value) {
     out += std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
     return;
   }
-  // The fewest significant digits that read back to the value; printf's %e
-  // rounds correctly, so the first that does is also the nearest of its length.
+  // The fewest significant digits that read back to the value. printf's %e
+  // rounds correctly, so that text is also the nearest of its length; and
+  // where some count of digits reads back, every larger count does too, so
+  // the count can be found by halving the range.
   char scientific[48];
-  for (int digits = 1; digits <= std::numeric_limits<Real>::max_digits10; ++digits) {
+  const auto write = [&](int digits) {
     std::snprintf(scientific, sizeof scientific, "%.*e", digits - 1, static_cast<double>(value));
-    if (ReadBack<Real>(scientific) == value) break;
+  };
+  int fewest = 1;
+  int enough = std::numeric_limits<Real>::max_digits10;
+  while (fewest < enough) {
+    const int middle = (fewest + enough) / 2;
+    write(middle);
+    if (ReadBack<Real>(scientific) == value) {
+      enough = middle;
+    } else {
+      fewest = middle + 1;
+    }
   }
+  write(fewest);
   // Split "-d.ddde+XX" into its sign, its digits and its exponent.
   const char* p = scientific;
   std::string sign;

@@ -20,6 +20,8 @@ case "$target" in
     cross=(node build-web/ridgeline-node.js)
     ;;
   windows)
+    source cmake/deps/apt.sh
+    apt_install wine wine64
     # Headless runs need no display. The wine prefix lives in the build
     # folder, made on the first run.
     unset DISPLAY

@@ -39,13 +39,11 @@ case "$target" in
     # node on the PATH is not Debian's own.
     export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
     cmake_cross=(emcmake cmake -DCMAKE_FIND_ROOT_PATH="$prefix")
-    cflags="-O2"
     ;;
   windows)
     apt_install g++-mingw-w64-x86-64-posix cmake make dpkg-dev
     cmake_cross=(cmake -DCMAKE_TOOLCHAIN_FILE="$toolchains/mingw-w64-x86_64.cmake"
                  -DCMAKE_FIND_ROOT_PATH="$prefix")
-    cflags="-O2"
     ;;
   *)
     echo "build-deps.sh: unknown target '$target' (web or windows)" >&2
@@ -53,16 +51,29 @@ case "$target" in
     ;;
 esac
 
+# Runs a command with its output in LOG; shows the end of LOG if it fails.
+logged() {
+  local log=$1
+  shift
+  "$@" >>"$log" 2>&1 || {
+    tail -n 40 "$log" >&2
+    echo "build-deps.sh: failed, see $log" >&2
+    return 1
+  }
+}
+
 # Configures, builds and installs one CMake project into the prefix.
 cmake_build() {
   local name=$1 source=$2
   shift 2
-  rm -rf "${work:?}/$name"
-  "${cmake_cross[@]}" -S "$source" -B "$work/$name" -DCMAKE_BUILD_TYPE=Release \
+  local log="$work/$name.log"
+  rm -rf "${work:?}/$name" "$log"
+  echo "Building $name for $target"
+  logged "$log" "${cmake_cross[@]}" -S "$source" -B "$work/$name" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
-    -DCMAKE_C_FLAGS_RELEASE="$cflags -DNDEBUG" -DBUILD_SHARED_LIBS=OFF "$@" >"$work/$name.log"
-  cmake --build "$work/$name" -j "$jobs" >>"$work/$name.log"
-  cmake --install "$work/$name" >>"$work/$name.log"
+    -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_SHARED_LIBS=OFF "$@"
+  logged "$log" cmake --build "$work/$name" -j "$jobs"
+  logged "$log" cmake --install "$work/$name"
 }
 
 mkdir -p "$work"
@@ -83,7 +94,9 @@ if ! built sdl2; then
     # SDL's own CMake configure takes about ten minutes under emcc; its
     # sources compile directly in about one, with SDL's Emscripten settings.
     source "$here/sdl2-web.sh"
-    build_sdl2_web "$src/sdl2" "$prefix" "$work/sdl2"
+    echo "Building sdl2 for web"
+    rm -f "$work/sdl2.log"
+    logged "$work/sdl2.log" build_sdl2_web "$src/sdl2" "$prefix" "$work/sdl2"
   else
     cmake_build sdl2 "$src/sdl2" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
   fi

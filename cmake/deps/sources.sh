@@ -11,7 +11,9 @@ fetch_source() {
   apt_update_once
   rm -rf "$src/.fetch-$name"
   mkdir -p "$src/.fetch-$name"
-  (cd "$src/.fetch-$name" && apt-get source -qq "$package" >/dev/null)
+  # As root, apt warns that it downloads without its sandbox user: expected.
+  (cd "$src/.fetch-$name" && apt-get source -qq "$package" >/dev/null) \
+    2> >(grep -v '^W: Download is performed unsandboxed' >&2)
   unpacked=$(find "$src/.fetch-$name" -mindepth 1 -maxdepth 1 -type d)
   case "$(basename "$unpacked")" in
     *-"$version"+*|*-"$version") ;;

@@ -20,22 +20,20 @@ apt_retry() {
 }
 
 # The source packages come from the same mirror as the binary ones: every
-# "Types: deb" stanza of the system's sources is repeated as deb-src.
-SRC_LIST=/etc/apt/sources.list.d/ridgeline-deb-src.sources
+# "deb" entry of the system's sources is repeated as "deb-src", in a file of
+# our own.
+SRC_LIST=/etc/apt/sources.list.d/ridgeline-deb-src
 apt_enable_sources() {
-  [ -f "$SRC_LIST" ] && return 0
-  local deb822
-  deb822=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null | sed -n 's/^Types:.*\bdeb\b.*/Types: deb-src/;p')
-  if ! grep -q '^Types: deb-src' <<<"$deb822"; then
-    # One-line style sources: turn each "deb" line into "deb-src".
-    deb822=""
-    sed -n 's/^deb \(.*\)/deb-src \1/p' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-      apt_sudo tee "${SRC_LIST%.sources}.list" >/dev/null
-    APT_UPDATED=""
-    return 0
-  fi
-  # Keep only the stanzas that were "deb" ones (now "deb-src").
-  awk 'BEGIN{RS="";ORS="\n\n"} /^Types: deb-src/' <<<"$deb822" | apt_sudo tee "$SRC_LIST" >/dev/null
+  [ -f "$SRC_LIST.sources" ] || [ -f "$SRC_LIST.list" ] && return 0
+  local stanzas lines
+  # deb822 files: the stanzas whose Types are just "deb".
+  stanzas=$(awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types: deb\n/' \
+    /etc/apt/sources.list.d/*.sources 2>/dev/null | sed 's/^Types: deb$/Types: deb-src/' || true)
+  # One-line files.
+  lines=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+    sed -n 's/^deb \(.*\)/deb-src \1/p' || true)
+  [ -n "$stanzas" ] && apt_sudo tee "$SRC_LIST.sources" <<<"$stanzas" >/dev/null
+  [ -n "$lines" ] && apt_sudo tee "$SRC_LIST.list" <<<"$lines" >/dev/null
   APT_UPDATED=""
 }
 

@@ -25,9 +25,10 @@ prefix=$(cd "$prefix" && pwd)
 src="$prefix/src"
 work="$prefix/build"
 
-# What a finished library's stamp records: a change to any of these scripts
-# rebuilds it.
-recipe=$(cat "$here"/*.sh "$here"/*.cmake "$toolchains"/* | sha256sum | cut -c1-16)
+# What a finished library's stamp records: the steps that build it (not the
+# helpers that install and fetch); a change to them rebuilds it.
+recipe=$(cat "$here/build-deps.sh" "$here/sdl2-web.sh" "$here"/*.cmake "$toolchains"/* |
+  sha256sum | cut -c1-16)
 
 built() { [ "$(cat "$prefix/.built-$1" 2>/dev/null)" = "$recipe" ]; }
 mark_built() { echo "$recipe" >"$prefix/.built-$1"; }

@@ -14,7 +14,7 @@ EventPoint next;
 
 }  // namespace
 
-void DoEvents() {
+void ProcessPendingEvents() {
   const EventPoint here = next;
   ++next.point;
   WindowEvent event;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "game/enemies.h"
+#include "game/event_pump.h"
 #include "game/state.h"
 #include "media/display.h"
 #include "media/sound.h"
@@ -95,6 +96,7 @@ void RunFrame() {
 }
 
 void BringUpGame() {
+  InstallEventPump(ProcessPendingEvents);
   ShowCursor(false);
   InitSound();
   InitDisplay();

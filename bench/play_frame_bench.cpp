@@ -25,7 +25,7 @@ void SetUpBusiestFrame() {
   ResetGame();
   GameVariables& g = Game;
   g.Running = true;
-  g.GameState = 1;
+  g.GameState = GameState::Play;
   g.ScrollStep = -2;
   g.BgOffset = -320;  // the picture's seam in the middle of the screen
   g.Score = 1234500;

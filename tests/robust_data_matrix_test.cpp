@@ -97,13 +97,13 @@ SDL_Surface& LoadedPicture(const std::string& name) {
   const std::pair<std::string, int> numbered[] = {{"kelvane1", 0}, {"tekiss", 1}, {"exp", 3}};
   for (const auto& [stem, kind] : numbered) {
     if (name.size() == stem.size() + 5 && name.starts_with(stem)) {
-      return Sprite(kind, name[stem.size()] - '0')->Pixels();
+      return Sprite(SpriteKind{kind}, name[stem.size()] - '0')->Pixels();
     }
   }
   const std::pair<std::string, int> single[] = {
       {"fire.bmp", 2}, {"vorp.bmp", 4}, {"tile.bmp", 5}, {"title.bmp", 6}};
   for (const auto& [file, kind] : single) {
-    if (name == file) return Sprite(kind, 0)->Pixels();
+    if (name == file) return Sprite(SpriteKind{kind}, 0)->Pixels();
   }
   throw std::invalid_argument("not a bitmap of the game: " + name);
 }
@@ -193,7 +193,7 @@ void RunCase(const DataCase& c, const std::string& appPath, const std::string& p
   if (c.valid) {
     EXPECT_EQ(status, 0) << messages;
     EXPECT_EQ(shown, kPasses);
-    EXPECT_EQ(Game.GameState, 1);
+    EXPECT_EQ(Game.GameState, GameState::Play);
     EXPECT_TRUE(Game.ShotsActive);
     c.verify();
   } else {

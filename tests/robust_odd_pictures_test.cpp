@@ -54,7 +54,7 @@ int PlayAFewFrames(HeadlessGame& game) {
     if (++shown == 102) game.Video().Push(WindowEvent{WindowEvent::Kind::KeyDown, kSpace});
   };
   const int status = game.Run(120);
-  EXPECT_EQ(Game.GameState, 1);
+  EXPECT_EQ(Game.GameState, GameState::Play);
   return status;
 }
 
@@ -69,13 +69,14 @@ TEST(OddPictures, ASpriteSmallerThanItsDrawnSizeDrawsNothingAndNothingFails) {
     HeadlessGame game(dir);
     game.StartUp();
     BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, kMarker);
-    BlitSprite(*BackBuffer, Sprite(0, 0).get(), 100, 100, 80, 80);
-    BlitSprite(*BackBuffer, Sprite(1, 0).get(), 300, 100, 80, 80);
+    BlitSprite(*BackBuffer, Sprite(SpriteKind::Player, 0).get(), 100, 100, 80, 80);
+    BlitSprite(*BackBuffer, Sprite(SpriteKind::Enemy, 0).get(), 300, 100, 80, 80);
     for (int y = 0; y < 480; y += 7) {
       for (int x = 0; x < 640; x += 7)
         ASSERT_EQ(HeadlessGame::Pixel(x, y), kMarker) << x << ", " << y;
     }
-    BlitSprite(*BackBuffer, Sprite(0, 0).get(), 100, 100, 79, 80);  // its own size draws
+    BlitSprite(*BackBuffer, Sprite(SpriteKind::Player, 0).get(), 100, 100, 79,
+               80);  // its own size draws
     EXPECT_NE(HeadlessGame::Pixel(100, 100), kMarker);
   }
   HeadlessGame game(dir);

@@ -37,7 +37,7 @@ TEST(FrameLoop, RunFrameDoesNothingWhileNotRunning) {
 TEST(FrameLoop, UnknownStateDrawsNothingButStillTakesEvents) {
   HeadlessGame game;
   game.StartUp();
-  Game.GameState = 4;
+  Game.GameState = static_cast<GameState>(4);
   MarkBackBuffer();
   RunFrame();
   EXPECT_EQ(HeadlessGame::Pixel(0, 0), kMarker);
@@ -79,7 +79,7 @@ TEST(FrameLoop, APassLimitEndsTheProgramAfterThatManyFrames) {
   EXPECT_EQ(game.Run(150), 0);
   EXPECT_EQ(game.Video().Frames(), 150);
   EXPECT_EQ(PassesRun(), 150);
-  EXPECT_EQ(Game.GameState, 3);  // 101 splash frames, then the title
+  EXPECT_EQ(Game.GameState, GameState::Title);  // 101 splash frames, then the title
 }
 
 class MissingFile : public ::testing::TestWithParam<std::string> {};

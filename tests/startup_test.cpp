@@ -12,7 +12,7 @@ namespace {
 TEST(StartUp, ResetGameGivesEveryVariableItsStartValue) {
   HeadlessGame game;
   game.StartUp();
-  Game.GameState = 7;  // the reset leaves it to its callers
+  Game.GameState = static_cast<GameState>(7);  // the reset leaves it to its callers
   Game.Score = 99;
   Game.Shot(30).x = 5;
   Game.ExplosionTimer(10) = 3;
@@ -20,7 +20,7 @@ TEST(StartUp, ResetGameGivesEveryVariableItsStartValue) {
   ResetGame();
   const GameVariables& g = Game;
   EXPECT_FALSE(g.Running);
-  EXPECT_EQ(g.GameState, 7);
+  EXPECT_EQ(g.GameState, static_cast<GameState>(7));
   EXPECT_EQ(g.MidiPath, HeadlessGame::FixtureAppPath() + "/Data/Midi/music.mid");
   EXPECT_EQ(g.PlayerX, 100);
   EXPECT_EQ(g.PlayerY, 323);
@@ -72,7 +72,7 @@ TEST(StartUp, BringsUpDisplayAndSoundInOrder) {
   EXPECT_TRUE(SoundBuffer(1));
   for (long slot = 2; slot <= 7; ++slot) EXPECT_FALSE(SoundBuffer(slot));
   EXPECT_TRUE(Game.Running);
-  EXPECT_EQ(Game.GameState, 0);
+  EXPECT_EQ(Game.GameState, GameState::Splash);
 }
 
 }  // namespace

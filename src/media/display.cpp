@@ -14,8 +14,8 @@ std::unique_ptr<DirectDraw7> DirectDraw;
 std::unique_ptr<DirectDrawSurface7> PrimarySurface;
 DirectDrawSurface7* BackBuffer = nullptr;
 std::unique_ptr<DirectDrawSurface7> BackgroundSurface;
-Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100> Sprite;
-Table2D<DDSURFACEDESC2, 100, 100> SpriteDesc;
+Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100, SpriteKind> Sprite;
+Table2D<DDSURFACEDESC2, 100, 100, SpriteKind> SpriteDesc;
 DDSURFACEDESC2 PrimaryDesc;
 DDSURFACEDESC2 BackBufferDesc;
 DDSURFACEDESC2 BackgroundDesc;
@@ -47,19 +47,19 @@ void LoadGraphics() {
   const std::string bitmaps = AppPath() + "/Data/Bitmap/";
   BackgroundSurface = DirectDraw->CreateSurfaceFromFile(bitmaps + "yama.bmp", BackgroundDesc);
 
-  auto load = [&bitmaps](long kind, long frame, const std::string& file) {
+  auto load = [&bitmaps](SpriteKind kind, long frame, const std::string& file) {
     LoadSurface(*DirectDraw, bitmaps + file, SpriteDesc(kind, frame), Sprite(kind, frame));
   };
   for (long frame = 0; frame <= 4; ++frame) {
     const std::string number = std::to_string(frame);
-    load(0, frame, "kelvane1" + number + ".bmp");
-    load(1, frame, "tekiss" + number + ".bmp");
-    load(3, frame, "exp" + number + ".bmp");
+    load(SpriteKind::Player, frame, "kelvane1" + number + ".bmp");
+    load(SpriteKind::Enemy, frame, "tekiss" + number + ".bmp");
+    load(SpriteKind::Explosion, frame, "exp" + number + ".bmp");
   }
-  load(4, 0, "vorp.bmp");
-  load(2, 0, "fire.bmp");
-  load(5, 0, "tile.bmp");
-  load(6, 0, "title.bmp");
+  load(SpriteKind::SplashLogo, 0, "vorp.bmp");
+  load(SpriteKind::Shot, 0, "fire.bmp");
+  load(SpriteKind::FloorTile, 0, "tile.bmp");
+  load(SpriteKind::TitlePicture, 0, "title.bmp");
 }
 
 void LoadSurface(DirectDraw7& display, const std::string& path, DDSURFACEDESC2& desc,

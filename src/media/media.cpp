@@ -11,7 +11,7 @@ void ReleaseMedia() {
   for (long slot = 0; slot <= 7; ++slot) SoundBuffer(slot).reset();
   DirectSound.reset();
   for (long kind = 0; kind <= 100; ++kind) {
-    for (long frame = 0; frame <= 100; ++frame) Sprite(kind, frame).reset();
+    for (long frame = 0; frame <= 100; ++frame) Sprite(SpriteKind{kind}, frame).reset();
   }
   BackgroundSurface.reset();
   BackBuffer = nullptr;

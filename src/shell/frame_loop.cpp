@@ -51,7 +51,7 @@ void BeginNewGame() {
   ResetGame();
   for (int i = 0; i <= kLastEnemy; ++i) SpawnEnemy(i);
   Game.Running = true;
-  Game.GameState = 0;
+  Game.GameState = GameState::Splash;
 }
 
 [[noreturn]] void FrameLoop() {
@@ -79,16 +79,16 @@ void RunFrame() {
   if (!Game.Running) return;
   Game.ScrollStep = -2;
   switch (Game.GameState) {
-    case 0:
+    case GameState::Splash:
       SplashFrame();
       break;
-    case 1:
+    case GameState::Play:
       PlayFrame();
       break;
-    case 2:
+    case GameState::GameOver:
       GameOverFrame();
       break;
-    case 3:
+    case GameState::Title:
       TitleFrame();
       break;
   }

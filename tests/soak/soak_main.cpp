@@ -64,13 +64,13 @@ struct GameCount {
   long started = 0;   // into play
   long ended = 0;     // play to game over
   long restarts = 0;  // game over to splash
-  int lastState = 0;
+  GameState lastState = GameState::Splash;
 
-  void See(int state) {
+  void See(GameState state) {
     // A key can end the splash's last pass on the title and leave it at once.
-    if (lastState != 1 && state == 1) ++started;
-    if (lastState == 1 && state == 2) ++ended;
-    if (lastState == 2 && state == 0) ++restarts;
+    if (lastState != GameState::Play && state == GameState::Play) ++started;
+    if (lastState == GameState::Play && state == GameState::GameOver) ++ended;
+    if (lastState == GameState::GameOver && state == GameState::Splash) ++restarts;
     lastState = state;
   }
 };

@@ -134,7 +134,7 @@ TEST(MouseDown, AnyButtonEndsTheProgramInEveryState) {
       PlayScene scene;
       Game.GameState = state;
       try {
-        OnMouseDown(button, 0, 320, 240);
+        OnMouseDown(button, 0);
         ADD_FAILURE() << "button " << button << " in state " << static_cast<int>(state)
                       << " did not end it";
       } catch (const ProgramExit& exit) {

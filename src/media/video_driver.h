@@ -15,8 +15,6 @@ struct WindowEvent {
   int keyCode = 0;  // the platform's virtual-key code (8, 13, 27, 32, 37..40, 48..57, 65..90, ...)
   int shift = 0;    // modifier state: 1 Shift, 2 Ctrl, 4 Alt
   int button = 0;   // mouse button: 1 left, 2 right, 4 middle
-  int x = 0;
-  int y = 0;
 };
 
 // The window, the screen and the pointer, as one driver per platform: SDL for

@@ -27,8 +27,7 @@ void ProcessPendingEvents() {
         Form1.Form_KeyUp(event.keyCode, event.shift);
         break;
       case WindowEvent::Kind::MouseDown:
-        Form1.Form_MouseDown(event.button, event.shift, static_cast<float>(event.x),
-                             static_cast<float>(event.y));
+        Form1.Form_MouseDown(event.button, event.shift);
         break;
       case WindowEvent::Kind::Close:
         ShutDown();

@@ -28,8 +28,8 @@ void Form1Window::Form_KeyUp(int keyCode, int shift) {
   OnKeyUp(keyCode, shift);
 }
 
-void Form1Window::Form_MouseDown(int button, int shift, float x, float y) {
-  OnMouseDown(button, shift, x, y);
+void Form1Window::Form_MouseDown(int button, int shift) {
+  OnMouseDown(button, shift);
 }
 
 }  // namespace ridgeline

@@ -20,7 +20,7 @@ class Form1Window {
   void Form_Load();  // starts the game; never returns
   void Form_KeyDown(int keyCode, int shift);
   void Form_KeyUp(int keyCode, int shift);
-  void Form_MouseDown(int button, int shift, float x, float y);
+  void Form_MouseDown(int button, int shift);
 };
 
 extern Form1Window Form1;

@@ -46,7 +46,7 @@ void OnKeyUp(int keyCode, int /*shift*/) {
     Game.PlayerSpeed = 0;
 }
 
-void OnMouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+void OnMouseDown(int /*button*/, int /*shift*/) {
   ShutDown();
 }
 

@@ -97,13 +97,6 @@ void SdlVideo::ShowCursor(bool show) {
   SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-PicturePoint SdlVideo::MouseToPicture(int x, int y) const {
-  int width = 0;
-  int height = 0;
-  SDL_GetWindowSize(window_, &width, &height);
-  return ToPicture(FitPicture(width, height), x, y);
-}
-
 bool SdlVideo::PollEvent(WindowEvent& event) {
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
@@ -114,17 +107,13 @@ bool SdlVideo::PollEvent(WindowEvent& event) {
         event.keyCode = VirtualKeyCode(e.key.keysym.sym);
         event.shift = ShiftState(e.key.keysym.mod);
         return true;
-      case SDL_MOUSEBUTTONDOWN: {
+      case SDL_MOUSEBUTTONDOWN:
         event.kind = WindowEvent::Kind::MouseDown;
         event.button = e.button.button == SDL_BUTTON_LEFT    ? 1
                        : e.button.button == SDL_BUTTON_RIGHT ? 2
                                                              : 4;
         event.shift = ShiftState(static_cast<Uint16>(SDL_GetModState()));
-        const PicturePoint at = MouseToPicture(e.button.x, e.button.y);
-        event.x = at.x;
-        event.y = at.y;
         return true;
-      }
       case SDL_QUIT:
         event.kind = WindowEvent::Kind::Close;
         return true;

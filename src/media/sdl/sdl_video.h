@@ -38,7 +38,6 @@ class SdlVideo : public VideoDriver {
  private:
   // Shows the window's label until the first frame replaces it.
   void ShowLabel();
-  PicturePoint MouseToPicture(int x, int y) const;
 
   Settings settings_;
   std::string label_;

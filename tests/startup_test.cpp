@@ -64,7 +64,7 @@ TEST(StartUp, BringsUpDisplayAndSoundInOrder) {
   HeadlessGame game;
   game.StartUp();
   const std::vector<std::string> expected{"ShowCursor 0", "ShowWindow Now Loading...",
-                                          "SetCooperativeLevel 81", "SetDisplayMode 640 480 16"};
+                                          "SetFullScreen 1"};
   EXPECT_EQ(game.Video().Calls(), expected);
   EXPECT_EQ(BackBufferDesc.lWidth, 640);
   EXPECT_EQ(BackBufferDesc.lHeight, 480);

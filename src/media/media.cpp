@@ -1,9 +1,12 @@
 #include "media/media.h"
 
+#include <SDL.h>
+
 #include "media/directx.h"
 #include "media/display.h"
 #include "media/platform.h"
 #include "media/sound.h"
+#include "media/text.h"
 
 namespace ridgeline {
 
@@ -18,7 +21,9 @@ void ReleaseMedia() {
   PrimarySurface.reset();
   DirectDraw.reset();
   DirectX.reset();
+  ReleaseText();
   SetPlatform(Platform{});
+  SDL_Quit();
 }
 
 }  // namespace ridgeline

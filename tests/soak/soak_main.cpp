@@ -8,8 +8,6 @@
 //
 //   ridgeline_soak [--passes N] [--seed S] [--app-dir DIR]
 
-#include <SDL.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -109,7 +107,6 @@ int main(int argc, char** argv) {
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   SetPassEndHook({});
   ReleaseMedia();
-  SDL_Quit();
   if (status == 0) {
     std::printf(
         "soak: %ld passes with seed %llu in %.1f s: %ld games started, %ld ended, %ld restarts; "

@@ -44,7 +44,9 @@ class DirectDrawSurface7 {
   void SetForeColor(long colour);
   void DrawText(long x, long y, const std::string& text, bool atCursor);
 
-  // The picture as it is now, to be shown or saved.
+  // The picture as it is now, to be shown or saved: the back buffer's. A
+  // colour-keyed surface may keep its pixels run-length encoded, which only
+  // SDL reads (through Pixels, locked).
   FrameView View() const;
   SDL_Surface& Pixels() const { return *pixels_; }
 

@@ -7,6 +7,7 @@
 #include "game/enemies.h"
 #include "game/state.h"
 #include "screens/screens.h"
+#include "shell/frame_loop.h"
 
 using namespace ridgeline;
 
@@ -59,7 +60,7 @@ constexpr std::size_t kFrameBytes =
 
 void PlayFrameBusiest(benchmark::State& state) {
   BenchGame game;
-  BenchGame::LoadMedia();
+  BringUpGame();
   SetUpBusiestFrame();
   const GameVariables busiest = Game;
   for (auto _ : state) {

@@ -1,5 +1,3 @@
-#include <SDL.h>
-
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -69,6 +67,5 @@ int main(int argc, char** argv) {
   }
   if (options->stats) PrintStats();
   ReleaseMedia();
-  SDL_Quit();
   return status;
 }

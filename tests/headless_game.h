@@ -1,11 +1,8 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <string>
 
-#include "media/headless/headless_sound.h"
-#include "media/headless/headless_video.h"
+#include "media/headless/headless_platform.h"
 
 namespace ridgeline {
 

@@ -129,11 +129,10 @@ TEST(Replay, KeysFromTheWindowAreRecordedWhereTheGameTookThem) {
     auto setup = RunSetup::Prepare(options, error);
     ASSERT_TRUE(setup) << error;
     setup->Attach(CurrentPlatform());
-    CurrentPlatform().frameShown = [&](const SDL_Surface&) {
+    CurrentPlatform().frameShown.push_back([&](const FrameView&) {
       if (auto key = keys.find(PassesRun()); key != keys.end()) game.Video().Push(key->second);
-    };
+    });
     EXPECT_EQ(game.Run(1000), 0);
-    CurrentPlatform().frameShown = nullptr;
     ASSERT_TRUE(setup->Finish(error)) << error;
   }
 

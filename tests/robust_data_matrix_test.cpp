@@ -174,12 +174,12 @@ std::vector<DataCase> CasesFor(const std::string& name, const std::string& origi
 void RunCase(const DataCase& c, const std::string& appPath, const std::string& path) {
   HeadlessGame game(appPath);
   long shown = 0;
-  CurrentPlatform().frameShown = [&](const SDL_Surface&) {
+  CurrentPlatform().frameShown.push_back([&](const FrameView&) {
     ++shown;
     if (shown == kTitleFrame || shown == kTitleFrame + 2) {
       game.Video().Push(WindowEvent{WindowEvent::Kind::KeyDown, kSpace});
     }
-  };
+  });
   testing::internal::CaptureStderr();
   int status = 0;
   std::size_t peak = 0;

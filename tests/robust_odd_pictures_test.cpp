@@ -50,9 +50,9 @@ Picture Gradient(int width, int height, int step) {
 // Runs the game through the splash and the title into a few frames of play.
 int PlayAFewFrames(HeadlessGame& game) {
   long shown = 0;
-  CurrentPlatform().frameShown = [&](const SDL_Surface&) {
+  CurrentPlatform().frameShown.push_back([&](const FrameView&) {
     if (++shown == 102) game.Video().Push(WindowEvent{WindowEvent::Kind::KeyDown, kSpace});
-  };
+  });
   const int status = game.Run(120);
   EXPECT_EQ(Game.GameState, GameState::Play);
   return status;

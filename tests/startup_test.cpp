@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <SDL_ttf.h>
+
+#include "common/run_time_error.h"
 #include "game/state.h"
 #include "headless_game.h"
 #include "media/display.h"
+#include "media/media.h"
+#include "media/platform.h"
 #include "media/sound.h"
 
 namespace ridgeline {
@@ -64,7 +69,7 @@ TEST(StartUp, BringsUpDisplayAndSoundInOrder) {
   HeadlessGame game;
   game.StartUp();
   const std::vector<std::string> expected{"ShowCursor 0", "ShowWindow Now Loading...",
-                                          "SetCooperativeLevel 81", "SetDisplayMode 640 480 16"};
+                                          "SetFullScreen 1"};
   EXPECT_EQ(game.Video().Calls(), expected);
   EXPECT_EQ(BackBufferDesc.lWidth, 640);
   EXPECT_EQ(BackBufferDesc.lHeight, 480);
@@ -73,6 +78,19 @@ TEST(StartUp, BringsUpDisplayAndSoundInOrder) {
   for (long slot = 2; slot <= 7; ++slot) EXPECT_FALSE(SoundBuffer(slot));
   EXPECT_TRUE(Game.Running);
   EXPECT_EQ(Game.GameState, GameState::Splash);
+}
+
+TEST(StartUp, ReleasingTheMediaLeavesNothingOfSdlBehind) {
+  HeadlessGame game;
+  EXPECT_EQ(game.Run(150), 0);  // on to the title screen, which draws text
+  ASSERT_NE(TTF_WasInit(), 0);
+  ReleaseMedia();
+  EXPECT_EQ(TTF_WasInit(), 0);  // the font closed, its renderer stopped
+  EXPECT_FALSE(DirectDraw);
+  EXPECT_FALSE(PrimarySurface);
+  EXPECT_FALSE(Sprite(SpriteKind::Player, 0));
+  EXPECT_FALSE(SoundBuffer(1));
+  EXPECT_THROW(CurrentPlatform(), RunTimeError);  // the drivers gone too
 }
 
 }  // namespace

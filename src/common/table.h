@@ -21,6 +21,8 @@ class Table {
   T& operator()(long i) { return cells_[Checked(i)]; }
   const T& operator()(long i) const { return cells_[Checked(i)]; }
   void Fill(const T& value) { cells_.fill(value); }
+  // Every cell back to its initial value, so that owned objects are released.
+  void Clear() { cells_ = {}; }
 
  private:
   static std::size_t Checked(long i) {
@@ -40,6 +42,7 @@ class Table2D {
   const T& operator()(RowIndex row, long column) const {
     return cells_(static_cast<long>(row))(column);
   }
+  void Clear() { cells_.Clear(); }
 
  private:
   Table<Table<T, LastColumn>, LastRow> cells_;

@@ -6,12 +6,12 @@
 #include "common/run_time_error.h"
 #include "media/app_path.h"
 #include "media/directx.h"
-#include "shell/form1.h"
+#include "media/window.h"
 
 namespace ridgeline {
 
 std::unique_ptr<DirectDraw7> DirectDraw;
-std::unique_ptr<DirectDrawSurface7> PrimarySurface;
+std::unique_ptr<DirectDrawPrimarySurface7> PrimarySurface;
 DirectDrawSurface7* BackBuffer = nullptr;
 std::unique_ptr<DirectDrawSurface7> BackgroundSurface;
 Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100, SpriteKind> Sprite;
@@ -23,8 +23,8 @@ DDSURFACEDESC2 BackgroundDesc;
 void InitDisplay() {
   if (!DirectX) DirectX = std::make_unique<DirectX7>();
   DirectDraw = DirectX->DirectDrawCreate("");
-  Form1.Show();
-  const HWND window = Form1.hWnd();
+  MainWindow.Show();
+  const HWND window = MainWindow.hWnd();
   DirectDraw->SetCooperativeLevel(window, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE | DDSCL_ALLOWMODEX);
   DirectDraw->SetDisplayMode(640, 480, 16, 0, 0);
 

@@ -4,6 +4,7 @@
 
 #include "common/table.h"
 #include "media/directdraw.h"
+#include "media/primary_surface.h"
 #include "media/sprite_kind.h"
 #include "media/surface.h"
 
@@ -12,7 +13,7 @@ namespace ridgeline {
 // The display and every picture that the game shows, created once at start-up
 // and kept for the whole run.
 extern std::unique_ptr<DirectDraw7> DirectDraw;
-extern std::unique_ptr<DirectDrawSurface7> PrimarySurface;
+extern std::unique_ptr<DirectDrawPrimarySurface7> PrimarySurface;
 extern DirectDrawSurface7* BackBuffer;
 extern std::unique_ptr<DirectDrawSurface7> BackgroundSurface;
 // Sprite pictures by (kind, frame).

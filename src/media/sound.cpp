@@ -2,7 +2,7 @@
 
 #include "media/app_path.h"
 #include "media/directx.h"
-#include "shell/form1.h"
+#include "media/window.h"
 
 namespace ridgeline {
 
@@ -14,7 +14,7 @@ Table<WAVEFORMATEX, 7> WaveFormat;
 void InitSound() {
   if (!DirectX) DirectX = std::make_unique<DirectX7>();
   DirectSound = DirectX->DirectSoundCreate("");
-  DirectSound->SetCooperativeLevel(Form1.hWnd(), DSSCL_EXCLUSIVE);
+  DirectSound->SetCooperativeLevel(MainWindow.hWnd(), DSSCL_EXCLUSIVE);
 }
 
 void LoadSounds() {

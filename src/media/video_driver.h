@@ -1,10 +1,9 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <string>
 
 #include "media/ddraw_types.h"
+#include "media/frame_view.h"
 
 namespace ridgeline {
 
@@ -28,15 +27,12 @@ class VideoDriver {
   virtual void ShowWindow(const std::string& label) = 0;
   virtual HWND WindowHandle() const = 0;
 
-  // Takes the window full screen (exclusive) or hands it back (normal).
-  virtual void SetCooperativeLevel(HWND window, long flags) = 0;
-  // Sets the picture size that Present shows; throws RunTimeError if refused.
-  virtual void SetDisplayMode(int width, int height, int bitsPerPixel) = 0;
-  virtual void RestoreDisplayMode() = 0;
+  // Gives the screen to the game's window, or hands it back to the desktop.
+  virtual void SetFullScreen(bool fullScreen) = 0;
 
-  // Shows a finished 16-bit frame, then waits until the next frame may start:
-  // the game's only pacing.
-  virtual void Present(const SDL_Surface& frame) = 0;
+  // Shows a finished 640 x 480 frame, then waits until the next frame may
+  // start: the game's only pacing.
+  virtual void Present(const FrameView& frame) = 0;
 
   virtual void ShowCursor(bool show) = 0;
 

@@ -28,10 +28,8 @@ class SdlVideo : public VideoDriver {
 
   void ShowWindow(const std::string& label) override;
   HWND WindowHandle() const override { return window_ ? SDL_GetWindowID(window_) : 0; }
-  void SetCooperativeLevel(HWND window, long flags) override;
-  void SetDisplayMode(int width, int height, int bitsPerPixel) override;
-  void RestoreDisplayMode() override;
-  void Present(const SDL_Surface& frame) override;
+  void SetFullScreen(bool fullScreen) override;
+  void Present(const FrameView& frame) override;
   void ShowCursor(bool show) override;
   bool PollEvent(WindowEvent& event) override;
 

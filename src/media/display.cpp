@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/data_files.h"
 #include "common/game_number.h"
 #include "common/run_time_error.h"
 #include "media/app_path.h"
@@ -44,22 +45,22 @@ void LoadGraphics() {
   BackgroundDesc.lHeight = BackBufferDesc.lHeight;
   BackgroundDesc.lWidth = BackBufferDesc.lWidth;
   BackgroundDesc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-  const std::string bitmaps = AppPath() + "/Data/Bitmap/";
-  BackgroundSurface = DirectDraw->CreateSurfaceFromFile(bitmaps + "yama.bmp", BackgroundDesc);
+  BackgroundSurface =
+      DirectDraw->CreateSurfaceFromFile(DataFilePath(BackgroundFile()), BackgroundDesc);
 
-  auto load = [&bitmaps](long kind, long frame, const std::string& file) {
-    LoadSurface(*DirectDraw, bitmaps + file, SpriteDesc(kind, frame), Sprite(kind, frame));
+  auto load = [](long kind, long frame) {
+    LoadSurface(*DirectDraw, DataFilePath(SpriteFile(kind, frame)), SpriteDesc(kind, frame),
+                Sprite(kind, frame));
   };
   for (long frame = 0; frame <= 4; ++frame) {
-    const std::string number = std::to_string(frame);
-    load(0, frame, "kelvane1" + number + ".bmp");
-    load(1, frame, "tekiss" + number + ".bmp");
-    load(3, frame, "exp" + number + ".bmp");
+    load(0, frame);
+    load(1, frame);
+    load(3, frame);
   }
-  load(4, 0, "vorp.bmp");
-  load(2, 0, "fire.bmp");
-  load(5, 0, "tile.bmp");
-  load(6, 0, "title.bmp");
+  load(4, 0);
+  load(2, 0);
+  load(5, 0);
+  load(6, 0);
 }
 
 void LoadSurface(DirectDraw7& display, const std::string& path, DDSURFACEDESC2& desc,

@@ -1,5 +1,8 @@
 #include "artwork.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "background.h"
 #include "lettering.h"
 
@@ -10,19 +13,27 @@ Artwork DrawArtwork() {
           DrawBolt(),       DrawStudioLogo(), DrawFloorTile(), DrawTitle()};
 }
 
-std::vector<NamedPicture> BitmapFiles(const Artwork& art) {
-  std::vector<NamedPicture> files{{"yama.bmp", &art.background}};
-  for (int frame = 0; frame < kFrames; ++frame) {
-    const std::string digit = std::to_string(frame);
-    files.push_back({"kelvane1" + digit + ".bmp", &art.runner[frame]});
-    files.push_back({"tekiss" + digit + ".bmp", &art.flyer[frame]});
-    files.push_back({"exp" + digit + ".bmp", &art.explosion[frame]});
+const Canvas& PictureOf(const Artwork& art, const ridgeline::DataFile& file) {
+  if (file.role == ridgeline::DataRole::Background) return art.background;
+  if (file.role == ridgeline::DataRole::Sprite) {
+    switch (file.slot) {  // the sprite kind
+      case 0:
+        return art.runner.at(file.frame);
+      case 1:
+        return art.flyer.at(file.frame);
+      case 2:
+        return art.bolt;
+      case 3:
+        return art.explosion.at(file.frame);
+      case 4:
+        return art.logo;
+      case 5:
+        return art.tile;
+      case 6:
+        return art.title;
+    }
   }
-  files.push_back({"vorp.bmp", &art.logo});
-  files.push_back({"fire.bmp", &art.bolt});
-  files.push_back({"tile.bmp", &art.tile});
-  files.push_back({"title.bmp", &art.title});
-  return files;
+  throw std::invalid_argument(std::string(file.path) + " is not a picture that the artwork has");
 }
 
 }  // namespace datagen

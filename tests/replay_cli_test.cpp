@@ -4,21 +4,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "fixture_data.h"
 #include "headless_game.h"
+#include "read_file.h"
 
 namespace ridgeline {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The game's executable copied beside the fixture data, since it reads the
 // Data directory beside itself; run from the shell with its output kept.
@@ -37,8 +32,8 @@ class Command : public ::testing::Test {
                                 "' && SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy " +
                                 "./ridgeline " + arguments + " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
-    stderr_ = FileText(dir_ + "/stderr.txt");
-    stdout_ = FileText(dir_ + "/stdout.txt");
+    stderr_ = ReadFile(dir_ + "/stderr.txt");
+    stdout_ = ReadFile(dir_ + "/stdout.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
@@ -46,7 +41,7 @@ class Command : public ::testing::Test {
     std::ofstream(dir_ + "/" + name, std::ios::binary) << text;
   }
   bool Exists(const std::string& name) const { return fs::exists(dir_ + "/" + name); }
-  std::string Read(const std::string& name) const { return FileText(dir_ + "/" + name); }
+  std::string Read(const std::string& name) const { return ReadFile(dir_ + "/" + name); }
 
   std::string dir_;
   std::string stderr_;

@@ -29,4 +29,8 @@ void SetAppPath(std::string path) {
   Stored() = std::move(path);
 }
 
+std::string DataFilePath(const DataFile& file) {
+  return AppPath() + "/Data/" + std::string(file.path);
+}
+
 }  // namespace ridgeline

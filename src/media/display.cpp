@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/data_files.h"
 #include "common/game_number.h"
 #include "common/run_time_error.h"
 #include "media/app_path.h"
@@ -44,22 +45,22 @@ void LoadGraphics() {
   BackgroundDesc.lHeight = BackBufferDesc.lHeight;
   BackgroundDesc.lWidth = BackBufferDesc.lWidth;
   BackgroundDesc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-  const std::string bitmaps = AppPath() + "/Data/Bitmap/";
-  BackgroundSurface = DirectDraw->CreateSurfaceFromFile(bitmaps + "yama.bmp", BackgroundDesc);
+  BackgroundSurface =
+      DirectDraw->CreateSurfaceFromFile(DataFilePath(BackgroundFile()), BackgroundDesc);
 
-  auto load = [&bitmaps](SpriteKind kind, long frame, const std::string& file) {
-    LoadSurface(*DirectDraw, bitmaps + file, SpriteDesc(kind, frame), Sprite(kind, frame));
+  auto load = [](SpriteKind kind, long frame) {
+    LoadSurface(*DirectDraw, DataFilePath(SpriteFile(kind, static_cast<int>(frame))),
+                SpriteDesc(kind, frame), Sprite(kind, frame));
   };
   for (long frame = 0; frame <= 4; ++frame) {
-    const std::string number = std::to_string(frame);
-    load(SpriteKind::Player, frame, "kelvane1" + number + ".bmp");
-    load(SpriteKind::Enemy, frame, "tekiss" + number + ".bmp");
-    load(SpriteKind::Explosion, frame, "exp" + number + ".bmp");
+    load(SpriteKind::Player, frame);
+    load(SpriteKind::Enemy, frame);
+    load(SpriteKind::Explosion, frame);
   }
-  load(SpriteKind::SplashLogo, 0, "vorp.bmp");
-  load(SpriteKind::Shot, 0, "fire.bmp");
-  load(SpriteKind::FloorTile, 0, "tile.bmp");
-  load(SpriteKind::TitlePicture, 0, "title.bmp");
+  load(SpriteKind::SplashLogo, 0);
+  load(SpriteKind::Shot, 0);
+  load(SpriteKind::FloorTile, 0);
+  load(SpriteKind::TitlePicture, 0);
 }
 
 void LoadSurface(DirectDraw7& display, const std::string& path, DDSURFACEDESC2& desc,

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "common/sprite_kind.h"
 #include "common/table.h"
 #include "media/directdraw.h"
 #include "media/primary_surface.h"
-#include "media/sprite_kind.h"
 #include "media/surface.h"
 
 namespace ridgeline {

@@ -1,5 +1,6 @@
 #include "media/sound.h"
 
+#include "common/data_files.h"
 #include "media/app_path.h"
 #include "media/directx.h"
 #include "media/window.h"
@@ -19,9 +20,8 @@ void InitSound() {
 
 void LoadSounds() {
   for (long slot = 0; slot <= 1; ++slot) {
-    const std::string name = slot == 0 ? "bakuon.wav" : "music.wav";
-    LoadWave(*DirectSound, AppPath() + "/Data/Wave/" + name, SoundBuffer(slot),
-             SoundBufferDesc(slot), WaveFormat(slot));
+    LoadWave(*DirectSound, DataFilePath(SoundFile(slot)), SoundBuffer(slot), SoundBufferDesc(slot),
+             WaveFormat(slot));
   }
 }
 

@@ -15,15 +15,16 @@ PACKAGE_PACKAGES = $(RUN_PACKAGES) dpkg-dev file
 .PHONY: deps test-deps bench-deps package-deps build run test bench package clean
 
 # Installs the packages of $(1) that are not installed yet, without the ones
-# they merely recommend.
+# they merely recommend; waits while another apt-get holds dpkg's lock.
 define install-missing
 @missing=$$(for p in $(1); do \
     dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
   done); \
 if [ -n "$$missing" ]; then \
   echo "Installing:" $$missing; \
-  $(SUDO) apt-get update -qq && \
-  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+  $(SUDO) apt-get -o DPkg::Lock::Timeout=600 update -qq && \
+  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+    --no-install-recommends $$missing; \
 fi
 endef
 

@@ -19,8 +19,11 @@ if(NOT RIDGELINE_FONT)
     endif()
   endif()
 endif()
-if(NOT EXISTS "${RIDGELINE_FONT}")
-  message(FATAL_ERROR "No font to embed: install DejaVu Sans (Debian: fonts-dejavu-core, "
-    "Fedora: dejavu-sans-fonts, Arch: ttf-dejavu) or name a .ttf file with -DRIDGELINE_FONT=FILE")
+# Kept short enough for CMake to print on one line; the README names the
+# font's package on each distribution.
+if(NOT RIDGELINE_FONT)
+  message(FATAL_ERROR "No font found: install DejaVu Sans or give -DRIDGELINE_FONT=FILE")
+elseif(NOT EXISTS "${RIDGELINE_FONT}")
+  message(FATAL_ERROR "No font file ${RIDGELINE_FONT}: give -DRIDGELINE_FONT=FILE")
 endif()
 message(STATUS "Embedded font: ${RIDGELINE_FONT}")

@@ -18,6 +18,7 @@ foreach(size IN LISTS ICON_SIZES)
     COMMAND ridgeline-datagen --icon ${size} ${icon}
     DEPENDS ridgeline-datagen
     VERBATIM)
+  install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
   list(APPEND ICONS ${icon})
 endforeach()
 
@@ -41,7 +42,6 @@ add_custom_target(desktop_files ALL DEPENDS ${ICONS} ${COMPRESSED_TEXTS})
 install(TARGETS ridgeline RUNTIME DESTINATION bin)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/Data/ DESTINATION share/ridgeline/Data)
 install(FILES dist/${RIDGELINE_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(DIRECTORY ${ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${CMAKE_BINARY_DIR}/${RIDGELINE_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_BINARY_DIR}/ridgeline.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

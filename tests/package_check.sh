@@ -5,8 +5,8 @@
 #
 #   tests/package_check.sh [BUILD_DIR]     # default: build, as `make test` left it
 #
-# Installs the validators (desktop-file-utils, appstream, lintian, man-db)
-# when missing; `make package` installs what packaging needs.
+# Installs the validators (desktop-file-utils, appstream, lintian, man-db,
+# pngcheck) when missing; `make package` installs what packaging needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -19,7 +19,7 @@ fail() {
 
 # Another apt-get may hold dpkg's lock for a while: wait for it.
 missing=()
-for package in desktop-file-utils appstream lintian man-db; do
+for package in desktop-file-utils appstream lintian man-db pngcheck; do
   dpkg-query -W -f='${Status}\n' "$package" 2> /dev/null | grep -q 'install ok installed' ||
     missing+=("$package")
 done
@@ -56,9 +56,9 @@ desktop-file-validate "$desktop"
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = "$id" ] || fail "the menu entry names another icon"
 for size in 16 32 48 64 128 256; do
   icon="$share/icons/hicolor/${size}x${size}/apps/$id.png"
-  # A PNG's width and height are the big-endian words at bytes 16 and 20.
-  [ "$(od -An -tx1 -j16 -N8 "$icon" | tr -d ' \n')" = "$(printf '%08x%08x' "$size" "$size")" ] ||
-    fail "$icon is not a ${size}x${size} PNG"
+  # Checks every chunk's CRC and the compressed stream, and gives the size.
+  pngcheck "$icon" | grep "^OK: .* (${size}x${size}, " > /dev/null ||
+    fail "$icon is not a sound ${size}x${size} PNG"
 done
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" ||

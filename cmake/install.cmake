@@ -6,6 +6,7 @@ include(GNUInstallDirs)
 # the menu entry, the icons and the AppStream metadata.
 set(RIDGELINE_ID org.cairnworks.Ridgeline)
 set(RIDGELINE_RELEASE_DATE 2026-12-07)
+# The same day as the Debian changelog writes it.
 set(RIDGELINE_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 00:00:00 +0000")
 set(RIDGELINE_MAINTAINER "Cairnworks Games <ridgeline@cairnworks.org>")
 

@@ -6,6 +6,11 @@
 // writes every file of the game's list of data files under DATA_DIR
 // (Bitmap/*.bmp, Wave/*.wav, Midi/music.mid) and a review picture of all the
 // artwork to CONTACT_SHEET (a .bmp).
+//
+//   ridgeline-datagen --icon SIZE FILE
+//
+// writes the desktop icon, SIZE x SIZE pixels, to FILE (a .png).
+#include <charconv>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -18,7 +23,9 @@
 #include "bytes.h"
 #include "common/data_files.h"
 #include "contact_sheet.h"
+#include "icon.h"
 #include "midi_writer.h"
+#include "png_writer.h"
 #include "score.h"
 #include "wave_writer.h"
 
@@ -53,16 +60,31 @@ Bytes Encode(const Artwork& art, const std::vector<ScoreNote>& score, const Data
   throw std::logic_error(std::string(file.path) + " has no known role");
 }
 
+// The icon size as a whole number of pixels from 1 to 1024, or 0.
+int IconSize(const std::string& text) {
+  int size = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+  return error == std::errc() && end == text.data() + text.size() && size >= 1 && size <= 1024
+             ? size
+             : 0;
+}
+
 }  // namespace
 }  // namespace datagen
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: " << argv[0] << " DATA_DIR CONTACT_SHEET\n";
+  const bool icon = argc == 4 && std::string(argv[1]) == "--icon";
+  if (argc != 3 && !(icon && datagen::IconSize(argv[2]))) {
+    std::cerr << "usage: " << argv[0] << " DATA_DIR CONTACT_SHEET\n"
+              << "       " << argv[0] << " --icon SIZE FILE\n";
     return 2;
   }
   using namespace datagen;
   try {
+    if (icon) {
+      WriteFile(argv[3], EncodePng(DrawIcon(IconSize(argv[2]))));
+      return 0;
+    }
     const std::filesystem::path data = argv[1];
     const Artwork art = DrawArtwork();
     const std::vector<ScoreNote> score = ComposeScore();

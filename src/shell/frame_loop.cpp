@@ -11,6 +11,7 @@
 #include "screens/screens.h"
 #include "shell/events.h"
 #include "shell/shutdown.h"
+#include "shell/stop_request.h"
 
 namespace ridgeline {
 
@@ -58,6 +59,7 @@ void BeginNewGame() {
     RunPass();
     ++passes;
     if (passLimit > 0 && passes >= passLimit) ShutDown();
+    if (const auto status = TakeStopRequest()) ShutDownWithStatus(*status);
   }
 }
 

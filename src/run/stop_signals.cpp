@@ -19,7 +19,13 @@ void StopRunOnSignals() {
   action.sa_handler = OnStopSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESETHAND | SA_RESTART;
-  for (const int number : {SIGINT, SIGTERM, SIGHUP}) sigaction(number, &action, nullptr);
+  for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
+    // A signal that whoever started the game ignores (nohup, a shell's
+    // background job) stays ignored.
+    struct sigaction before {};
+    sigaction(number, nullptr, &before);
+    if (before.sa_handler != SIG_IGN) sigaction(number, &action, nullptr);
+  }
 }
 
 }  // namespace ridgeline

@@ -6,7 +6,8 @@ namespace ridgeline {
 // progress, so that its trace and recording end on a whole pass, with exit
 // status 128 + the signal's number as a shell reports a killed program. The
 // handler is used once: a second signal ends the program at once, for a run
-// that no longer reaches the end of its pass.
+// that no longer reaches the end of its pass. A signal ignored when the game
+// starts (nohup) stays ignored.
 void StopRunOnSignals();
 
 }  // namespace ridgeline

@@ -146,6 +146,11 @@ TEST_F(Command, OutputsNeverOverwriteInputsDataOrEachOther) {
             "ridgeline: --trace link.wav would overwrite the game's data in " + data + "\n");
   fs::remove(dir_ + "/link.wav");
 
+  // Reached through /dev, a file is written in place, never replaced: here
+  // /dev/stdout is stdout.txt.
+  EXPECT_EQ(Run("--headless --frames 2 --trace /dev/stdout"), 0);
+  EXPECT_EQ(std::count(stdout_.begin(), stdout_.end(), '\n'), 2);
+
   fs::remove(dir_ + "/Data/Bitmap/tile.bmp");
   EXPECT_EQ(Run("--headless --frames 5 --input s.txt --trace old.jsonl --record r.txt"), 1);
   EXPECT_EQ(Read("s.txt"), "seed 4\n");

@@ -106,12 +106,16 @@ std::unique_ptr<OutputFile> OutputFile::Create(const std::string& name, std::str
     error = name + ": cannot be written (" + std::strerror(number) + ")";
     return nullptr;
   };
-  std::error_code ignored;
-  const fs::path existing = fs::canonical(name, ignored);
   struct stat status {};
-  const bool exists = !existing.empty() && stat(existing.c_str(), &status) == 0;
-  if (exists && !S_ISREG(status.st_mode)) {
-    // A device or a pipe: written as it is. A directory fails here.
+  const bool exists = stat(name.c_str(), &status) == 0;
+  std::error_code unresolved;
+  const fs::path existing = exists ? fs::canonical(name, unresolved) : fs::path();
+  // Not ours to replace: a device or a pipe, and any file reached through
+  // /dev or /proc (/dev/stdout sent to a file). Written in place, as they
+  // are; a directory fails here.
+  const fs::path named = fs::absolute(name, unresolved).lexically_normal();
+  if (exists && (!S_ISREG(status.st_mode) || unresolved || IsUnder(named, "/dev") ||
+                 IsUnder(named, "/proc"))) {
     std::FILE* stream = std::fopen(name.c_str(), "wb");
     if (!stream) return fail(errno);
     return std::unique_ptr<OutputFile>(new OutputFile(name, "", stream));

@@ -89,10 +89,10 @@ start_x() {
   servers+=($!)
 }
 
-# Starts the game in a window with `arguments`; sets `pid` and `window` once
-# the game is past its loading screen.
-start_windowed() {
-  "$game" --windowed "$@" > out.txt 2> err.txt &
+# Starts the game on the X server with `arguments`; sets `pid` and `window`
+# once the game is past its loading screen.
+start_shown() {
+  "$game" "$@" > out.txt 2> err.txt &
   pid=$!
   window=$(timeout 20 xdotool search --sync --name '^Ridgeline$' | head -n 1)
   [ -n "$window" ] || fail "no window for: $*"
@@ -131,7 +131,7 @@ start_x
 # Signals in a window: the same, not the success of a player's ending.
 for signal in INT TERM HUP; do
   rm -f t.jsonl
-  start_windowed --trace t.jsonl
+  start_shown --windowed --trace t.jsonl
   kill -s "$signal" "$pid"
   wait_end "$pid" "windowed SIG$signal"
   expect "windowed SIG$signal: status" "$((128 + $(kill -l "$signal")))" "$status"
@@ -143,7 +143,7 @@ done
 # of the trace of the same script run headless.
 for leave in "key --clearmodifiers Escape" "click 1" "key --clearmodifiers alt+F4"; do
   rm -f t.jsonl replay.jsonl
-  start_windowed --input endless.txt --trace t.jsonl
+  start_shown --windowed --input endless.txt --trace t.jsonl
   xdotool mousemove --window "$window" 100 100 $leave
   wait_end "$pid" "leaving by $leave"
   expect "leaving by $leave: status" 0 "$status"
@@ -152,13 +152,18 @@ for leave in "key --clearmodifiers Escape" "click 1" "key --clearmodifiers alt+F
   cmp -s t.jsonl replay.jsonl || fail "leaving by $leave: the trace differs from the replay's"
 done
 
-# The window's connection killed, as xkill does, then the X server itself:
-# status 1, one line, and the trace and recording written up to the last
-# whole pass.
+# The window's connection killed, as xkill does, then the X server itself
+# under the game in full screen: status 1, one line, and the trace and
+# recording written up to the last whole pass.
 for loss in "xdotool windowkill" "kill"; do
   rm -f t.jsonl r.txt
-  start_windowed --trace t.jsonl --record r.txt
-  if [ "$loss" = kill ]; then kill "$xserver"; else xdotool windowkill "$window"; fi
+  if [ "$loss" = kill ]; then
+    start_shown --trace t.jsonl --record r.txt
+    kill "$xserver"
+  else
+    start_shown --windowed --trace t.jsonl --record r.txt
+    xdotool windowkill "$window"
+  fi
   wait_end "$pid" "display lost by $loss"
   expect "display lost by $loss: status" 1 "$status"
   expect "display lost by $loss: message" "ridgeline: the display was lost" "$(cat err.txt)"

@@ -113,7 +113,8 @@ std::unique_ptr<OutputFile> OutputFile::Create(const std::string& name, std::str
   // Not ours to replace: a device or a pipe, and any file reached through
   // /dev or /proc (/dev/stdout sent to a file). Written in place, as they
   // are; a directory fails here.
-  const fs::path named = fs::absolute(name, unresolved).lexically_normal();
+  std::error_code ignored;
+  const fs::path named = fs::absolute(name, ignored).lexically_normal();
   if (exists && (!S_ISREG(status.st_mode) || unresolved || IsUnder(named, "/dev") ||
                  IsUnder(named, "/proc"))) {
     std::FILE* stream = std::fopen(name.c_str(), "wb");

@@ -1,4 +1,8 @@
+#include <SDL.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <vector>
@@ -6,10 +10,12 @@
 #include "media/app_path.h"
 #include "media/media.h"
 #include "media/platform.h"
+#include "media/sdl/lost_display.h"
 #include "run/options.h"
 #include "run/platform_choice.h"
 #include "run/run_setup.h"
 #include "run/stats.h"
+#include "run/stop_signals.h"
 #include "shell/form1.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
@@ -27,9 +33,21 @@ void Complain(const std::string& message) {
   std::fprintf(stderr, "ridgeline: %s\n", message.c_str());
 }
 
+// `status`, unless what was printed on standard output could not be written
+// (a full disk, a closed pipe): then a failure, said on standard error.
+int AfterStandardOutput(int status) {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+  Complain(std::string("cannot write to standard output (") + std::strerror(errno) + ")");
+  return status == 0 ? kFailureStatus : status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  StopRunOnSignals();
+  // SDL's own handlers would turn the same signals into a window closed by
+  // the player, and so into success.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   std::string error;
   const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) {
@@ -38,11 +56,11 @@ int main(int argc, char** argv) {
   }
   if (options->help) {
     std::fputs(Usage().c_str(), stdout);
-    return 0;
+    return AfterStandardOutput(0);
   }
   if (options->version) {
     std::puts("ridgeline " RIDGELINE_VERSION);
-    return 0;
+    return AfterStandardOutput(0);
   }
   // Before any output file is opened: a game without its data writes nothing.
   if (const auto appPath = FindAppPath(error)) {
@@ -56,6 +74,17 @@ int main(int argc, char** argv) {
     Complain(error);
     return kUsageStatus;
   }
+
+  // The files in place and the report printed, however the run ended.
+  const auto finish = [&](int status) {
+    if (!run->Finish(error)) {
+      Complain(error);
+      if (status == 0) status = kFailureStatus;
+    }
+    if (options->stats) PrintStats();
+    return AfterStandardOutput(status);
+  };
+  SetDisplayLostHook([&] { finish(kFailureStatus); });
 
   int status = 0;
   try {
@@ -71,11 +100,8 @@ int main(int argc, char** argv) {
     Complain(failure.what());
     status = kFailureStatus;
   }
-  if (!run->Finish(error)) {
-    Complain(error);
-    if (status == 0) status = kFailureStatus;
-  }
-  if (options->stats) PrintStats();
+  status = finish(status);
+  SetDisplayLostHook(nullptr);
   ReleaseMedia();
   return status;
 }

@@ -110,6 +110,7 @@ TEST(Replay, KeysFromTheWindowAreRecordedWhereTheGameTookThem) {
   const std::string dir = TempDir("replay-window");
   Options options;
   options.headless = true;
+  options.frames = 1000;
   options.seed = 5;
   options.record = dir + "/record.txt";
   options.trace = dir + "/trace.jsonl";

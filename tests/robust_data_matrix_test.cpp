@@ -4,6 +4,8 @@
 // naming the file. Never a crash, and never more than 256 MB held by SDL.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -42,14 +44,23 @@ struct DataCase {
   std::optional<std::string> contents;  // nothing: the file is missing
   bool valid = false;
   std::function<void()> verify;  // for a valid case: what must have been loaded
+  // For a file that is not a regular one: puts it at the path, and the
+  // reason that the message must give.
+  std::function<void(const std::string& path)> place;
+  std::string reason;
 };
 
 DataCase Refused(std::string form, std::optional<std::string> contents) {
-  return DataCase{std::move(form), std::move(contents), false, {}};
+  return DataCase{std::move(form), std::move(contents), false, {}, {}, {}};
 }
 
 DataCase Loads(std::string form, std::string contents, std::function<void()> verify) {
-  return DataCase{std::move(form), std::move(contents), true, std::move(verify)};
+  return DataCase{std::move(form), std::move(contents), true, std::move(verify), {}, {}};
+}
+
+DataCase Placed(std::string form, std::function<void(const std::string&)> place,
+                std::string reason) {
+  return DataCase{std::move(form), std::nullopt, false, {}, std::move(place), std::move(reason)};
 }
 
 void WriteFile(const std::string& path, const std::string& contents) {
@@ -84,6 +95,28 @@ std::vector<DataCase> DamagedCases(const std::string& original, const std::strin
   for (char& c : noise) c = static_cast<char>(random());
   cases.push_back(Refused("random bytes", noise));
   cases.push_back(Refused("another kind of file", foreign));
+
+  // Not regular files: refused without reading, as the system names them. A
+  // FIFO would otherwise hold the start-up for ever, waiting for a writer.
+  cases.push_back(Placed(
+      "a directory", [](const std::string& path) { fs::create_directory(path); },
+      "Is a directory"));
+  cases.push_back(Placed(
+      "a FIFO", [](const std::string& path) { mkfifo(path.c_str(), 0644); },
+      "a FIFO, not a regular file"));
+  cases.push_back(Placed(
+      "a loop of symbolic links", [](const std::string& path) { fs::create_symlink(path, path); },
+      "Too many levels of symbolic links"));
+  // The superuser reads it all the same: the case tells nothing then.
+  if (geteuid() != 0) {
+    cases.push_back(Placed(
+        "no permission to read",
+        [original](const std::string& path) {
+          WriteFile(path, original);
+          fs::permissions(path, fs::perms::none);
+        },
+        "Permission denied"));
+  }
   return cases;
 }
 
@@ -185,6 +218,7 @@ void RunCase(const DataCase& c, const std::string& appPath, const std::string& p
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1) << messages;
     EXPECT_NE(messages.find(path), std::string::npos) << messages;
+    EXPECT_NE(messages.find(c.reason), std::string::npos) << messages;
     EXPECT_TRUE(game.Video().CursorShown());
   }
 }
@@ -199,10 +233,11 @@ TEST_P(DataMatrix, EveryFormPlaysOrEndsStartUpNamingTheFile) {
   const std::vector<DataCase> cases = CasesFor(file, original);
   for (const DataCase& c : cases) {
     SCOPED_TRACE(std::string(file.path) + ", " + c.form);
-    if (c.contents) {
+    fs::remove_all(path);
+    if (c.place) {
+      c.place(path);
+    } else if (c.contents) {
       WriteFile(path, *c.contents);
-    } else {
-      fs::remove(path);
     }
     RunCase(c, appPath, path);
   }

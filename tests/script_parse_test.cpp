@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <variant>
 
 #include "run/script.h"
@@ -84,8 +85,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NegativePass", "-1 down 32\n", 1, "unknown directive '-1'"},
         Refusal{"KeyCodeAboveSixteenBits", "1 down 65536\n", 1,
                 "key code 65536 is outside 0..65535"},
-        Refusal{"NegativeKeyCode", "1 up -1\n", 1, "key code -1 is outside 0..65535"},
-        Refusal{"KeyCodeNotANumber", "1 down 3x\n", 1, "bad key code '3x' (a whole number)"},
+        // Digits only, as for every number of a script: no sign at all.
+        Refusal{"NegativeKeyCode", "1 up -1\n", 1, "bad key code '-1' (digits only)"},
+        Refusal{"NegativeZeroKeyCode", "1 up -0\n", 1, "bad key code '-0' (digits only)"},
+        Refusal{"PlusSignedKeyCode", "1 down +13\n", 1, "bad key code '+13' (digits only)"},
+        Refusal{"KeyCodeBeyondSixtyFourBits", "1 down 99999999999999999999\n", 1,
+                "key code 99999999999999999999 is outside 0..65535"},
+        Refusal{"KeyCodeNotANumber", "1 down 3x\n", 1, "bad key code '3x' (digits only)"},
         Refusal{"KeyCodeMissing", "1 down\n", 1, "a key code is missing"},
         Refusal{"EventBeforeThePreviousPoint", "5.1 down 32\n5.1 up 32\n5 click\n", 3,
                 "event at 5.0 comes before the previous one at 5.1"},
@@ -116,6 +122,21 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ControlCharactersAtTheEnd", "1 click \xff\x07\n", 1,
                 "unexpected '\\xff\\x07' at the end of the line"}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+
+TEST(ScriptParse, AnEndlessWordIsQuotedShortAndLinesAreCountedPastTwoBillion) {
+  // A file of NUL bytes is one word: the message shows 80 characters of it.
+  const auto parsed = ParseScript(std::string(10 << 20, '\0'), "zeros");
+  const auto* error = std::get_if<ScriptError>(&parsed);
+  ASSERT_NE(error, nullptr);
+  std::string shown;
+  for (int i = 0; i < 20; ++i) shown += "\\x00";
+  EXPECT_EQ(error->Text(), "zeros:1: unknown directive '" + shown + "...'");
+  const std::string digits(100, '7');
+  EXPECT_EQ(std::get<ScriptError>(ParseScript("1 down " + digits, "s")).Text(),
+            "s:1: key code " + digits.substr(0, 80) + "... is outside 0..65535");
+  // A script of 2^31 lines is too large to read in a test; its count must fit.
+  static_assert(std::numeric_limits<decltype(ScriptError::line)>::max() > (1LL << 31));
+}
 
 TEST(ScriptParse, EveryEventReadsBackFromItsLine) {
   for (const ScriptEvent& event :

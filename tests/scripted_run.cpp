@@ -29,6 +29,7 @@ ScriptedRun RunScript(std::string_view script, long passes, const ScriptedRunSet
   Options options;
   options.headless = true;
   options.seed = settings.seed;
+  options.frames = passes;
   options.input = dir + "/input.txt";
   options.trace = dir + "/trace.jsonl";
   if (settings.record) options.record = dir + "/record.txt";

@@ -3,7 +3,7 @@
 #include "common/run_time_error.h"
 #include "media/bitmap_check.h"
 #include "media/platform.h"
-#include "media/sdl_file.h"
+#include "media/regular_sdl_file.h"
 #include "media/sdl_picture.h"
 
 namespace ridgeline {
@@ -41,8 +41,9 @@ std::unique_ptr<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std
   auto fail = [&path](const std::string& why) -> RunTimeError {
     return RunTimeError("cannot load bitmap " + path + ": " + why);
   };
-  SdlFilePtr file(SDL_RWFromFile(path.c_str(), "rb"));
-  if (!file) throw fail(SDL_GetError());
+  std::string why;
+  SdlFilePtr file = OpenRegularSdlFile(path, why);
+  if (!file) throw fail(why);
   if (auto why = BitmapRefusal(*file)) throw fail(*why);
   SdlSurfacePtr loaded(SDL_LoadBMP_RW(file.get(), 0));
   if (!loaded) throw fail(SDL_GetError());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <vector>
 
 namespace ridgeline {
 
@@ -18,7 +18,8 @@ struct FrameView {
   PixelFormat format = PixelFormat::Rgb565;
 };
 
-// Saves `frame` as a 24-bit BMP file; throws RunTimeError when it cannot.
-void SaveFrameBmp(const FrameView& frame, const std::string& path);
+// The bytes of a 24-bit BMP file of `frame`; throws RunTimeError when it
+// cannot make them.
+std::vector<unsigned char> EncodeFrameBmp(const FrameView& frame);
 
 }  // namespace ridgeline

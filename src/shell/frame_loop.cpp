@@ -12,6 +12,7 @@
 #include "screens/screens.h"
 #include "shell/events.h"
 #include "shell/shutdown.h"
+#include "shell/stop_request.h"
 
 namespace ridgeline {
 
@@ -59,6 +60,7 @@ void BeginNewGame() {
     RunPass();
     ++passes;
     if (passLimit > 0 && passes >= passLimit) ShutDown();
+    if (const auto status = TakeStopRequest()) ShutDownWithStatus(*status);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/run_time_error.h"
+#include "media/sdl/lost_display.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/sdl_window.h"
 #include "media/sdl_picture.h"
@@ -31,6 +32,7 @@ SdlVideo::~SdlVideo() {
 
 void SdlVideo::ShowWindow(const std::string& label) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Failure("no display");
+  WatchDisplayConnection();
   // Finding no display, SDL falls back on its offscreen driver, which shows
   // nothing: only when asked for by name is that a way to run.
   if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "offscreen") == 0 &&

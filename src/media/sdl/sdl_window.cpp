@@ -3,24 +3,16 @@
 #include <string>
 
 #include "common/data_files.h"
-#include "common/run_time_error.h"
 #include "media/app_path.h"
 #include "media/bitmap_check.h"
+#include "media/regular_sdl_file.h"
 #include "media/sdl/viewport.h"
 
 namespace ridgeline {
 
 namespace {
 
-// A window this many times 640 x 480 is larger than any screen made: a larger
-// factor is a mistake, and its pixels alone would take gigabytes.
-constexpr long kLargestScale = 16;
-
 int WindowScale(long scale) {
-  if (scale > kLargestScale) {
-    throw RunTimeError("--scale " + std::to_string(scale) + " is larger than any screen (at most " +
-                       std::to_string(kLargestScale) + ")");
-  }
   if (scale > 0) return static_cast<int>(scale);
   SDL_Rect area;
   if (SDL_GetDisplayUsableBounds(0, &area) != 0) return 1;
@@ -32,13 +24,10 @@ int WindowScale(long scale) {
 // is for the start-up to report, not the window.
 void SetIcon(SDL_Window* window) {
   const std::string path = DataFilePath(SpriteFile(SpriteKind::Player, 0));
-  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-  if (!file) return;
-  if (BitmapRefusal(*file)) {
-    SDL_RWclose(file);
-    return;
-  }
-  SDL_Surface* icon = SDL_LoadBMP_RW(file, 1);
+  std::string why;
+  SdlFilePtr file = OpenRegularSdlFile(path, why);
+  if (!file || BitmapRefusal(*file)) return;
+  SDL_Surface* icon = SDL_LoadBMP_RW(file.get(), 0);
   if (!icon) return;
   SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 0, 0, 0));
   SDL_SetWindowIcon(window, icon);

@@ -1,16 +1,21 @@
 #include <SDL.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <vector>
 
+#include "media/app_path.h"
 #include "media/media.h"
 #include "media/platform.h"
+#include "media/sdl/lost_display.h"
 #include "run/options.h"
 #include "run/platform_choice.h"
 #include "run/run_setup.h"
 #include "run/stats.h"
+#include "run/stop_signals.h"
 #include "shell/form1.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
@@ -21,14 +26,28 @@ namespace {
 
 // Bad usage, found before anything runs.
 constexpr int kUsageStatus = 2;
+// The game could not start or went wrong while running.
+constexpr int kFailureStatus = 1;
 
 void Complain(const std::string& message) {
   std::fprintf(stderr, "ridgeline: %s\n", message.c_str());
 }
 
+// `status`, unless what was printed on standard output could not be written
+// (a full disk, a closed pipe): then a failure, said on standard error.
+int AfterStandardOutput(int status) {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+  Complain(std::string("cannot write to standard output (") + std::strerror(errno) + ")");
+  return status == 0 ? kFailureStatus : status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  StopRunOnSignals();
+  // SDL's own handlers would turn the same signals into a window closed by
+  // the player, and so into success.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   std::string error;
   const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) {
@@ -37,17 +56,35 @@ int main(int argc, char** argv) {
   }
   if (options->help) {
     std::fputs(Usage().c_str(), stdout);
-    return 0;
+    return AfterStandardOutput(0);
   }
   if (options->version) {
     std::puts("ridgeline " RIDGELINE_VERSION);
-    return 0;
+    return AfterStandardOutput(0);
+  }
+  // Before any output file is opened: a game without its data writes nothing.
+  if (const auto appPath = FindAppPath(error)) {
+    SetAppPath(*appPath);
+  } else {
+    Complain(error);
+    return kFailureStatus;
   }
   const auto run = RunSetup::Prepare(*options, error);
   if (!run) {
     Complain(error);
     return kUsageStatus;
   }
+
+  // The files in place and the report printed, however the run ended.
+  const auto finish = [&](int status) {
+    if (!run->Finish(error)) {
+      Complain(error);
+      if (status == 0) status = kFailureStatus;
+    }
+    if (options->stats) PrintStats();
+    return AfterStandardOutput(status);
+  };
+  SetDisplayLostHook([&] { finish(kFailureStatus); });
 
   int status = 0;
   try {
@@ -61,14 +98,10 @@ int main(int argc, char** argv) {
   } catch (const std::exception& failure) {
     // A failure while shutting down, after the error trap has already run.
     Complain(failure.what());
-    status = 1;
+    status = kFailureStatus;
   }
-  if (!run->Finish(error)) {
-    Complain(error);
-    if (status == 0) status = 1;
-  }
-  if (options->stats) PrintStats();
+  status = finish(status);
+  SetDisplayLostHook(nullptr);
   ReleaseMedia();
-  SDL_Quit();
   return status;
 }

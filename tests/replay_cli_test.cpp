@@ -4,21 +4,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "fixture_data.h"
 #include "headless_game.h"
+#include "read_file.h"
 
 namespace ridgeline {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The game's executable copied beside the fixture data, since it reads the
 // Data directory beside itself; run from the shell with its output kept.
@@ -31,14 +26,21 @@ class Command : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  // Runs the game with `arguments` in the fixture's directory; returns its exit status.
-  int Run(const std::string& arguments) {
-    const std::string command = "cd '" + dir_ +
-                                "' && SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy " +
-                                "./ridgeline " + arguments + " >stdout.txt 2>stderr.txt";
+  // Runs the game with `arguments` in the fixture's directory, its standard
+  // output to `output`, after the shell commands `before`; returns its exit status.
+  int Run(const std::string& arguments, const std::string& output = "stdout.txt",
+          const std::string& before = "") {
+    return RunProgram("./ridgeline", arguments, output, before);
+  }
+  // The same with `program` for the game: another copy of it, or a loader.
+  int RunProgram(const std::string& program, const std::string& arguments,
+                 const std::string& output = "stdout.txt", const std::string& before = "") {
+    const std::string command = "cd '" + dir_ + "' && " + before +
+                                " SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy " + program + " " +
+                                arguments + " >" + output + " 2>stderr.txt";
     const int status = std::system(command.c_str());
-    stderr_ = FileText(dir_ + "/stderr.txt");
-    stdout_ = FileText(dir_ + "/stdout.txt");
+    stderr_ = ReadFile(dir_ + "/stderr.txt");
+    stdout_ = ReadFile(dir_ + "/stdout.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
@@ -46,7 +48,17 @@ class Command : public ::testing::Test {
     std::ofstream(dir_ + "/" + name, std::ios::binary) << text;
   }
   bool Exists(const std::string& name) const { return fs::exists(dir_ + "/" + name); }
-  std::string Read(const std::string& name) const { return FileText(dir_ + "/" + name); }
+  // The names in the fixture's directory, but for the game and its data.
+  std::vector<std::string> Files() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      const std::string name = entry.path().filename();
+      if (name != "ridgeline" && name != "Data") names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  std::string Read(const std::string& name) const { return ReadFile(dir_ + "/" + name); }
 
   std::string dir_;
   std::string stderr_;
@@ -65,28 +77,142 @@ TEST_F(Command, BadUsageIsOneLineOnStandardErrorAndStatusTwoBeforeAnythingRuns) 
        "ridgeline: late.txt:2: the seed must come before every event\n"},
       {"--headless --input absent.txt --trace t.jsonl",
        "ridgeline: absent.txt: cannot be read (No such file or directory)\n"},
-      {"--headless --trace no/such/dir/t.jsonl",
+      {"--headless --frames 1 --trace no/such/dir/t.jsonl",
        "ridgeline: no/such/dir/t.jsonl: cannot be written (No such file or directory)\n"},
+      // A frame's file is checked with the others, not when its pass comes.
+      {"--headless --frames 9 --dump-frame 5 no/such/dir/f.bmp --trace t.jsonl",
+       "ridgeline: no/such/dir/f.bmp: cannot be written (No such file or directory)\n"},
+      {"--scale 999", "ridgeline: --scale needs a whole factor from 1 to 16\n"},
+      {"--headless --frames 5 --scale 2",
+       "ridgeline: --scale needs a window: not with --headless\n"},
+      // Nothing would end it: it would run for ever.
+      {"--headless --trace t.jsonl",
+       "ridgeline: --headless needs --frames N unless the input ends the game (a click or "
+       "Escape)\n"},
+      {"--headless --input keys.txt --trace t.jsonl",
+       "ridgeline: --headless needs --frames N unless the input ends the game (a click or "
+       "Escape)\n"},
+      // Only regular files are read, and no more of them than a script may hold.
+      {"--headless --frames 5 --input /dev/zero --trace t.jsonl",
+       "ridgeline: /dev/zero: cannot be read (a character device, not a regular file)\n"},
+      {"--headless --frames 5 --input Data --trace t.jsonl",
+       "ridgeline: Data: cannot be read (Is a directory)\n"},
+      {"--headless --frames 5 --input huge.txt --trace t.jsonl",
+       "ridgeline: huge.txt: cannot be read (larger than the 64 MB a script may hold)\n"},
   };
+  Write("keys.txt", "150 down 32\n");
+  Write("huge.txt", "");
+  fs::resize_file(dir_ + "/huge.txt", 65 << 20);  // sparse: no room taken on the disk
   for (const auto& [arguments, message] : cases) {
     EXPECT_EQ(Run(arguments), 2) << arguments;
     EXPECT_EQ(stderr_, message) << arguments;
-    EXPECT_FALSE(Exists("t.jsonl")) << arguments;
-    EXPECT_FALSE(Exists("r.txt")) << arguments;
+    EXPECT_EQ(Files(), (std::vector<std::string>{"bad.txt", "huge.txt", "keys.txt", "late.txt",
+                                                 "stderr.txt", "stdout.txt"}))
+        << arguments;
   }
 }
 
-TEST_F(Command, AFrameToSaveThatWasNeverShownFailsTheRun) {
+// An output that is an input, a file of the game's data or another output
+// is refused before anything is written; so is one that cannot be written.
+// A run that fails at start-up leaves every file as it was.
+TEST_F(Command, OutputsNeverOverwriteInputsDataOrEachOther) {
+  Write("s.txt", "seed 4\n");
+  Write("old.jsonl", "an earlier trace\n");
+  fs::create_directory(dir_ + "/sub");
+  const std::string data = fs::canonical(dir_ + "/Data").string();
+  const std::pair<std::string, std::string> cases[] = {
+      {"--input s.txt --trace s.txt", "--trace s.txt would overwrite the --input file s.txt"},
+      {"--input s.txt --record sub/../s.txt",
+       "--record sub/../s.txt would overwrite the --input file s.txt"},
+      {"--trace old.jsonl --record old.jsonl",
+       "--record old.jsonl would overwrite the --trace file old.jsonl"},
+      {"--trace t.jsonl --dump-frame 3 ./t.jsonl",
+       "--dump-frame ./t.jsonl would overwrite the --trace file t.jsonl"},
+      {"--trace Data/Wave/music.wav",
+       "--trace Data/Wave/music.wav would overwrite the game's data in " + data},
+      {"--record Data/Midi/music.mid",
+       "--record Data/Midi/music.mid would overwrite the game's data in " + data},
+      {"--trace Data/Bitmap/new.bmp",
+       "--trace Data/Bitmap/new.bmp would overwrite the game's data in " + data},
+  };
+  for (const auto& [arguments, message] : cases) {
+    EXPECT_EQ(Run("--headless --frames 5 " + arguments), 2) << arguments;
+    EXPECT_EQ(stderr_, "ridgeline: " + message + "\n");
+  }
+  // A hard link is the same file by another name.
+  fs::create_hard_link(dir_ + "/Data/Wave/music.wav", dir_ + "/link.wav");
+  EXPECT_EQ(Run("--headless --frames 5 --trace link.wav"), 2);
+  EXPECT_EQ(stderr_,
+            "ridgeline: --trace link.wav would overwrite the game's data in " + data + "\n");
+  fs::remove(dir_ + "/link.wav");
+
+  // Reached through /dev, a file is written in place, never replaced: here
+  // /dev/stdout is stdout.txt.
+  EXPECT_EQ(Run("--headless --frames 2 --trace /dev/stdout"), 0);
+  EXPECT_EQ(std::count(stdout_.begin(), stdout_.end(), '\n'), 2);
+
+  fs::remove(dir_ + "/Data/Bitmap/tile.bmp");
+  EXPECT_EQ(Run("--headless --frames 5 --input s.txt --trace old.jsonl --record r.txt"), 1);
+  EXPECT_EQ(Read("s.txt"), "seed 4\n");
+  EXPECT_EQ(Read("old.jsonl"), "an earlier trace\n");
+  EXPECT_EQ(Files(),
+            (std::vector<std::string>{"old.jsonl", "s.txt", "stderr.txt", "stdout.txt", "sub"}));
+  for (const char* name : {"Data/Wave/music.wav", "Data/Midi/music.mid"}) {
+    EXPECT_EQ(Read(name), ReadFile(HeadlessGame::FixtureAppPath() + "/" + name)) << name;
+  }
+}
+
+TEST_F(Command, AFrameThatCannotBeSavedOrWasNeverShownFailsTheRun) {
   EXPECT_EQ(Run("--headless --frames 10 --dump-frame 5 shown.bmp --dump-frame 10 late.bmp"), 1);
   EXPECT_EQ(stderr_, "ridgeline: late.bmp: not written, no frame was shown in its pass\n");
   EXPECT_TRUE(Exists("shown.bmp"));
+  // A full disk, as a limit on the size of a file: the system's reason, said
+  // once, and no picture cut short left behind.
+  EXPECT_EQ(Run("--headless --frames 10 --dump-frame 5 cut.bmp", "stdout.txt",
+                "trap '' XFSZ; ulimit -f 100;"),
+            1);
+  EXPECT_EQ(stderr_, "ridgeline: cannot save the frame to cut.bmp: File too large\n");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"shown.bmp", "stderr.txt", "stdout.txt"}));
 }
 
-TEST_F(Command, HelpAndVersionPrintAndSucceed) {
+TEST_F(Command, HelpVersionAndStatsPrintAndFailWhenTheyCannot) {
   EXPECT_EQ(Run("--help"), 0);
   EXPECT_NE(stdout_.find("--dump-frame N FILE"), std::string::npos) << stdout_;
   EXPECT_EQ(Run("--version"), 0);
   EXPECT_TRUE(stdout_.starts_with("ridgeline ")) << stdout_;
+  for (const char* arguments : {"--help", "--version", "--headless --frames 3 --stats"}) {
+    EXPECT_EQ(Run(arguments, "/dev/full"), 1) << arguments;
+    EXPECT_EQ(stderr_, "ridgeline: cannot write to standard output (No space left on device)\n");
+  }
+}
+
+// Data/ beside the game, else ../share/ridgeline/Data from its real path, so
+// that an installed tree works under any prefix and through links; never the
+// working directory's Data/, nor a guess when the game's own path is unknown.
+TEST_F(Command, TheDataIsFoundBesideTheGameOrInTheInstalledTreeAndNowhereElse) {
+  const std::string prefix = fs::canonical(dir_).string() + "/prefix";
+  fs::create_directories(prefix + "/bin");
+  fs::create_directories(prefix + "/share/ridgeline");
+  fs::copy_file(dir_ + "/ridgeline", prefix + "/bin/ridgeline");
+  fs::copy(dir_ + "/Data", prefix + "/share/ridgeline/Data", fs::copy_options::recursive);
+  fs::create_symlink("prefix/bin/ridgeline", dir_ + "/linked");
+  EXPECT_EQ(RunProgram("prefix/bin/ridgeline", "--headless --frames 3"), 0) << stderr_;
+  EXPECT_EQ(RunProgram("./linked", "--headless --frames 3"), 0) << stderr_;
+
+  fs::remove_all(prefix + "/share/ridgeline/Data");
+  EXPECT_EQ(RunProgram("./linked", "--headless --frames 3 --trace t.jsonl"), 1);
+  EXPECT_EQ(stderr_, "ridgeline: no game data in " + prefix + "/bin/Data nor in " + prefix +
+                         "/share/ridgeline/Data\n");
+  EXPECT_FALSE(Exists("t.jsonl"));
+
+  // Started through the dynamic loader, the kernel's link to the program names
+  // the loader; the game beside its Data/ must not look beside the loader.
+  const std::string loader = "/lib64/ld-linux-x86-64.so.2";
+  if (!fs::exists(loader)) GTEST_SKIP() << "no " << loader << " on this machine";
+  EXPECT_EQ(RunProgram(loader + " ./ridgeline", "--headless --frames 3"), 1);
+  EXPECT_EQ(stderr_,
+            "ridgeline: cannot tell where the game's data is: started through the dynamic "
+            "loader; start the game's executable itself\n");
 }
 
 TEST_F(Command, TwoHeadlessRunsWriteTheSameTraceAndFrame) {

@@ -8,11 +8,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "fixture_data.h"
+#include "read_file.h"
 
 namespace ridgeline {
 
@@ -32,9 +31,7 @@ Ending RunGame(const std::string& environment) {
                               " " RIDGELINE_BUILD_DIR "/ridgeline --frames 3 2>" + errors +
                               " >/dev/null";
   const int result = std::system(command.c_str());
-  std::ifstream in(errors);
-  Ending ending{WIFEXITED(result) ? WEXITSTATUS(result) : -1,
-                std::string(std::istreambuf_iterator<char>(in), {})};
+  Ending ending{WIFEXITED(result) ? WEXITSTATUS(result) : -1, ReadFile(errors)};
   std::filesystem::remove_all(dir);
   return ending;
 }

@@ -21,10 +21,6 @@ class SoundDriver {
   // Keeps the device from mixing while the game changes what plays.
   virtual void Lock() = 0;
   virtual void Unlock() = 0;
-
-  // Called once for every frame shown. The headless driver moves every
-  // playing buffer on by exactly one frame's time here.
-  virtual void FrameShown() = 0;
 };
 
 }  // namespace ridgeline

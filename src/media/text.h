@@ -10,4 +10,7 @@ namespace ridgeline {
 // in `colour`, with nothing drawn behind the letters.
 void DrawTextLine(SDL_Surface& target, int x, int y, const std::string& text, SDL_Color colour);
 
+// Frees the rendered lines and closes the font, before SDL itself stops.
+void ReleaseText();
+
 }  // namespace ridgeline

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/run_time_error.h"
-#include "media/sdl_file.h"
+#include "media/regular_sdl_file.h"
 #include "media/wave_check.h"
 
 namespace ridgeline {
@@ -109,8 +109,9 @@ Voice LoadVoice(const std::string& path) {
   auto fail = [&path](const std::string& why) {
     return RunTimeError("cannot load wave " + path + ": " + why);
   };
-  SdlFilePtr file(SDL_RWFromFile(path.c_str(), "rb"));
-  if (!file) throw fail(SDL_GetError());
+  std::string why;
+  SdlFilePtr file = OpenRegularSdlFile(path, why);
+  if (!file) throw fail(why);
   if (auto why = WaveRefusal(*file)) throw fail(*why);
   SDL_AudioSpec spec;
   Uint8* data = nullptr;

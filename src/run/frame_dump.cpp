@@ -1,38 +1,43 @@
 #include "run/frame_dump.h"
 
-#include <memory>
+#include <algorithm>
 
 #include "common/run_time_error.h"
 
 namespace ridgeline {
 
-void SaveFrameBmp(const SDL_Surface& frame, const std::string& path) {
-  // SDL only reads the surface it converts; its interface just lacks the const.
-  const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> rgb(
-      SDL_ConvertSurfaceFormat(const_cast<SDL_Surface*>(&frame), SDL_PIXELFORMAT_RGB24, 0),
-      SDL_FreeSurface);
-  if (!rgb || SDL_SaveBMP(rgb.get(), path.c_str()) != 0) {
-    throw RunTimeError("cannot save the frame to " + path + ": " + SDL_GetError());
+void SaveFrameBmp(const FrameView& frame, OutputFile& file) {
+  auto fail = [&file](const std::string& why) {
+    return RunTimeError("cannot save the frame to " + file.Name() + ": " + why);
+  };
+  std::vector<unsigned char> bytes;
+  try {
+    bytes = EncodeFrameBmp(frame);
+  } catch (const RunTimeError& failure) {
+    throw fail(failure.what());
   }
+  if (const auto why = file.WriteAll(bytes.data(), bytes.size())) throw fail(*why);
 }
 
-FrameDumper::FrameDumper(const std::vector<std::pair<long, std::string>>& dumps) {
-  for (const auto& [pass, file] : dumps) dumps_.push_back({pass, file});
-}
-
-void FrameDumper::FrameShown(const SDL_Surface& frame, long pass) {
+void FrameDumper::FrameShown(const FrameView& frame, long pass) {
+  // All marked first: a file that fails ends the run, and the others of
+  // this pass were not missed for want of a frame.
+  for (Dump& dump : dumps_) dump.reached = dump.reached || dump.pass == pass;
   for (Dump& dump : dumps_) {
-    if (dump.pass != pass) continue;
-    SaveFrameBmp(frame, dump.file);
-    dump.saved = true;
+    if (dump.pass == pass) SaveFrameBmp(frame, *dump.file);
   }
 }
 
 std::string FrameDumper::Missing() const {
   for (const Dump& dump : dumps_) {
-    if (!dump.saved) return dump.file;
+    if (!dump.reached) return dump.file->Name();
   }
   return {};
+}
+
+bool FrameDumper::Reached(const OutputFile& file) const {
+  return std::any_of(dumps_.begin(), dumps_.end(),
+                     [&file](const Dump& dump) { return dump.file == &file && dump.reached; });
 }
 
 }  // namespace ridgeline

@@ -1,32 +1,36 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "media/frame_view.h"
+#include "run/output_files.h"
 
 namespace ridgeline {
 
-// Saves `frame` as a 24-bit BMP file; throws RunTimeError when it cannot.
-void SaveFrameBmp(const SDL_Surface& frame, const std::string& path);
+// Writes `frame` to `file` as a 24-bit BMP file; throws RunTimeError, with the
+// system's reason, when it cannot, having discarded the file.
+void SaveFrameBmp(const FrameView& frame, OutputFile& file);
 
 // Saves the frames shown in chosen passes, each to its own file.
 class FrameDumper {
  public:
-  explicit FrameDumper(const std::vector<std::pair<long, std::string>>& dumps);
-  void FrameShown(const SDL_Surface& frame, long pass);
+  struct Dump {
+    long pass;
+    OutputFile* file;  // kept by the caller while the dumper is in use
+    bool reached = false;
+  };
+
+  explicit FrameDumper(std::vector<Dump> dumps) : dumps_(std::move(dumps)) {}
+  void FrameShown(const FrameView& frame, long pass);
 
   // The first file not written because its pass showed no frame (the run
   // ended before it, or a restart cut it short); empty when all were.
   std::string Missing() const;
+  // Whether the frame for `file` was shown.
+  bool Reached(const OutputFile& file) const;
 
  private:
-  struct Dump {
-    long pass;
-    std::string file;
-    bool saved = false;
-  };
   std::vector<Dump> dumps_;
 };
 

@@ -39,8 +39,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!ParseNumber(next(), options.frames) || options.frames < 1)
         return bad("a number of passes");
     } else if (arg == "--scale") {
-      if (!ParseNumber(next(), options.scale) || options.scale < 1)
-        return bad("a whole factor of 1 or more");
+      if (!ParseNumber(next(), options.scale) || options.scale < 1 ||
+          options.scale > kLargestScale) {
+        return bad("a whole factor from 1 to " + std::to_string(kLargestScale));
+      }
     } else if (arg == "--seed") {
       std::uint64_t seed = 0;
       if (!ParseNumber(next(), seed)) return bad("a whole number");
@@ -64,20 +66,28 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       return std::nullopt;
     }
   }
+  // Options that size a window mean nothing without one: a mistake to say.
+  if (options.headless && (options.windowed || options.scale > 0)) {
+    error = std::string(options.windowed ? "--windowed" : "--scale") +
+            " needs a window: not with --headless";
+    return std::nullopt;
+  }
   return options;
 }
 
 std::string Usage() {
   return "Usage: ridgeline [options]\n"
          "  --windowed            play in a window instead of full screen\n"
-         "  --scale N             make the window N times 640 x 480\n"
+         "  --scale N             make the window N times 640 x 480 (1 to 16)\n"
          "  --stats               print frame timing, CPU time and memory on exit\n"
-         "  --headless            no window, no sound device, no pacing\n"
+         "  --headless            no window, no sound device, no pacing; needs --frames\n"
+         "                        unless the input ends the game (a click or Escape)\n"
          "  --frames N            end after N passes of the frame loop\n"
          "  --seed N              fix the clock that places the enemies, so runs repeat\n"
          "  --input FILE          take the input from a script\n"
          "  --record FILE         write this run's input as a script\n"
-         "  --trace FILE          write the game state after every pass (JSON Lines)\n"
+         "  --trace FILE          write the game state after every pass (JSON Lines,\n"
+         "                        about 970 bytes a pass: 1 GB per million passes)\n"
          "  --dump-frame N FILE   save the frame shown in pass N as a BMP (repeatable)\n"
          "  --help                show this text\n"
          "  --version             show the version\n";

@@ -8,6 +8,10 @@
 
 namespace ridgeline {
 
+// A window this many times 640 x 480 is larger than any screen made: a larger
+// factor is a mistake, and its pixels alone would take gigabytes.
+constexpr long kLargestScale = 16;
+
 // What the command line asks of a run.
 struct Options {
   bool headless = false;  // no window, no sound device, no pacing

@@ -26,6 +26,8 @@ std::optional<ScriptEvent::Kind> ScriptKind(WindowEvent::Kind kind) {
 Recorder::Recorder(InputSource& from, std::FILE* file, std::uint64_t seed)
     : from_(from), file_(file) {
   std::fprintf(file_, "seed %ju\n", static_cast<std::uintmax_t>(seed));
+  // At once, like every line: a run killed before its first event keeps it.
+  std::fflush(file_);
 }
 
 bool Recorder::Next(EventPoint at, WindowEvent& event) {

@@ -1,19 +1,23 @@
 #include "run/run_setup.h"
 
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
+#include <cstdio>
 #include <random>
 #include <variant>
 
 #include "game/random.h"
+#include "media/app_path.h"
 #include "media/platform.h"
 #include "run/frame_dump.h"
+#include "run/output_files.h"
 #include "run/recorder.h"
 #include "run/script.h"
+#include "run/script_file.h"
 #include "run/script_input.h"
 #include "run/trace.h"
 #include "shell/events.h"
 #include "shell/frame_loop.h"
+#include "shell/input.h"
 
 namespace ridgeline {
 
@@ -21,21 +25,13 @@ namespace {
 
 constexpr std::size_t kTraceBuffer = 1 << 20;
 
-std::optional<std::string> ReadFile(const std::string& name, std::string& error) {
-  const std::unique_ptr<std::FILE, decltype(&std::fclose)> in(std::fopen(name.c_str(), "rb"),
-                                                              std::fclose);
-  std::string text;
-  if (in) {
-    char block[1 << 16];
-    while (const std::size_t got = std::fread(block, 1, sizeof block, in.get())) {
-      text.append(block, got);
-    }
-  }
-  if (!in || std::ferror(in.get())) {
-    error = name + ": cannot be read (" + std::strerror(errno) + ")";
-    return std::nullopt;
-  }
-  return text;
+// Whether the script surely ends the game by itself: a click or Escape ends
+// it in every state.
+bool EndsTheGame(const Script& script) {
+  return std::any_of(script.events.begin(), script.events.end(), [](const ScriptEvent& event) {
+    return event.kind == ScriptEvent::Kind::Click ||
+           (event.kind == ScriptEvent::Kind::KeyDown && event.keyCode == kKeyEscape);
+  });
 }
 
 }  // namespace
@@ -43,6 +39,9 @@ std::optional<std::string> ReadFile(const std::string& name, std::string& error)
 // The pieces that a run uses, made once the options are read.
 struct RunSetup::Parts {
   std::unique_ptr<InputSource> input;
+  std::unique_ptr<OutputFile> traceFile;
+  std::unique_ptr<OutputFile> recordFile;
+  std::vector<std::unique_ptr<OutputFile>> dumpFiles;
   std::unique_ptr<Recorder> recorder;
   std::unique_ptr<TraceWriter> trace;
   std::shared_ptr<FrameDumper> dumper;  // shared with the platform's hook
@@ -59,7 +58,7 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
   Parts& parts = *run->parts_;
   Script script;
   if (!options.input.empty()) {
-    const auto text = ReadFile(options.input, error);
+    const auto text = ReadScriptFile(options.input, error);
     if (!text) return nullptr;
     auto parsed = ParseScript(*text, options.input);
     if (const auto* refusal = std::get_if<ScriptError>(&parsed)) {
@@ -67,6 +66,13 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
       return nullptr;
     }
     script = std::move(std::get<Script>(parsed));
+  }
+  // Headless, nobody is there to end the game: it would run for ever.
+  if (options.headless && options.frames == 0 && !EndsTheGame(script)) {
+    error = "--headless needs --frames N unless the input ends the game (a click or Escape)";
+    return nullptr;
+  }
+  if (!options.input.empty()) {
     parts.input = std::make_unique<ScriptInput>(std::move(script.events));
   } else {
     parts.input = std::make_unique<WindowInput>();
@@ -75,24 +81,31 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
   run->seed_ = options.seed ? options.seed : script.seed;
   if (!run->seed_ && !options.record.empty()) run->seed_ = std::random_device{}();
 
-  auto open = [&](const std::string& name, File& file) {
-    file.reset(std::fopen(name.c_str(), "wb"));
-    if (!file) error = name + ": cannot be written (" + std::strerror(errno) + ")";
+  if (auto clash = OutputClash(options, AppPath() + "/Data")) {
+    error = std::move(*clash);
+    return nullptr;
+  }
+  auto create = [&](const std::string& name, std::unique_ptr<OutputFile>& file) {
+    file = OutputFile::Create(name, error);
     return file != nullptr;
   };
   if (!options.trace.empty()) {
-    if (!open(options.trace, run->trace_)) return nullptr;
-    std::setvbuf(run->trace_.get(), nullptr, _IOFBF, kTraceBuffer);
-    run->traceName_ = options.trace;
-    parts.trace = std::make_unique<TraceWriter>(run->trace_.get());
+    if (!create(options.trace, parts.traceFile)) return nullptr;
+    std::setvbuf(parts.traceFile->Stream(), nullptr, _IOFBF, kTraceBuffer);
+    parts.trace = std::make_unique<TraceWriter>(parts.traceFile->Stream());
   }
   if (!options.record.empty()) {
-    if (!open(options.record, run->record_)) return nullptr;
-    run->recordName_ = options.record;
-    parts.recorder = std::make_unique<Recorder>(*parts.input, run->record_.get(), *run->seed_);
+    if (!create(options.record, parts.recordFile)) return nullptr;
+    parts.recorder =
+        std::make_unique<Recorder>(*parts.input, parts.recordFile->Stream(), *run->seed_);
   }
   if (!options.dumpFrames.empty()) {
-    parts.dumper = std::make_shared<FrameDumper>(options.dumpFrames);
+    std::vector<FrameDumper::Dump> dumps;
+    for (const auto& [pass, name] : options.dumpFrames) {
+      if (!create(name, parts.dumpFiles.emplace_back())) return nullptr;
+      dumps.push_back({pass, parts.dumpFiles.back().get()});
+    }
+    parts.dumper = std::make_shared<FrameDumper>(std::move(dumps));
   }
   return run;
 }
@@ -102,16 +115,14 @@ void RunSetup::Attach(Platform& platform) {
   ResetRandom();
   Parts& parts = *parts_;
   SetInputSource(parts.recorder ? parts.recorder.get() : parts.input.get());
-  if (parts.trace) {
-    SetPassEndHook([trace = parts.trace.get()](long pass) { trace->PassEnded(pass); });
-  }
+  SetPassEndHook([this, trace = parts.trace.get()](long pass) {
+    passEnded_ = true;
+    if (trace) trace->PassEnded(pass);
+  });
   if (parts.dumper) {
-    // Keeps any hook already there: others may watch the frames too.
-    platform.frameShown = [dumper = parts.dumper,
-                           before = std::move(platform.frameShown)](const SDL_Surface& frame) {
-      if (before) before(frame);
+    platform.frameShown.push_back([dumper = parts.dumper](const FrameView& frame) {
       dumper->FrameShown(frame, PassesRun());
-    };
+    });
   }
 }
 
@@ -122,19 +133,29 @@ void RunSetup::Detach() {
 
 bool RunSetup::Finish(std::string& error) {
   Detach();
-  auto close = [&](File& file, const std::string& name) {
-    if (!file) return true;
-    const bool written = !std::ferror(file.get()) && std::fclose(file.release()) == 0;
-    if (!written && error.empty()) error = name + ": could not be written in full";
-    return written;
-  };
-  const bool traceWritten = close(trace_, traceName_);
-  const bool recordWritten = close(record_, recordName_);
-  const std::string missingFrame = parts_->dumper ? parts_->dumper->Missing() : "";
+  Parts& parts = *parts_;
+  std::vector<OutputFile*> files;
+  for (auto* file : {parts.traceFile.get(), parts.recordFile.get()}) {
+    if (file) files.push_back(file);
+  }
+  for (const auto& file : parts.dumpFiles) {
+    if (parts.dumper->Reached(*file)) {
+      files.push_back(file.get());
+    } else {
+      file->Discard();
+    }
+  }
+  if (!passEnded_) {
+    for (OutputFile* file : files) file->Discard();
+    return true;
+  }
+  bool written = true;
+  for (OutputFile* file : files) written = file->Keep(error) && written;
+  const std::string missingFrame = parts.dumper ? parts.dumper->Missing() : "";
   if (!missingFrame.empty() && error.empty()) {
     error = missingFrame + ": not written, no frame was shown in its pass";
   }
-  return traceWritten && recordWritten && missingFrame.empty();
+  return written && missingFrame.empty();
 }
 
 }  // namespace ridgeline

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,9 +18,10 @@ struct Platform;
 // processing, the frame loop and the platform's shown frames.
 class RunSetup {
  public:
-  // Reads and checks the script and opens the files to write, before
-  // anything runs. On failure returns nothing and sets `error` to one line
-  // naming the file (and the line of a script).
+  // Reads and checks the script, checks that no output overwrites an input,
+  // the game's data or another output, and opens the files to write under
+  // temporary names, before anything runs. On failure returns nothing and
+  // sets `error` to one line naming the file (and the line of a script).
   static std::unique_ptr<RunSetup> Prepare(const Options& options, std::string& error);
   ~RunSetup();
   RunSetup(const RunSetup&) = delete;
@@ -30,29 +30,23 @@ class RunSetup {
   // Fixes the clock, starts the generator afresh and hooks the input,
   // recording, trace and frame saving into the game and into `platform`.
   void Attach(Platform& platform);
-  // Unhooks and closes the files. Returns false, with `error` set, when a
-  // file could not be written in full, or a frame to save was never shown.
+  // Unhooks and closes the files. Once a pass has run, each file written in
+  // full is put in place, whatever ended the run; a run that ended before
+  // its first pass (start-up failed) leaves every file as it was. Returns
+  // false, with `error` set, when a file could not be written in full or put
+  // in place, or a frame to save was never shown.
   bool Finish(std::string& error);
 
-  // The seed in force: --seed, else the script's, else a random one when
-  // recording; none leaves the clock running.
-  std::optional<std::uint64_t> Seed() const { return seed_; }
-
  private:
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  using File = std::unique_ptr<std::FILE, FileCloser>;
   struct Parts;
 
   RunSetup();
   void Detach();
 
+  // The seed in force: --seed, else the script's, else a random one when
+  // recording; none leaves the clock running.
   std::optional<std::uint64_t> seed_;
-  std::string traceName_;
-  std::string recordName_;
-  File trace_;
-  File record_;
+  bool passEnded_ = false;
   std::unique_ptr<Parts> parts_;
 };
 

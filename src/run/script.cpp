@@ -61,18 +61,27 @@ std::string PointText(EventPoint at) {
 
 // A word of the script as an error message shows it: bytes that are not
 // printable ASCII are written as \xNN, so that a script cannot send control
-// sequences to the terminal through its error message.
-std::string Quoted(std::string_view word) {
-  std::string quoted(1, '\'');
+// sequences to the terminal through its error message, and at most 80
+// characters of it, so that a file of one endless word still gets a short
+// message.
+std::string Shown(std::string_view word) {
+  constexpr std::size_t kLongest = 80;
+  std::string shown;
   for (const char c : word) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F) {
-      quoted += c;
-    } else {
-      constexpr char kHex[] = "0123456789abcdef";
-      quoted += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
-    }
+    constexpr char kHex[] = "0123456789abcdef";
+    const std::string piece = byte >= 0x20 && byte < 0x7F
+                                  ? std::string(1, c)
+                                  : std::string{'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+    if (shown.size() + piece.size() > kLongest) return shown + "...";
+    shown += piece;
   }
+  return shown;
+}
+
+std::string Quoted(std::string_view word) {
+  std::string quoted(1, '\'');
+  quoted += Shown(word);
   quoted += '\'';
   return quoted;
 }
@@ -81,7 +90,7 @@ std::string Quoted(std::string_view word) {
 class Parser {
  public:
   // Takes one line; returns the reason when it is refused.
-  std::optional<std::string> Line(std::string_view line, int number) {
+  std::optional<std::string> Line(std::string_view line, std::int64_t number) {
     Words words(line);
     const std::string_view first = words.Next();
     if (first.empty() || first.front() == '#') return std::nullopt;
@@ -96,7 +105,7 @@ class Parser {
   Script Result() { return std::move(script_); }
 
  private:
-  std::optional<std::string> Seed(Words& words, int number) {
+  std::optional<std::string> Seed(Words& words, std::int64_t number) {
     if (seedLine_) return "a second seed (the first is on line " + std::to_string(seedLine_) + ")";
     if (!script_.events.empty()) return "the seed must come before every event";
     const std::string_view text = words.Next();
@@ -134,23 +143,23 @@ class Parser {
     return std::nullopt;
   }
 
+  // Digits only, like every number of a script: no sign, so that "-0" and
+  // "+13" are refused alike.
   static std::optional<std::string> KeyCode(std::string_view text, int& code) {
     if (text.empty()) return "a key code is missing";
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (end != text.data() + text.size() ||
-        (ec != std::errc() && ec != std::errc::result_out_of_range)) {
-      return "bad key code " + Quoted(text) + " (a whole number)";
+    if (text.find_first_not_of("0123456789") != std::string_view::npos) {
+      return "bad key code " + Quoted(text) + " (digits only)";
     }
-    if (ec == std::errc::result_out_of_range || value < 0 || value > kLastKeyCode) {
-      return "key code " + std::string(text) + " is outside 0.." + std::to_string(kLastKeyCode);
+    const auto value = Digits<long long>(text);
+    if (!value || *value > kLastKeyCode) {
+      return "key code " + Shown(text) + " is outside 0.." + std::to_string(kLastKeyCode);
     }
-    code = static_cast<int>(value);
+    code = static_cast<int>(*value);
     return std::nullopt;
   }
 
   Script script_;
-  int seedLine_ = 0;
+  std::int64_t seedLine_ = 0;
 };
 
 }  // namespace
@@ -162,7 +171,7 @@ std::string ScriptError::Text() const {
 std::variant<Script, ScriptError> ParseScript(std::string_view text, std::string_view fileName) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   Parser parser;
-  int number = 0;
+  std::int64_t number = 0;
   while (!text.empty()) {
     ++number;
     const auto end = std::min(text.find('\n'), text.size());

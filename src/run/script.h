@@ -38,7 +38,7 @@ struct Script {
 // Why a script was refused, and where.
 struct ScriptError {
   std::string file;
-  int line = 0;  // from 1
+  std::int64_t line = 0;  // from 1
   std::string what;
 
   // "FILE:LINE: what", the one line shown to the user.

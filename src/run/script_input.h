@@ -8,7 +8,8 @@
 namespace ridgeline {
 
 // A script's events, each at its point. The window's own keys and clicks are
-// dropped, but closing the window still ends the program.
+// dropped, but the player can still leave: closing the window, Escape or a
+// click ends the program, with status 0, at the end of the pass.
 class ScriptInput : public InputSource {
  public:
   explicit ScriptInput(std::vector<ScriptEvent> events) : events_(std::move(events)) {}

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "game/enemies.h"
+#include "game/event_pump.h"
 #include "game/state.h"
 #include "media/display.h"
 #include "media/sound.h"
@@ -11,6 +12,7 @@
 #include "screens/screens.h"
 #include "shell/events.h"
 #include "shell/shutdown.h"
+#include "shell/stop_request.h"
 
 namespace ridgeline {
 
@@ -50,7 +52,7 @@ void BeginNewGame() {
   ResetGame();
   for (int i = 0; i <= kLastEnemy; ++i) SpawnEnemy(i);
   Game.Running = true;
-  Game.GameState = 0;
+  Game.GameState = GameState::Splash;
 }
 
 [[noreturn]] void FrameLoop() {
@@ -58,6 +60,7 @@ void BeginNewGame() {
     RunPass();
     ++passes;
     if (passLimit > 0 && passes >= passLimit) ShutDown();
+    if (const auto status = TakeStopRequest()) ShutDownWithStatus(*status);
   }
 }
 
@@ -78,16 +81,16 @@ void RunFrame() {
   if (!Game.Running) return;
   Game.ScrollStep = -2;
   switch (Game.GameState) {
-    case 0:
+    case GameState::Splash:
       SplashFrame();
       break;
-    case 1:
+    case GameState::Play:
       PlayFrame();
       break;
-    case 2:
+    case GameState::GameOver:
       GameOverFrame();
       break;
-    case 3:
+    case GameState::Title:
       TitleFrame();
       break;
   }
@@ -95,6 +98,7 @@ void RunFrame() {
 }
 
 void BringUpGame() {
+  InstallEventPump(ProcessPendingEvents);
   ShowCursor(false);
   InitSound();
   InitDisplay();

@@ -9,9 +9,10 @@
 
 namespace ridgeline {
 
-void ShutDown(const std::string& failure) {
-  // Said first, so that a step below that fails in turn cannot hide it.
-  if (!failure.empty()) std::fprintf(stderr, "ridgeline: %s\n", failure.c_str());
+namespace {
+
+// Stops the music and hands the screen and the cursor back.
+void RestoreTheDesktop() {
   std::string reply;
   mciSendStringA("stop " + Game.MidiPath, reply, 0, 0);
   mciSendStringA("close " + Game.MidiPath, reply, 0, 0);
@@ -24,7 +25,20 @@ void ShutDown(const std::string& failure) {
     DirectDraw->SetCooperativeLevel(window, DDSCL_NORMAL);
   }
   ShowCursor(true);
+}
+
+}  // namespace
+
+void ShutDown(const std::string& failure) {
+  // Said first, so that a step below that fails in turn cannot hide it.
+  if (!failure.empty()) std::fprintf(stderr, "ridgeline: %s\n", failure.c_str());
+  RestoreTheDesktop();
   throw ProgramExit{failure.empty() ? 0 : 1};
+}
+
+void ShutDownWithStatus(int status) {
+  RestoreTheDesktop();
+  throw ProgramExit{status};
 }
 
 }  // namespace ridgeline

@@ -17,4 +17,8 @@ struct ProgramExit {
 // chose to end, with status 0. Never returns.
 [[noreturn]] void ShutDown(const std::string& failure = {});
 
+// The same way out, for a run stopped from outside the game: ends the
+// program with exit status `status` and reports nothing.
+[[noreturn]] void ShutDownWithStatus(int status);
+
 }  // namespace ridgeline

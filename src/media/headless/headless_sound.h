@@ -5,8 +5,8 @@
 
 namespace ridgeline {
 
-// The sound driver with no device: each shown frame moves every playing buffer
-// on by exactly 1/60 s, so that what plays follows the frames, not the clock.
+// The sound driver with no device: the sound follows the frames, not the
+// clock. Each frame shown moves every playing buffer on by exactly 1/60 s.
 class HeadlessSound : public SoundDriver {
  public:
   static constexpr int kFramesPerShownFrame = Mixer::kRate / 60;
@@ -16,7 +16,9 @@ class HeadlessSound : public SoundDriver {
   void Close() override { mixer_ = nullptr; }
   void Lock() override {}
   void Unlock() override {}
-  void FrameShown() override;
+
+  // Moves the sound on by one frame shown.
+  void FrameShown();
 
  private:
   Mixer* mixer_ = nullptr;

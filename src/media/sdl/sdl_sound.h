@@ -15,7 +15,6 @@ class SdlSound : public SoundDriver {
   void Close() override;
   void Lock() override;
   void Unlock() override;
-  void FrameShown() override {}
 
  private:
   static void Callback(void* mixer, Uint8* stream, int length);

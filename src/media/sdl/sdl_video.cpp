@@ -3,9 +3,10 @@
 #include <string>
 
 #include "common/run_time_error.h"
+#include "media/sdl/lost_display.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/sdl_window.h"
-#include "media/surface.h"
+#include "media/sdl_picture.h"
 #include "media/text.h"
 
 namespace ridgeline {
@@ -31,6 +32,7 @@ SdlVideo::~SdlVideo() {
 
 void SdlVideo::ShowWindow(const std::string& label) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Failure("no display");
+  WatchDisplayConnection();
   // Finding no display, SDL falls back on its offscreen driver, which shows
   // nothing: only when asked for by name is that a way to run.
   if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "offscreen") == 0 &&
@@ -49,42 +51,30 @@ void SdlVideo::ShowWindow(const std::string& label) {
   ShowLabel();
 }
 
-void SdlVideo::SetCooperativeLevel(HWND /*window*/, long flags) {
+void SdlVideo::SetFullScreen(bool fullScreen) {
   // A window that never opened has nothing to hand back: shutting down after
   // it failed must still report why it failed.
-  if (!window_ && flags == DDSCL_NORMAL) return;
-  if (!window_) throw RunTimeError("SetCooperativeLevel: the window is not open");
-  const bool fullScreen = (flags & DDSCL_FULLSCREEN) != 0 && !settings_.windowed;
-  if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
-    throw Failure("cannot change to full screen");
-  }
-}
-
-void SdlVideo::SetDisplayMode(int width, int height, int /*bitsPerPixel*/) {
-  if (width != kPictureWidth || height != kPictureHeight) {
-    throw RunTimeError("SetDisplayMode: the window shows 640 x 480 pictures only");
+  if (!window_ && !fullScreen) return;
+  if (!window_) throw RunTimeError("cannot change to full screen: the window is not open");
+  const bool desktop = fullScreen && !settings_.windowed;
+  if (SDL_SetWindowFullscreen(window_, desktop ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    throw Failure(fullScreen ? "cannot change to full screen" : "cannot leave full screen");
   }
   // The window may have just gone full screen: the label stays in sight while
   // the pictures and sounds load.
-  ShowLabel();
-}
-
-void SdlVideo::RestoreDisplayMode() {
-  if (window_ && SDL_SetWindowFullscreen(window_, 0) != 0)
-    throw Failure("cannot leave full screen");
+  if (fullScreen) ShowLabel();
 }
 
 void SdlVideo::ShowLabel() {
-  SdlSurfacePtr canvas(SDL_CreateRGBSurfaceWithFormat(0, kPictureWidth, kPictureHeight, 16,
-                                                      DirectDrawSurface7::kFormat));
+  SdlSurfacePtr canvas = NewPicture(kPictureWidth, kPictureHeight);
   if (!canvas) throw Failure("cannot draw the window's label");
   SDL_FillRect(canvas.get(), nullptr, SDL_MapRGB(canvas->format, 212, 208, 200));
   DrawTextLine(*canvas, 16, 16, label_, SDL_Color{0, 0, 0, 255});
-  presenter_->Draw(*canvas);
+  presenter_->Draw(ViewOf(*canvas));
   presenter_->Show();
 }
 
-void SdlVideo::Present(const SDL_Surface& frame) {
+void SdlVideo::Present(const FrameView& frame) {
   presenter_->Draw(frame);
   // Waiting before showing, not after, keeps the moments the frames appear
   // evenly spaced, whatever each frame took to draw.
@@ -97,13 +87,6 @@ void SdlVideo::ShowCursor(bool show) {
   SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-PicturePoint SdlVideo::MouseToPicture(int x, int y) const {
-  int width = 0;
-  int height = 0;
-  SDL_GetWindowSize(window_, &width, &height);
-  return ToPicture(FitPicture(width, height), x, y);
-}
-
 bool SdlVideo::PollEvent(WindowEvent& event) {
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
@@ -114,17 +97,13 @@ bool SdlVideo::PollEvent(WindowEvent& event) {
         event.keyCode = VirtualKeyCode(e.key.keysym.sym);
         event.shift = ShiftState(e.key.keysym.mod);
         return true;
-      case SDL_MOUSEBUTTONDOWN: {
+      case SDL_MOUSEBUTTONDOWN:
         event.kind = WindowEvent::Kind::MouseDown;
         event.button = e.button.button == SDL_BUTTON_LEFT    ? 1
                        : e.button.button == SDL_BUTTON_RIGHT ? 2
                                                              : 4;
         event.shift = ShiftState(static_cast<Uint16>(SDL_GetModState()));
-        const PicturePoint at = MouseToPicture(e.button.x, e.button.y);
-        event.x = at.x;
-        event.y = at.y;
         return true;
-      }
       case SDL_QUIT:
         event.kind = WindowEvent::Kind::Close;
         return true;

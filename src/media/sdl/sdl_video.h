@@ -28,17 +28,14 @@ class SdlVideo : public VideoDriver {
 
   void ShowWindow(const std::string& label) override;
   HWND WindowHandle() const override { return window_ ? SDL_GetWindowID(window_) : 0; }
-  void SetCooperativeLevel(HWND window, long flags) override;
-  void SetDisplayMode(int width, int height, int bitsPerPixel) override;
-  void RestoreDisplayMode() override;
-  void Present(const SDL_Surface& frame) override;
+  void SetFullScreen(bool fullScreen) override;
+  void Present(const FrameView& frame) override;
   void ShowCursor(bool show) override;
   bool PollEvent(WindowEvent& event) override;
 
  private:
   // Shows the window's label until the first frame replaces it.
   void ShowLabel();
-  PicturePoint MouseToPicture(int x, int y) const;
 
   Settings settings_;
   std::string label_;

@@ -2,24 +2,17 @@
 
 #include <string>
 
-#include "common/run_time_error.h"
+#include "common/data_files.h"
 #include "media/app_path.h"
 #include "media/bitmap_check.h"
+#include "media/regular_sdl_file.h"
 #include "media/sdl/viewport.h"
 
 namespace ridgeline {
 
 namespace {
 
-// A window this many times 640 x 480 is larger than any screen made: a larger
-// factor is a mistake, and its pixels alone would take gigabytes.
-constexpr long kLargestScale = 16;
-
 int WindowScale(long scale) {
-  if (scale > kLargestScale) {
-    throw RunTimeError("--scale " + std::to_string(scale) + " is larger than any screen (at most " +
-                       std::to_string(kLargestScale) + ")");
-  }
   if (scale > 0) return static_cast<int>(scale);
   SDL_Rect area;
   if (SDL_GetDisplayUsableBounds(0, &area) != 0) return 1;
@@ -30,14 +23,11 @@ int WindowScale(long scale) {
 // Without it the window keeps the system's icon: a missing or damaged picture
 // is for the start-up to report, not the window.
 void SetIcon(SDL_Window* window) {
-  const std::string path = AppPath() + "/Data/Bitmap/kelvane10.bmp";
-  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-  if (!file) return;
-  if (BitmapRefusal(*file)) {
-    SDL_RWclose(file);
-    return;
-  }
-  SDL_Surface* icon = SDL_LoadBMP_RW(file, 1);
+  const std::string path = DataFilePath(SpriteFile(SpriteKind::Player, 0));
+  std::string why;
+  SdlFilePtr file = OpenRegularSdlFile(path, why);
+  if (!file || BitmapRefusal(*file)) return;
+  SDL_Surface* icon = SDL_LoadBMP_RW(file.get(), 0);
   if (!icon) return;
   SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 0, 0, 0));
   SDL_SetWindowIcon(window, icon);

@@ -1,0 +1,68 @@
+#include "common/regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace ridgeline {
+
+namespace {
+
+// What a file that is not a regular one is, for a message.
+const char* KindOf(mode_t mode) {
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISCHR(mode)) return "a character device";
+  if (S_ISBLK(mode)) return "a block device";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "a special file";
+}
+
+}  // namespace
+
+ReadableFile::~ReadableFile() {
+  if (descriptor_ >= 0) close(descriptor_);
+}
+
+ReadableFile::ReadableFile(ReadableFile&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)), size_(other.size_) {}
+
+ReadableFile& ReadableFile::operator=(ReadableFile&& other) noexcept {
+  std::swap(descriptor_, other.descriptor_);
+  std::swap(size_, other.size_);
+  return *this;
+}
+
+int ReadableFile::Release() {
+  return std::exchange(descriptor_, -1);
+}
+
+ReadableFile OpenRegularFile(const std::string& path, std::string& why) {
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer before the
+  // check below could refuse it.
+  const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) {
+    why = std::strerror(errno);
+    return {};
+  }
+  ReadableFile file(descriptor, 0);
+  struct stat status {};
+  if (fstat(descriptor, &status) != 0) {
+    why = std::strerror(errno);
+    return {};
+  }
+  if (S_ISDIR(status.st_mode)) {
+    why = std::strerror(EISDIR);
+    return {};
+  }
+  if (!S_ISREG(status.st_mode)) {
+    why = std::string(KindOf(status.st_mode)) + ", not a regular file";
+    return {};
+  }
+  return ReadableFile(file.Release(), static_cast<std::uint64_t>(status.st_size));
+}
+
+}  // namespace ridgeline

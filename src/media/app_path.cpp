@@ -55,7 +55,7 @@ std::optional<fs::path> ProgramFolder(std::string& error) {
 }
 #else
 // The folder of the program, or nothing with the reason in `error`.
-std::optional<fs::path> ProgramFolder(std::string& error) {
+std::optional<fs::path> ProgramFolder([[maybe_unused]] std::string& error) {
 #ifdef __EMSCRIPTEN__
   // Under Node the game reads the real file system, beside its .js file; in
   // a browser its data is packed under "/".

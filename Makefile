@@ -3,7 +3,7 @@
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev fonts-dejavu-core \
+PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-dejavu-core \
            libgtest-dev libbenchmark-dev
 SUDO     = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -10,4 +10,7 @@ namespace ridgeline {
 // in `colour`, with nothing drawn behind the letters.
 void DrawTextLine(SDL_Surface& target, int x, int y, const std::string& text, SDL_Color colour);
 
+// The width in pixels of a line of text as DrawTextLine draws it.
+int TextWidth(const std::string& text);
+
 }  // namespace ridgeline

@@ -8,8 +8,9 @@
 
 namespace ridgeline {
 
-// Saves `frame` as a 24-bit BMP file; throws RunTimeError when it cannot.
-void SaveFrameBmp(const SDL_Surface& frame, const std::string& path);
+// Saves `frame` as a PNG file where `path` ends in .png, as a 24-bit BMP file
+// otherwise; throws RunTimeError when it cannot.
+void SaveFrame(const SDL_Surface& frame, const std::string& path);
 
 // Saves the frames shown in chosen passes, each to its own file.
 class FrameDumper {

@@ -1,12 +1,41 @@
 #include "run/platform_choice.h"
 
+#include <cstdio>
+#include <string>
+
+#include "desktop/desktop_platform.h"
+#include "desktop/settings_file.h"
 #include "media/headless/headless_sound.h"
 #include "media/headless/headless_video.h"
-#include "media/sdl/sdl_sound.h"
-#include "media/sdl/sdl_video.h"
 #include "run/stats.h"
 
 namespace ridgeline {
+
+namespace {
+
+// The player's settings, changed by the command line for this run only.
+Settings ForThisRun(Settings settings, const Options& options) {
+  if (options.fullScreen) settings.fullScreen = *options.fullScreen;
+  if (options.scale) settings.scale = *options.scale;
+  if (options.volume) settings.volume = *options.volume;
+  if (options.noAutopause) settings.autopause = false;
+  return settings;
+}
+
+// The player's settings and their file. A scripted run neither reads nor
+// writes them, so that it plays alike wherever it runs.
+KeptSettings PlayersSettings(const Options& options) {
+  KeptSettings kept;
+  if (!options.input.empty()) return kept;
+  kept.file = SettingsFile();
+  if (kept.file.empty()) return kept;
+  std::string warning;
+  kept.settings = LoadSettings(kept.file, warning);
+  if (!warning.empty()) std::fprintf(stderr, "ridgeline: %s\n", warning.c_str());
+  return kept;
+}
+
+}  // namespace
 
 Platform MakePlatform(const Options& options) {
   Platform platform;
@@ -14,9 +43,9 @@ Platform MakePlatform(const Options& options) {
     platform.video = std::make_unique<HeadlessVideo>();
     platform.sound = std::make_unique<HeadlessSound>();
   } else {
-    const SdlVideo::Settings settings{options.windowed, options.scale};
-    platform.video = std::make_unique<SdlVideo>(settings);
-    platform.sound = std::make_unique<SdlSound>();
+    KeptSettings kept = PlayersSettings(options);
+    const Settings play = ForThisRun(kept.settings, options);
+    platform = MakeDesktopPlatform(play, std::move(kept), options.mute);
   }
   if (options.stats) TimeFramesShown(platform);
   return platform;

@@ -82,7 +82,14 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
   };
   if (!options.trace.empty()) {
     if (!open(options.trace, run->trace_)) return nullptr;
-    std::setvbuf(run->trace_.get(), nullptr, _IOFBF, kTraceBuffer);
+    // Headless, passes come as fast as they can and the lines go out in large
+    // blocks; in a window they come 60 a second, and each line goes out with
+    // its pass, so that the file shows how far the run has got.
+    if (options.headless) {
+      std::setvbuf(run->trace_.get(), nullptr, _IOFBF, kTraceBuffer);
+    } else {
+      std::setvbuf(run->trace_.get(), nullptr, _IOLBF, 0);
+    }
     run->traceName_ = options.trace;
     parts.trace = std::make_unique<TraceWriter>(run->trace_.get());
   }

@@ -25,6 +25,8 @@ work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
   XDG_DATA_HOME="$work/data" XDG_PICTURES_DIR="$work/pictures" SDL_AUDIODRIVER=dummy
 mkdir -p "$HOME"
+# For a build with sanitizers: what system libraries keep is not a leak.
+export LSAN_OPTIONS="suppressions=$source/tests/lsan_system.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 openbox > "$work/openbox.log" 2>&1 &
 openbox=$!
 game=

@@ -1,24 +1,44 @@
-# Two commands for a newcomer: `make run` and `make test`. Both install what is
-# missing (Debian or Ubuntu, through apt-get), configure and build first.
+# Commands for a newcomer: `make run`, `make test`, `make bench` and
+# `make package`. Each installs what it needs and is missing (Debian or Ubuntu,
+# through apt-get), configures and builds first.
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-dejavu-core \
-           libgtest-dev libbenchmark-dev
 SUDO     = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test bench clean
+# What building and running the game needs; each target below adds its own.
+RUN_PACKAGES     = cmake g++ make libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-dejavu-core
+TEST_PACKAGES    = $(RUN_PACKAGES) libgtest-dev
+BENCH_PACKAGES   = $(RUN_PACKAGES) libbenchmark-dev
+PACKAGE_PACKAGES = $(RUN_PACKAGES) dpkg-dev file
+
+.PHONY: deps test-deps bench-deps package-deps build run test bench package clean
+
+# Installs the packages of $(1) that are not installed yet, without the ones
+# they merely recommend; waits while another apt-get holds dpkg's lock.
+define install-missing
+@missing=$$(for p in $(1); do \
+    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+  done); \
+if [ -n "$$missing" ]; then \
+  echo "Installing:" $$missing; \
+  $(SUDO) apt-get -o DPkg::Lock::Timeout=600 update -qq && \
+  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+    --no-install-recommends $$missing; \
+fi
+endef
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
-	  done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
-	fi
+	$(call install-missing,$(RUN_PACKAGES))
+test-deps:
+	$(call install-missing,$(TEST_PACKAGES))
+bench-deps:
+	$(call install-missing,$(BENCH_PACKAGES))
+package-deps:
+	$(call install-missing,$(PACKAGE_PACKAGES))
 
+# A player's build: the game alone, and a new compiler's new warnings do not
+# stop it. `make test` turns the tests and -Werror on in the same folder.
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
@@ -28,13 +48,19 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	./$(BUILD)/ridgeline $(ARGS)
 
-test: build
+test: test-deps $(BUILD)/CMakeCache.txt
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DRIDGELINE_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-bench: deps
+bench: bench-deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DRIDGELINE_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS) --target ridgeline_bench
 	./$(BUILD)-bench/bench/ridgeline_bench
+
+# $(BUILD)/ridgeline_<version>_amd64.deb
+package: package-deps build
+	cmake --build $(BUILD) -j $(JOBS) --target package
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-*

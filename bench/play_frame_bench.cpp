@@ -7,6 +7,7 @@
 #include "game/enemies.h"
 #include "game/state.h"
 #include "screens/screens.h"
+#include "shell/frame_loop.h"
 
 using namespace ridgeline;
 
@@ -25,7 +26,7 @@ void SetUpBusiestFrame() {
   ResetGame();
   GameVariables& g = Game;
   g.Running = true;
-  g.GameState = 1;
+  g.GameState = GameState::Play;
   g.ScrollStep = -2;
   g.BgOffset = -320;  // the picture's seam in the middle of the screen
   g.Score = 1234500;
@@ -59,7 +60,7 @@ constexpr std::size_t kFrameBytes =
 
 void PlayFrameBusiest(benchmark::State& state) {
   BenchGame game;
-  BenchGame::LoadMedia();
+  BringUpGame();
   SetUpBusiestFrame();
   const GameVariables busiest = Game;
   for (auto _ : state) {

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "media/sdl/surface_presenter.h"
-#include "media/surface.h"
+#include "media/sdl_picture.h"
 
 using namespace ridgeline;
 
@@ -19,12 +19,11 @@ void PresentDoubled(benchmark::State& state) {
   }
   SDL_Window* window = SDL_CreateWindow("bench", 0, 0, 1280, 960, 0);
   SurfacePresenter presenter(window);
-  SdlSurfacePtr picture(
-      SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, DirectDrawSurface7::kFormat));
+  SdlSurfacePtr picture = NewPicture(640, 480);
   if (!window || !presenter.Prepare() || !picture) {
     state.SkipWithError(SDL_GetError());
   } else {
-    for (auto _ : state) presenter.Draw(*picture);
+    for (auto _ : state) presenter.Draw(ViewOf(*picture));
   }
   if (window) SDL_DestroyWindow(window);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);

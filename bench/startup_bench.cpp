@@ -1,17 +1,19 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_game.h"
+#include "shell/frame_loop.h"
 
 using namespace ridgeline;
 
 namespace {
 
-// Bringing up the display and sound and decoding every picture and sound:
-// most of what stands between starting the program and its first frame.
+// The game's start-up steps: bringing up the display and sound, decoding
+// every picture and sound and preparing the first game, most of what stands
+// between starting the program and its first frame.
 void StartUp(benchmark::State& state) {
   for (auto _ : state) {
     BenchGame game;
-    BenchGame::LoadMedia();
+    BringUpGame();
   }
 }
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -9,14 +9,14 @@
 #include "fuzz_file.h"
 #include "media/directdraw.h"
 #include "media/platform.h"
+#include "media/sdl_picture.h"
 
 using namespace ridgeline;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static Platform platform;  // no drivers: loading a picture uses none
   static DirectDraw7 display(platform);
-  static DirectDrawSurface7 backBuffer(
-      SdlSurfacePtr(SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, DirectDrawSurface7::kFormat)));
+  static DirectDrawSurface7 backBuffer(NewPicture(640, 480));
   const std::string& path = WriteFuzzFile(data, size, ".bmp");
   try {
     DDSURFACEDESC2 sprite;

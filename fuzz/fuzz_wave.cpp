@@ -22,7 +22,9 @@ class MemorySound : public SoundDriver {
   void Close() override { mixer_ = nullptr; }
   void Lock() override {}
   void Unlock() override {}
-  void FrameShown() override {
+
+  // Mixes one buffer of sound, as the device would ask for it.
+  void MixBuffer() {
     std::vector<std::int16_t> out(2 * 800 * Mixer::kChannels);
     mixer_->Mix(out.data(), out.size() / Mixer::kChannels);
   }
@@ -40,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return p;
   }();
   static DirectSound7 sound(platform);
+  auto& device = static_cast<MemorySound&>(*platform.sound);
   const std::string& path = WriteFuzzFile(data, size, ".wav");
   try {
     DSBUFFERDESC desc;
@@ -47,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WAVEFORMATEX format;
     auto buffer = sound.CreateSoundBufferFromFile(path, desc, format);
     buffer->Play(DSBPLAY_LOOPING);
-    for (int frame = 0; frame < 3; ++frame) platform.sound->FrameShown();
+    for (int frame = 0; frame < 3; ++frame) device.MixBuffer();
     buffer->Stop();
   } catch (const RunTimeError&) {
     // Refused: what the game does with it is end start-up, naming the file.

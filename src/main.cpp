@@ -1,10 +1,9 @@
-#include <SDL.h>
-
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
+#include "media/app_path.h"
 #include "media/media.h"
 #include "media/platform.h"
 #include "run/options.h"
@@ -21,6 +20,8 @@ namespace {
 
 // Bad usage, found before anything runs.
 constexpr int kUsageStatus = 2;
+// The game could not start or went wrong while running.
+constexpr int kFailureStatus = 1;
 
 void Complain(const std::string& message) {
   std::fprintf(stderr, "ridgeline: %s\n", message.c_str());
@@ -43,6 +44,13 @@ int main(int argc, char** argv) {
     std::puts("ridgeline " RIDGELINE_VERSION);
     return 0;
   }
+  // Before any output file is opened: a game without its data writes nothing.
+  if (const auto appPath = FindAppPath(error)) {
+    SetAppPath(*appPath);
+  } else {
+    Complain(error);
+    return kFailureStatus;
+  }
   const auto run = RunSetup::Prepare(*options, error);
   if (!run) {
     Complain(error);
@@ -61,14 +69,13 @@ int main(int argc, char** argv) {
   } catch (const std::exception& failure) {
     // A failure while shutting down, after the error trap has already run.
     Complain(failure.what());
-    status = 1;
+    status = kFailureStatus;
   }
   if (!run->Finish(error)) {
     Complain(error);
-    if (status == 0) status = 1;
+    if (status == 0) status = kFailureStatus;
   }
   if (options->stats) PrintStats();
   ReleaseMedia();
-  SDL_Quit();
   return status;
 }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "common/data_files.h"
+
 namespace ridgeline {
 
 namespace {
@@ -25,8 +27,8 @@ struct Rgb {
 // A loaded bitmap, converted to 24-bit RGB for reading.
 class Picture {
  public:
-  explicit Picture(const std::string& name) {
-    const std::string path = std::string(RIDGELINE_DATA_DIR) + "/Bitmap/" + name;
+  explicit Picture(const DataFile& file) {
+    const std::string path = std::string(RIDGELINE_DATA_DIR) + "/" + std::string(file.path);
     SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
     if (!loaded) return;
     bits_ = loaded->format->BitsPerPixel;
@@ -76,19 +78,32 @@ class Picture {
   int bits_ = 0;
 };
 
-std::vector<std::string> Numbered(const std::string& stem) {
-  std::vector<std::string> names;
-  for (int frame = 0; frame < 5; ++frame) names.push_back(stem + std::to_string(frame) + ".bmp");
-  return names;
+constexpr SpriteKind kPlayer = SpriteKind::Player, kEnemy = SpriteKind::Enemy,
+                     kShot = SpriteKind::Shot, kExplosion = SpriteKind::Explosion,
+                     kTile = SpriteKind::FloorTile;
+
+// The five frames of an animated sprite kind.
+std::vector<DataFile> Frames(SpriteKind kind) {
+  std::vector<DataFile> files;
+  for (int frame = 0; frame < 5; ++frame) files.push_back(SpriteFile(kind, frame));
+  return files;
 }
 
-std::vector<std::string> SpriteNames() {
-  std::vector<std::string> names;
-  for (const char* stem : {"kelvane1", "tekiss", "exp"}) {
-    for (const std::string& name : Numbered(stem)) names.push_back(name);
+// The listed files of these roles.
+std::vector<DataFile> FilesOf(std::initializer_list<DataRole> roles) {
+  std::vector<DataFile> files;
+  for (const DataFile& file : kDataFiles) {
+    if (std::ranges::find(roles, file.role) != roles.end()) files.push_back(file);
   }
-  for (const char* name : {"fire.bmp", "vorp.bmp", "title.bmp", "tile.bmp"}) names.push_back(name);
-  return names;
+  return files;
+}
+
+std::vector<DataFile> Sprites() {
+  return FilesOf({DataRole::Sprite});
+}
+
+std::vector<DataFile> Pictures() {
+  return FilesOf({DataRole::Background, DataRole::Sprite});
 }
 
 // The seam between the last column and the first must be no worse than the
@@ -104,31 +119,20 @@ void ExpectSeamless(const Picture& picture, int rows) {
 }
 
 TEST(DataBitmaps, EveryPictureIsA24BitBitmapOfItsSize) {
-  struct Expected {
-    std::string name;
-    int width, height;
-  };
-  std::vector<Expected> expected{
-      {"yama.bmp", 640, 480}, {"vorp.bmp", 400, 300}, {"title.bmp", 572, 158},
-      {"tile.bmp", 80, 80},   {"fire.bmp", 80, 80},
-  };
-  for (const char* stem : {"kelvane1", "tekiss", "exp"}) {
-    for (const std::string& name : Numbered(stem)) expected.push_back({name, 80, 80});
-  }
-  for (const Expected& e : expected) {
-    SCOPED_TRACE(e.name);
-    const Picture picture(e.name);
+  for (const DataFile& file : Pictures()) {
+    SCOPED_TRACE(file.path);
+    const Picture picture(file);
     ASSERT_TRUE(picture.loaded()) << SDL_GetError();
     EXPECT_EQ(picture.bits(), 24);
-    EXPECT_EQ(picture.width(), e.width);
-    EXPECT_EQ(picture.height(), e.height);
+    EXPECT_EQ(picture.width(), file.width);
+    EXPECT_EQ(picture.height(), file.height);
   }
 }
 
 TEST(DataBitmaps, SpritesAreOnExactBlackAndNoFigurePixelBecomesTransparent) {
-  for (const std::string& name : SpriteNames()) {
-    SCOPED_TRACE(name);
-    const Picture picture(name);
+  for (const DataFile& file : Sprites()) {
+    SCOPED_TRACE(file.path);
+    const Picture picture(file);
     ASSERT_TRUE(picture.loaded());
     SDL_Surface* rgb565 = SDL_ConvertSurfaceFormat(picture.surface(), SDL_PIXELFORMAT_RGB565, 0);
     ASSERT_NE(rgb565, nullptr);
@@ -153,10 +157,10 @@ TEST(DataBitmaps, SpritesAreOnExactBlackAndNoFigurePixelBecomesTransparent) {
 }
 
 TEST(DataBitmaps, SpritesStandOnTransparentCorners) {
-  for (const std::string& name : SpriteNames()) {
-    if (name == "tile.bmp") continue;  // the tile is earth to its edges
-    SCOPED_TRACE(name);
-    const Picture picture(name);
+  for (const DataFile& file : Sprites()) {
+    if (file.Kind() == kTile) continue;  // the tile is earth to its edges
+    SCOPED_TRACE(file.path);
+    const Picture picture(file);
     ASSERT_TRUE(picture.loaded());
     const int right = picture.width() - 1;
     const int bottom = picture.height() - 1;
@@ -167,26 +171,26 @@ TEST(DataBitmaps, SpritesStandOnTransparentCorners) {
 }
 
 TEST(DataBitmaps, FiguresSitWhereTheGameExpectsThem) {
-  for (const std::string& name : Numbered("kelvane1")) {
-    SCOPED_TRACE(name);
-    const SDL_Rect runner = Picture(name).Figure();
+  for (const DataFile& file : Frames(kPlayer)) {
+    SCOPED_TRACE(file.path);
+    const SDL_Rect runner = Picture(file).Figure();
     // Standing at y 323 on the floor drawn from y 400: feet on row 76 or so.
     EXPECT_GE(runner.y + runner.h - 1, 74);
     EXPECT_LE(runner.y + runner.h - 1, 77);
     EXPECT_GE(runner.h, 50) << "tall enough to read as a person";
   }
   // Shots and enemies are tested against the top-left 80 x 50 of their pictures.
-  for (const std::string& name : Numbered("tekiss")) {
-    SCOPED_TRACE(name);
-    const SDL_Rect flyer = Picture(name).Figure();
+  for (const DataFile& file : Frames(kEnemy)) {
+    SCOPED_TRACE(file.path);
+    const SDL_Rect flyer = Picture(file).Figure();
     EXPECT_LE(flyer.y + flyer.h, 50);
   }
-  const SDL_Rect bolt = Picture("fire.bmp").Figure();
+  const SDL_Rect bolt = Picture(SpriteFile(kShot, 0)).Figure();
   EXPECT_LE(bolt.y + bolt.h, 50);
   EXPECT_GE(bolt.y, 25) << "at the height of the runner's hand, not its head";
-  for (const std::string& name : Numbered("exp")) {
-    SCOPED_TRACE(name);
-    const SDL_Rect blast = Picture(name).Figure();
+  for (const DataFile& file : Frames(kExplosion)) {
+    SCOPED_TRACE(file.path);
+    const SDL_Rect blast = Picture(file).Figure();
     const int centre_y = blast.y + blast.h / 2;
     EXPECT_GE(centre_y, 10);
     EXPECT_LE(centre_y, 40) << "centred on where the flyer's body was";
@@ -194,11 +198,10 @@ TEST(DataBitmaps, FiguresSitWhereTheGameExpectsThem) {
 }
 
 TEST(DataBitmaps, NoFigureIsCutOffAtTheEdgeOfItsPicture) {
-  std::vector<std::string> names = SpriteNames();
-  std::erase(names, "tile.bmp");
-  for (const std::string& name : names) {
-    SCOPED_TRACE(name);
-    const Picture picture(name);
+  for (const DataFile& file : Sprites()) {
+    if (file.Kind() == kTile) continue;  // the tile is earth to its edges
+    SCOPED_TRACE(file.path);
+    const Picture picture(file);
     const SDL_Rect figure = picture.Figure();
     EXPECT_GT(figure.x, 0);
     EXPECT_GT(figure.y, 0);
@@ -209,14 +212,14 @@ TEST(DataBitmaps, NoFigureIsCutOffAtTheEdgeOfItsPicture) {
 
 TEST(DataBitmaps, RunnerBobsLowestAsTheLegsPass) {
   std::vector<int> head;
-  for (const std::string& name : Numbered("kelvane1")) head.push_back(Picture(name).Figure().y);
+  for (const DataFile& file : Frames(kPlayer)) head.push_back(Picture(file).Figure().y);
   EXPECT_GE(head[2] - head[0], 2) << "the head drops between the strides";
   EXPECT_GE(head[2] - head[4], 2);
   EXPECT_EQ(head[1], head[3]) << "the in-between frames mirror each other";
 }
 
 TEST(DataBitmaps, BoltBurnsHottestAtItsFront) {
-  const Picture bolt("fire.bmp");
+  const Picture bolt(SpriteFile(kShot, 0));
   const SDL_Rect figure = bolt.Figure();
   long hot_x = 0, hot = 0;
   for (int y = 0; y < bolt.height(); ++y) {
@@ -232,7 +235,7 @@ TEST(DataBitmaps, BoltBurnsHottestAtItsFront) {
 
 TEST(DataBitmaps, FlyerBeatsItsWingsUpThenDown) {
   std::vector<SDL_Rect> frames;
-  for (const std::string& name : Numbered("tekiss")) frames.push_back(Picture(name).Figure());
+  for (const DataFile& file : Frames(kEnemy)) frames.push_back(Picture(file).Figure());
   EXPECT_LT(frames[0].y, frames[1].y) << "wings highest in the first frame";
   EXPECT_LT(frames[1].y, frames[2].y);
   const auto bottom = [](const SDL_Rect& r) { return r.y + r.h; };
@@ -241,8 +244,8 @@ TEST(DataBitmaps, FlyerBeatsItsWingsUpThenDown) {
 
 TEST(DataBitmaps, ExplosionSwellsThenCoolsAndThins) {
   std::vector<int> area, white_hot;
-  for (const std::string& name : Numbered("exp")) {
-    const Picture picture(name);
+  for (const DataFile& file : Frames(kExplosion)) {
+    const Picture picture(file);
     int drawn = 0, hot = 0;
     for (int y = 0; y < picture.height(); ++y) {
       for (int x = 0; x < picture.width(); ++x) {
@@ -262,12 +265,12 @@ TEST(DataBitmaps, ExplosionSwellsThenCoolsAndThins) {
 }
 
 TEST(DataBitmaps, AnimationFramesDiffer) {
-  for (const char* stem : {"kelvane1", "tekiss", "exp"}) {
-    const std::vector<std::string> names = Numbered(stem);
-    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
-      SCOPED_TRACE(names[i]);
-      const Picture a(names[i]);
-      const Picture b(names[i + 1]);
+  for (const SpriteKind kind : {kPlayer, kEnemy, kExplosion}) {
+    const std::vector<DataFile> files = Frames(kind);
+    for (std::size_t i = 0; i + 1 < files.size(); ++i) {
+      SCOPED_TRACE(files[i].path);
+      const Picture a(files[i]);
+      const Picture b(files[i + 1]);
       int changed = 0;
       for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) changed += a.at(x, y).distance(b.at(x, y)) > 0;
@@ -278,7 +281,7 @@ TEST(DataBitmaps, AnimationFramesDiffer) {
 }
 
 TEST(DataBitmaps, BackgroundWrapsWithoutASeamAndIsLightBehindTheScore) {
-  const Picture background("yama.bmp");
+  const Picture background(BackgroundFile());
   ASSERT_TRUE(background.loaded());
   ExpectSeamless(background, 400);  // the floor covers the rows below
   // The score is drawn in black from the top-left corner.
@@ -288,7 +291,7 @@ TEST(DataBitmaps, BackgroundWrapsWithoutASeamAndIsLightBehindTheScore) {
 }
 
 TEST(DataBitmaps, FarRangesArePalerThanTheNearHills) {
-  const Picture background("yama.bmp");
+  const Picture background(BackgroundFile());
   const auto mean_luminance = [&](int top, int bottom) {
     long total = 0;
     for (int y = top; y < bottom; ++y) {
@@ -304,17 +307,15 @@ TEST(DataBitmaps, FarRangesArePalerThanTheNearHills) {
 }
 
 TEST(DataBitmaps, FloorTileJoinsItsNeighbours) {
-  const Picture tile("tile.bmp");
+  const Picture tile(SpriteFile(kTile, 0));
   ASSERT_TRUE(tile.loaded());
   ExpectSeamless(tile, tile.height());
 }
 
 TEST(DataBitmaps, AllPicturesShareOnePalette) {
   std::set<int> colours;
-  std::vector<std::string> names = SpriteNames();
-  names.push_back("yama.bmp");
-  for (const std::string& name : names) {
-    const Picture picture(name);
+  for (const DataFile& file : Pictures()) {
+    const Picture picture(file);
     for (int y = 0; y < picture.height(); ++y) {
       for (int x = 0; x < picture.width(); ++x) {
         const Rgb c = picture.at(x, y);

@@ -3,24 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "common/data_files.h"
+#include "read_file.h"
+
 namespace ridgeline {
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), {});
-}
 
 class Reader {
  public:
@@ -106,7 +102,8 @@ Track ParseTrack(Reader in) {
 }
 
 TEST(DataMidi, IsAWellFormedStandardMidiFileOfTheMusic) {
-  const Bytes bytes = ReadFile(std::string(RIDGELINE_DATA_DIR) + "/Midi/music.mid");
+  const std::string file = ReadFile(RIDGELINE_DATA_DIR "/" + std::string(MidiFile().path));
+  const Bytes bytes(file.begin(), file.end());
   ASSERT_GE(bytes.size(), 14u);
   Reader header(bytes, 0, bytes.size());
   ASSERT_EQ(header.BigEndian(4), 0x4D546864u);  // "MThd"

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "common/data_files.h"
+
 namespace ridgeline {
 
 namespace {
@@ -31,8 +33,12 @@ struct Wave {
   }
 };
 
-Wave Load(const std::string& name) {
-  const std::string path = std::string(RIDGELINE_DATA_DIR) + "/Wave/" + name;
+constexpr const DataFile& kExplosion = SoundFile(0);
+constexpr const DataFile& kMusic = SoundFile(1);
+
+Wave Load(const DataFile& file) {
+  const std::string name(file.path);
+  const std::string path = RIDGELINE_DATA_DIR "/" + name;
   Wave wave;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
@@ -51,7 +57,7 @@ Wave Load(const std::string& name) {
 }
 
 TEST(DataSounds, MusicIsAWholeNumberOfBarsOfAtLeastTwentySeconds) {
-  const Wave music = Load("music.wav");
+  const Wave music = Load(kMusic);
   ASSERT_FALSE(music.samples.empty());
   EXPECT_GE(music.Seconds(), 20.0);
   EXPECT_LE(music.Seconds(), 60.0) << "a sensible size for a loop";
@@ -63,7 +69,7 @@ TEST(DataSounds, MusicIsAWholeNumberOfBarsOfAtLeastTwentySeconds) {
 }
 
 TEST(DataSounds, MusicLoopsWithoutAClickAGapOrAFade) {
-  const Wave music = Load("music.wav");
+  const Wave music = Load(kMusic);
   ASSERT_GT(music.samples.size(), 2u);
   int largest_step = 0;
   for (std::size_t i = 0; i + 1 < music.samples.size(); ++i) {
@@ -79,9 +85,9 @@ TEST(DataSounds, MusicLoopsWithoutAClickAGapOrAFade) {
 }
 
 TEST(DataSounds, NeitherSoundClipsNorLeansToOneSide) {
-  for (const char* name : {"music.wav", "bakuon.wav"}) {
-    SCOPED_TRACE(name);
-    const Wave wave = Load(name);
+  for (const DataFile& file : {kMusic, kExplosion}) {
+    SCOPED_TRACE(file.path);
+    const Wave wave = Load(file);
     const auto [low, high] = std::minmax_element(wave.samples.begin(), wave.samples.end());
     ASSERT_NE(low, wave.samples.end());
     EXPECT_GT(*low, -32768);
@@ -95,7 +101,7 @@ TEST(DataSounds, NeitherSoundClipsNorLeansToOneSide) {
 }
 
 TEST(DataSounds, ExplosionBurstsAndDiesAwayInHalfASecond) {
-  const Wave blast = Load("bakuon.wav");
+  const Wave blast = Load(kExplosion);
   ASSERT_FALSE(blast.samples.empty());
   EXPECT_GE(blast.Seconds(), 0.4);
   EXPECT_LE(blast.Seconds(), 0.7);

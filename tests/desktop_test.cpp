@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -15,18 +14,14 @@
 #include "desktop/settings_file.h"
 #include "desktop/user_dirs.h"
 #include "fixture_data.h"
-#include "media/surface.h"
+#include "media/sdl_picture.h"
+#include "read_file.h"
 
 namespace ridgeline {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 constexpr Settings kChanged{false, 3, 40, true, false};
 
@@ -93,7 +88,7 @@ TEST_F(SettingsFileTest, SurvivesARestartAndABrokenOrMissingFileNeverStopsTheGam
   // Not there yet: the defaults, written for the player to find.
   EXPECT_EQ(LoadSettings(file, warning), Settings{});
   EXPECT_NE(warning.find("was not there"), std::string::npos) << warning;
-  EXPECT_EQ(FileText(file), FormatSettings(Settings{}));
+  EXPECT_EQ(ReadFile(file), FormatSettings(Settings{}));
 
   std::string error;
   ASSERT_TRUE(SaveSettings(file, kChanged, error)) << error;
@@ -160,8 +155,7 @@ std::vector<unsigned char> PngPixels(const fs::path& file, int& width, int& heig
 }
 
 TEST_F(SettingsFileTest, ScreenshotsAreThePicturesColoursAndNeverReplaceOneAnother) {
-  SdlSurfacePtr picture(
-      SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, DirectDrawSurface7::kFormat));
+  SdlSurfacePtr picture = NewPicture(640, 480);
   for (int y = 0; y < 480; ++y) {
     SDL_Rect row{0, y, 640, 1};
     SDL_FillRect(picture.get(), &row, SDL_MapRGB(picture->format, y / 2, 255 - y / 2, 77));
@@ -177,10 +171,10 @@ TEST_F(SettingsFileTest, ScreenshotsAreThePicturesColoursAndNeverReplaceOneAnoth
   EXPECT_EQ(ScreenshotName(when, 2), "ridgeline-2025-01-31_14-05-09-2.png");
 
   const std::time_t now = std::time(nullptr);
-  const fs::path first = SaveScreenshot(*picture, dir_ / "Ridgeline", now);
-  const fs::path second = SaveScreenshot(*picture, dir_ / "Ridgeline", now);
+  const fs::path first = SaveScreenshot(ViewOf(*picture), dir_ / "Ridgeline", now);
+  const fs::path second = SaveScreenshot(ViewOf(*picture), dir_ / "Ridgeline", now);
   EXPECT_NE(first, second);
-  EXPECT_EQ(FileText(first), FileText(second));
+  EXPECT_EQ(ReadFile(first), ReadFile(second));
 
   int width = 0;
   int height = 0;

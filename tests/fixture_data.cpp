@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "common/data_files.h"
+
 namespace ridgeline {
 
 namespace fs = std::filesystem;
@@ -84,24 +86,23 @@ std::string TempDir(const std::string& name) {
 }
 
 std::string MakeFixtureData(const std::string& dir) {
-  const fs::path bitmaps = fs::path(dir) / "Data" / "Bitmap";
-  const fs::path waves = fs::path(dir) / "Data" / "Wave";
-  fs::create_directories(bitmaps);
-  fs::create_directories(waves);
-  fs::create_directories(fs::path(dir) / "Data" / "Midi");
-  SaveBitmap(bitmaps / "yama.bmp", 640, 480, {}, true);
-  for (int frame = 0; frame <= 4; ++frame) {
-    const std::string n = std::to_string(frame);
-    SaveBitmap(bitmaps / ("kelvane1" + n + ".bmp"), 80, 80, SpriteColour(0, frame), false);
-    SaveBitmap(bitmaps / ("tekiss" + n + ".bmp"), 80, 80, SpriteColour(1, frame), false);
-    SaveBitmap(bitmaps / ("exp" + n + ".bmp"), 80, 80, SpriteColour(3, frame), false);
+  for (const DataFile& file : kDataFiles) {
+    const fs::path path = fs::path(dir) / "Data" / file.path;
+    fs::create_directories(path.parent_path());
+    switch (file.role) {
+      case DataRole::Background:
+        SaveBitmap(path, file.width, file.height, {}, true);
+        break;
+      case DataRole::Sprite:
+        SaveBitmap(path, file.width, file.height, SpriteColour(file.slot, file.frame), false);
+        break;
+      case DataRole::Sound:
+        SaveWave(path, file.slot == 0 ? 0.5 : 1.0, 22050);
+        break;
+      case DataRole::Midi:
+        break;  // left out: the game must run without it
+    }
   }
-  SaveBitmap(bitmaps / "fire.bmp", 80, 80, SpriteColour(2, 0), false);
-  SaveBitmap(bitmaps / "vorp.bmp", 400, 300, SpriteColour(4, 0), false);
-  SaveBitmap(bitmaps / "tile.bmp", 80, 80, SpriteColour(5, 0), false);
-  SaveBitmap(bitmaps / "title.bmp", 572, 158, SpriteColour(6, 0), false);
-  SaveWave(waves / "bakuon.wav", 0.5, 22050);
-  SaveWave(waves / "music.wav", 1.0, 22050);
   return dir;
 }
 

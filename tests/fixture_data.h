@@ -5,10 +5,10 @@
 namespace ridgeline {
 
 // Writes a small, fully known data directory (DIR/Data/...) for tests that
-// need exact pixels and sounds: every sprite is a black canvas with one
-// coloured 10 x 10 block at its top-left corner (colour by kind and frame),
-// the background a horizontal ramp, the explosion sound 0.5 s and the music
-// 1 s of quiet tones. Returns DIR.
+// need exact pixels and sounds: every sprite is a black canvas of its file's
+// size with one coloured 10 x 10 block at its top-left corner (colour by kind
+// and frame), the background a horizontal ramp, the explosion sound 0.5 s and
+// the music 1 s of quiet tones. There is no MIDI file. Returns DIR.
 std::string MakeFixtureData(const std::string& dir);
 
 // A fresh directory under the system's temporary directory.

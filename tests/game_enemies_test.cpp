@@ -101,14 +101,14 @@ TEST(EnemyVisibility, IsTheOpenIntervalFromZeroTo640) {
 
 // Whether a visible enemy at (x, y) ends the game of a player at (100, 323).
 bool Touches(float x, double y) {
-  Game.GameState = 1;
+  Game.GameState = GameState::Play;
   Game.PlayerX = 100;
   Game.PlayerY = 323;
   Game.Enemy(5).x = x;
   Game.Enemy(5).y = y;
   Game.EnemyVisible(5) = true;
   CheckPlayerContact();
-  return Game.GameState == 2;
+  return Game.GameState == GameState::GameOver;
 }
 
 TEST(PlayerContact, NeedsAnOverlapOfMoreThanTwentyPixelsBothWays) {
@@ -128,7 +128,7 @@ TEST(PlayerContact, OnlyVisibleEnemiesCount) {
   Game.Enemy(2).y = 323;
   Game.EnemyVisible(2) = false;
   CheckPlayerContact();
-  EXPECT_EQ(Game.GameState, 1);
+  EXPECT_EQ(Game.GameState, GameState::Play);
 }
 
 TEST(PlayerContact, AnEnemyNotYetDrawnCanEndTheGame) {
@@ -136,7 +136,7 @@ TEST(PlayerContact, AnEnemyNotYetDrawnCanEndTheGame) {
   Game.PlayerX = 540;
   PlayScene::PlaceEnemy(0, 570, 0.91f);  // drawn at x 565 and y 323: beyond 560
   PlayScene::PlayFrames(1);
-  EXPECT_EQ(Game.GameState, 2);
+  EXPECT_EQ(Game.GameState, GameState::GameOver);
   EXPECT_EQ(PlayScene::FindBlock(1, 0), std::make_pair(-1, -1));
 }
 
@@ -147,7 +147,7 @@ TEST(PlayerContact, SeesThePlayerAfterThisFramesMove) {
   PlayScene::PlaceEnemy(0, 168, 0.91f);
   Game.PlayerSpeed = 4;
   PlayScene::PlayFrames(1);
-  EXPECT_EQ(Game.GameState, 2);
+  EXPECT_EQ(Game.GameState, GameState::GameOver);
   EXPECT_EQ(Game.PlayerX, 104);
 }
 
@@ -156,7 +156,7 @@ TEST(PlayerContact, TheEndingFrameIsCompletedAndShown) {
   PlayScene::PlaceEnemy(0, 105, 0.91f);
   const long shown = scene.Video().Frames();
   PlayScene::PlayFrames(1);
-  EXPECT_EQ(Game.GameState, 2);
+  EXPECT_EQ(Game.GameState, GameState::GameOver);
   EXPECT_EQ(scene.Video().Frames(), shown + 1);
   EXPECT_EQ(Game.AnimTick, 1);                    // the steps after the contact test ran
   EXPECT_TRUE(PlayScene::BlockAt(5, 0, 0, 400));  // the floor

@@ -14,7 +14,7 @@ constexpr float kFarRight = 4000;
 
 PlayScene::PlayScene() {
   StartUp();
-  Game.GameState = 1;
+  Game.GameState = GameState::Play;
   for (int i = 0; i <= kLastEnemy; ++i) PlaceEnemy(i, kFarRight, 0);
 }
 
@@ -33,7 +33,7 @@ void PlayScene::PlaceShot(int i, int x, double y) {
 }
 
 void PlayScene::PlayFrames(int n) {
-  for (int i = 0; i < n && Game.GameState == 1; ++i) PlayFrame();
+  for (int i = 0; i < n && Game.GameState == GameState::Play; ++i) PlayFrame();
 }
 
 std::pair<int, int> PlayScene::FindBlock(int kind, int frame) {

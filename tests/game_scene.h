@@ -11,7 +11,7 @@ namespace ridgeline {
 // single routines or whole play frames on it.
 class PlayScene : public HeadlessGame {
  public:
-  // Start-up done, GameState 1, every enemy parked far to the right.
+  // Start-up done, GameState::Play, every enemy parked far to the right.
   PlayScene();
 
   // Puts enemy i at x with base-height number b; with WaveAngle 0 its y in

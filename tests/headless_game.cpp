@@ -1,5 +1,6 @@
 #include "headless_game.h"
 
+#include <cstdint>
 #include <filesystem>
 
 #include "fixture_data.h"
@@ -8,21 +9,16 @@
 #include "media/app_path.h"
 #include "media/display.h"
 #include "media/media.h"
-#include "media/platform.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 
 namespace ridgeline {
 
 HeadlessGame::HeadlessGame(const std::string& appPath) {
-  Platform platform;
-  auto video = std::make_unique<HeadlessVideo>();
-  auto sound = std::make_unique<HeadlessSound>();
-  video_ = video.get();
-  sound_ = sound.get();
-  platform.video = std::move(video);
-  platform.sound = std::move(sound);
-  SetPlatform(std::move(platform));
+  HeadlessPlatform headless = MakeHeadlessPlatform();
+  video_ = headless.video;
+  sound_ = headless.sound;
+  SetPlatform(std::move(headless.platform));
   SetAppPath(appPath);
   SetPassLimit(0);
   ResetRandom();
@@ -48,8 +44,8 @@ int HeadlessGame::Run(long passes) {
 }
 
 unsigned HeadlessGame::Pixel(int x, int y) {
-  const SDL_Surface& s = BackBuffer->Pixels();
-  return static_cast<const Uint16*>(s.pixels)[y * (s.pitch / 2) + x];
+  const FrameView frame = BackBuffer->View();
+  return static_cast<const std::uint16_t*>(frame.pixels)[y * (frame.pitch / 2) + x];
 }
 
 const std::string& HeadlessGame::FixtureAppPath() {

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <string>
 
-#include "media/headless/headless_sound.h"
-#include "media/headless/headless_video.h"
+#include "media/headless/headless_platform.h"
 
 namespace ridgeline {
 
@@ -21,7 +18,7 @@ class HeadlessGame {
   HeadlessGame& operator=(const HeadlessGame&) = delete;
 
   // The steps of StartGame before its loop: media up, game reset, enemies
-  // placed, Running set and GameState 0.
+  // placed, Running set and GameState::Splash.
   void StartUp();
   // StartGame itself, ended by ShutDown after `passes` passes or earlier;
   // returns the exit status.

@@ -21,7 +21,7 @@ auto Observed() {
 
 // Presses `key` in `state` on a fresh game and says what came of it: "ends",
 // "play", "speed -4", "speed 4", "jump", "shot" or "nothing".
-std::string Press(int state, int key, int shift) {
+std::string Press(GameState state, int key, int shift) {
   PlayScene scene;
   Game.GameState = state;
   Game.GameOverTicks = 50;  // one short of what a restart needs
@@ -36,7 +36,7 @@ std::string Press(int state, int key, int shift) {
   auto expect = before;
   auto& [gameState, speed, jumping, shotsActive, shotSlot, shotCount, running, splash] = expect;
   if (after == expect) return "nothing";
-  gameState = 1;
+  gameState = GameState::Play;
   if (after == expect) return "play";
   gameState = state;
   for (int newSpeed : {-4, 4}) {
@@ -72,11 +72,13 @@ TEST(KeyDown, ActsAsTheKeyTableSaysInEveryState) {
       {40, "nothing", "play", "nothing", "nothing"},  // Down
   };
   for (const Row& row : table) {
-    for (auto [state, effect] : {std::pair{0, row.splash}, std::pair{3, row.title},
-                                 std::pair{1, row.playing}, std::pair{2, row.gameOver}}) {
+    for (auto [state, effect] :
+         {std::pair{GameState::Splash, row.splash}, std::pair{GameState::Title, row.title},
+          std::pair{GameState::Play, row.playing}, std::pair{GameState::GameOver, row.gameOver}}) {
       for (int shift : {0, 1, 7}) {  // the modifiers change nothing
         EXPECT_EQ(Press(state, row.key, shift), effect)
-            << "key " << row.key << " in state " << state << " with modifiers " << shift;
+            << "key " << row.key << " in state " << static_cast<int>(state) << " with modifiers "
+            << shift;
       }
     }
   }
@@ -116,23 +118,25 @@ TEST(KeyUp, StopsTheRunOnlyForAnArrowWhilePlaying) {
   OnKeyUp(kKeyRight, 2);
   EXPECT_EQ(Game.PlayerSpeed, 0);
 
-  for (int state : {0, 2, 3}) {
+  for (GameState state : {GameState::Splash, GameState::GameOver, GameState::Title}) {
     Game.GameState = state;
     Game.PlayerSpeed = -4;
     OnKeyUp(kKeyLeft, 0);
     OnKeyUp(kKeyRight, 0);
-    EXPECT_EQ(Game.PlayerSpeed, -4) << "state " << state;
+    EXPECT_EQ(Game.PlayerSpeed, -4) << "state " << static_cast<int>(state);
   }
 }
 
 TEST(MouseDown, AnyButtonEndsTheProgramInEveryState) {
-  for (int state : {0, 1, 2, 3}) {
+  for (GameState state :
+       {GameState::Splash, GameState::Play, GameState::GameOver, GameState::Title}) {
     for (int button : {1, 2, 4}) {
       PlayScene scene;
       Game.GameState = state;
       try {
-        OnMouseDown(button, 0, 320, 240);
-        ADD_FAILURE() << "button " << button << " in state " << state << " did not end it";
+        OnMouseDown(button, 0);
+        ADD_FAILURE() << "button " << button << " in state " << static_cast<int>(state)
+                      << " did not end it";
       } catch (const ProgramExit& exit) {
         EXPECT_EQ(exit.status, 0);
         EXPECT_TRUE(scene.Video().CursorShown());

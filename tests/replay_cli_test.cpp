@@ -4,21 +4,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "fixture_data.h"
 #include "headless_game.h"
+#include "read_file.h"
 
 namespace ridgeline {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The game's executable copied beside the fixture data, since it reads the
 // Data directory beside itself; run from the shell with its output kept.
@@ -31,14 +26,14 @@ class Command : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  // Runs the game with `arguments` in the fixture's directory; returns its exit status.
-  int Run(const std::string& arguments) {
+  // Runs `program` with `arguments` in the fixture's directory; returns its exit status.
+  int Run(const std::string& arguments, const std::string& program = "./ridgeline") {
     const std::string command = "cd '" + dir_ +
-                                "' && SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy " +
-                                "./ridgeline " + arguments + " >stdout.txt 2>stderr.txt";
+                                "' && SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy " + program +
+                                " " + arguments + " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
-    stderr_ = FileText(dir_ + "/stderr.txt");
-    stdout_ = FileText(dir_ + "/stdout.txt");
+    stderr_ = ReadFile(dir_ + "/stderr.txt");
+    stdout_ = ReadFile(dir_ + "/stdout.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
@@ -46,7 +41,7 @@ class Command : public ::testing::Test {
     std::ofstream(dir_ + "/" + name, std::ios::binary) << text;
   }
   bool Exists(const std::string& name) const { return fs::exists(dir_ + "/" + name); }
-  std::string Read(const std::string& name) const { return FileText(dir_ + "/" + name); }
+  std::string Read(const std::string& name) const { return ReadFile(dir_ + "/" + name); }
 
   std::string dir_;
   std::string stderr_;
@@ -87,6 +82,35 @@ TEST_F(Command, HelpAndVersionPrintAndSucceed) {
   EXPECT_NE(stdout_.find("--dump-frame N FILE"), std::string::npos) << stdout_;
   EXPECT_EQ(Run("--version"), 0);
   EXPECT_TRUE(stdout_.starts_with("ridgeline ")) << stdout_;
+}
+
+// Data/ beside the game, else ../share/ridgeline/Data from its real path, so
+// that an installed tree works under any prefix and through links; never the
+// working directory's Data/, nor a guess when the game's own path is unknown.
+TEST_F(Command, TheDataIsFoundBesideTheGameOrInTheInstalledTreeAndNowhereElse) {
+  const std::string prefix = fs::canonical(dir_).string() + "/prefix";
+  fs::create_directories(prefix + "/bin");
+  fs::create_directories(prefix + "/share/ridgeline");
+  fs::copy_file(dir_ + "/ridgeline", prefix + "/bin/ridgeline");
+  fs::copy(dir_ + "/Data", prefix + "/share/ridgeline/Data", fs::copy_options::recursive);
+  fs::create_symlink("prefix/bin/ridgeline", dir_ + "/linked");
+  EXPECT_EQ(Run("--headless --frames 3", "prefix/bin/ridgeline"), 0) << stderr_;
+  EXPECT_EQ(Run("--headless --frames 3", "./linked"), 0) << stderr_;
+
+  fs::remove_all(prefix + "/share/ridgeline/Data");
+  EXPECT_EQ(Run("--headless --frames 3 --trace t.jsonl", "./linked"), 1);
+  EXPECT_EQ(stderr_, "ridgeline: no game data in " + prefix + "/bin/Data nor in " + prefix +
+                         "/share/ridgeline/Data\n");
+  EXPECT_FALSE(Exists("t.jsonl"));
+
+  // Started through the dynamic loader, the kernel's link to the program names
+  // the loader; the game beside its Data/ must not look beside the loader.
+  const std::string loader = "/lib64/ld-linux-x86-64.so.2";
+  if (!fs::exists(loader)) GTEST_SKIP() << "no " << loader << " on this machine";
+  EXPECT_EQ(Run("--headless --frames 3", loader + " ./ridgeline"), 1);
+  EXPECT_EQ(stderr_,
+            "ridgeline: cannot tell where the game's data is: started through the dynamic "
+            "loader; start the game's executable itself\n");
 }
 
 TEST_F(Command, TwoHeadlessRunsWriteTheSameTraceAndFrame) {

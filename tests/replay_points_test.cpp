@@ -2,11 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "fixture_data.h"
 #include "headless_game.h"
 #include "media/platform.h"
+#include "read_file.h"
 #include "run/run_setup.h"
 #include "scripted_run.h"
 
@@ -151,8 +151,7 @@ TEST(EventPoints, AScriptedRunIgnoresTheWindowsKeysButNotItsClosing) {
     EXPECT_EQ(game.Video().Frames(), 1);
     EXPECT_TRUE(setup->Finish(error)) << error;
   }
-  std::ifstream record(options.record);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(record), {}),
+  EXPECT_EQ(ReadFile(options.record),
             "seed 3\n# the window was closed in pass 0: replay with --frames 1\n");
   std::filesystem::remove_all(dir);
 }

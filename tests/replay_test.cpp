@@ -4,12 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 
 #include "fixture_data.h"
 #include "headless_game.h"
 #include "media/platform.h"
+#include "read_file.h"
 #include "run/run_setup.h"
 #include "scripted_run.h"
 #include "shell/frame_loop.h"
@@ -24,11 +24,6 @@ namespace fs = std::filesystem;
 // a key at pass 150 starts play from pass 151 on.
 constexpr long kTitlePass = 149;
 const std::string kStartPlay = "150 down 32\n";
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Replays take the seed that the script names.
 ScriptedRunSettings ScriptsOwnSeed() {
@@ -52,9 +47,9 @@ TEST(Replay, SameScriptAndSeedGiveIdenticalTracesAndFrames) {
   ASSERT_EQ(first.trace.size(), 400u);
   EXPECT_EQ(first.trace, second.trace);
   for (const char* frame : {"title", "play"}) {
-    const std::string bytes = FileBytes(dir + "/first-" + frame + ".bmp");
+    const std::string bytes = ReadFile(dir + "/first-" + frame + ".bmp");
     EXPECT_FALSE(bytes.empty()) << frame;
-    EXPECT_EQ(bytes, FileBytes(dir + "/second-" + frame + ".bmp")) << frame;
+    EXPECT_EQ(bytes, ReadFile(dir + "/second-" + frame + ".bmp")) << frame;
   }
 
   // The saved title frame is a 24-bit picture of what was shown: the title
@@ -129,17 +124,16 @@ TEST(Replay, KeysFromTheWindowAreRecordedWhereTheGameTookThem) {
     auto setup = RunSetup::Prepare(options, error);
     ASSERT_TRUE(setup) << error;
     setup->Attach(CurrentPlatform());
-    CurrentPlatform().frameShown = [&](const SDL_Surface&) {
+    CurrentPlatform().frameShown.push_back([&](const FrameView&) {
       if (auto key = keys.find(PassesRun()); key != keys.end()) game.Video().Push(key->second);
-    };
+    });
     EXPECT_EQ(game.Run(1000), 0);
-    CurrentPlatform().frameShown = nullptr;
     ASSERT_TRUE(setup->Finish(error)) << error;
   }
 
   // During the jump (171 on) the jump step is point 0, so a key that arrives
   // with the shown frame is taken at point 1, the end of RunFrame.
-  const std::string record = FileBytes(options.record);
+  const std::string record = ReadFile(options.record);
   EXPECT_EQ(record,
             "seed 5\n150.0 down 65\n160.0 down 38\n170.0 down 38\n180.1 down 39\n"
             "200.1 up 39\n210.1 down 32\n350.0 click\n");

@@ -10,16 +10,17 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <random>
 
+#include "common/data_files.h"
 #include "fixture_data.h"
 #include "game/state.h"
 #include "headless_game.h"
 #include "media/display.h"
 #include "media/platform.h"
 #include "media/sound.h"
+#include "read_file.h"
 #include "robust_alloc_meter.h"
 #include "robust_bitmap_forms.h"
 #include "robust_wave_forms.h"
@@ -51,17 +52,12 @@ DataCase Loads(std::string form, std::string contents, std::function<void()> ver
   return DataCase{std::move(form), std::move(contents), true, std::move(verify)};
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 void WriteFile(const std::string& path, const std::string& contents) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
 }
 
-std::string FixtureFile(const std::string& name) {
-  return ReadFile(HeadlessGame::FixtureAppPath() + "/Data/" + name);
+std::string FixtureFile(const DataFile& file) {
+  return ReadFile(HeadlessGame::FixtureAppPath() + "/Data/" + std::string(file.path));
 }
 
 // A copy of the fixture data that the cases change one file at a time.
@@ -91,29 +87,18 @@ std::vector<DataCase> DamagedCases(const std::string& original, const std::strin
   return cases;
 }
 
-// The surface that the game loads the bitmap file `name` into.
-SDL_Surface& LoadedPicture(const std::string& name) {
-  if (name == "yama.bmp") return BackgroundSurface->Pixels();
-  const std::pair<std::string, int> numbered[] = {{"kelvane1", 0}, {"tekiss", 1}, {"exp", 3}};
-  for (const auto& [stem, kind] : numbered) {
-    if (name.size() == stem.size() + 5 && name.starts_with(stem)) {
-      return Sprite(kind, name[stem.size()] - '0')->Pixels();
-    }
-  }
-  const std::pair<std::string, int> single[] = {
-      {"fire.bmp", 2}, {"vorp.bmp", 4}, {"tile.bmp", 5}, {"title.bmp", 6}};
-  for (const auto& [file, kind] : single) {
-    if (name == file) return Sprite(kind, 0)->Pixels();
-  }
-  throw std::invalid_argument("not a bitmap of the game: " + name);
+// The surface that the game loads the bitmap file `file` into.
+SDL_Surface& LoadedPicture(const DataFile& file) {
+  if (file.role == DataRole::Background) return BackgroundSurface->Pixels();
+  return Sprite(file.Kind(), file.frame)->Pixels();
 }
 
-std::vector<DataCase> BitmapCases(const std::string& name, const std::string& original) {
-  const std::string file = name.substr(name.find('/') + 1);
+std::vector<DataCase> BitmapCases(const DataFile& file, const std::string& original) {
   auto cases =
-      DamagedCases(original, FixtureFile("Wave/bakuon.wav"), std::hash<std::string>()(name));
+      DamagedCases(original, FixtureFile(SoundFile(0)), std::hash<std::string_view>()(file.path));
 
-  const Picture picture = ReadPicture(HeadlessGame::FixtureAppPath() + "/Data/" + name);
+  const Picture picture =
+      ReadPicture(HeadlessGame::FixtureAppPath() + "/Data/" + std::string(file.path));
   const std::string plain = EncodeBitmap(picture, BitmapForm::BottomUp24);
   cases.push_back(Refused("60000 x 60000 claimed", Patched(Patched(plain, kBitmapWidthAt, 60000, 4),
                                                            kBitmapHeightAt, 60000, 4)));
@@ -138,10 +123,9 @@ std::vector<DataCase> BitmapCases(const std::string& name, const std::string& or
   return cases;
 }
 
-std::vector<DataCase> WaveCases(const std::string& name, const std::string& original) {
-  const long slot = name == "Wave/bakuon.wav" ? 0 : 1;
-  auto cases =
-      DamagedCases(original, FixtureFile("Bitmap/yama.bmp"), std::hash<std::string>()(name));
+std::vector<DataCase> WaveCases(const DataFile& file, const std::string& original) {
+  auto cases = DamagedCases(original, FixtureFile(BackgroundFile()),
+                            std::hash<std::string_view>()(file.path));
 
   const std::string plain = EncodeWave(WaveForm{.frames = 2205});
   cases.push_back(Refused("2 GB of sound claimed", Patched(plain, kWaveDataSizeAt, 0x7FFFFFF0, 4)));
@@ -150,7 +134,7 @@ std::vector<DataCase> WaveCases(const std::string& name, const std::string& orig
   cases.push_back(Refused("no channels", Patched(plain, kWaveChannelsAt, 0, 2)));
 
   auto loads = [&](const std::string& form, const WaveForm& wave) {
-    cases.push_back(Loads(form, EncodeWave(wave), [slot, seconds = wave.Seconds()] {
+    cases.push_back(Loads(form, EncodeWave(wave), [slot = file.slot, seconds = wave.Seconds()] {
       EXPECT_NEAR(SoundBuffer(slot)->Seconds(), seconds, 1.0 / 48000);
     }));
   };
@@ -164,8 +148,8 @@ std::vector<DataCase> WaveCases(const std::string& name, const std::string& orig
   return cases;
 }
 
-std::vector<DataCase> CasesFor(const std::string& name, const std::string& original) {
-  return name.starts_with("Bitmap/") ? BitmapCases(name, original) : WaveCases(name, original);
+std::vector<DataCase> CasesFor(const DataFile& file, const std::string& original) {
+  return file.role == DataRole::Sound ? WaveCases(file, original) : BitmapCases(file, original);
 }
 
 // Runs the game on the data under `appPath`, where `path` now holds case `c`, as far as
@@ -174,12 +158,12 @@ std::vector<DataCase> CasesFor(const std::string& name, const std::string& origi
 void RunCase(const DataCase& c, const std::string& appPath, const std::string& path) {
   HeadlessGame game(appPath);
   long shown = 0;
-  CurrentPlatform().frameShown = [&](const SDL_Surface&) {
+  CurrentPlatform().frameShown.push_back([&](const FrameView&) {
     ++shown;
     if (shown == kTitleFrame || shown == kTitleFrame + 2) {
       game.Video().Push(WindowEvent{WindowEvent::Kind::KeyDown, kSpace});
     }
-  };
+  });
   testing::internal::CaptureStderr();
   int status = 0;
   std::size_t peak = 0;
@@ -193,7 +177,7 @@ void RunCase(const DataCase& c, const std::string& appPath, const std::string& p
   if (c.valid) {
     EXPECT_EQ(status, 0) << messages;
     EXPECT_EQ(shown, kPasses);
-    EXPECT_EQ(Game.GameState, 1);
+    EXPECT_EQ(Game.GameState, GameState::Play);
     EXPECT_TRUE(Game.ShotsActive);
     c.verify();
   } else {
@@ -205,16 +189,16 @@ void RunCase(const DataCase& c, const std::string& appPath, const std::string& p
   }
 }
 
-class DataMatrix : public ::testing::TestWithParam<std::string> {};
+class DataMatrix : public ::testing::TestWithParam<DataFile> {};
 
 TEST_P(DataMatrix, EveryFormPlaysOrEndsStartUpNamingTheFile) {
-  const std::string& name = GetParam();
+  const DataFile& file = GetParam();
   const std::string appPath = CopyOfFixtureData();
-  const std::string path = appPath + "/Data/" + name;
+  const std::string path = appPath + "/Data/" + std::string(file.path);
   const std::string original = ReadFile(path);
-  const std::vector<DataCase> cases = CasesFor(name, original);
+  const std::vector<DataCase> cases = CasesFor(file, original);
   for (const DataCase& c : cases) {
-    SCOPED_TRACE(name + ", " + c.form);
+    SCOPED_TRACE(std::string(file.path) + ", " + c.form);
     if (c.contents) {
       WriteFile(path, *c.contents);
     } else {
@@ -226,21 +210,18 @@ TEST_P(DataMatrix, EveryFormPlaysOrEndsStartUpNamingTheFile) {
   RecordProperty("cases", static_cast<int>(cases.size()));
 }
 
-std::vector<std::string> DataFileNames() {
-  std::vector<std::string> names{"Bitmap/yama.bmp"};
-  for (int frame = 0; frame <= 4; ++frame) {
-    const std::string n = std::to_string(frame);
-    names.insert(names.end(), {"Bitmap/kelvane1" + n + ".bmp", "Bitmap/tekiss" + n + ".bmp",
-                               "Bitmap/exp" + n + ".bmp"});
+// Every file the game loads; it never opens the MIDI file.
+std::vector<DataFile> LoadedFiles() {
+  std::vector<DataFile> files;
+  for (const DataFile& file : kDataFiles) {
+    if (file.role != DataRole::Midi) files.push_back(file);
   }
-  names.insert(names.end(), {"Bitmap/vorp.bmp", "Bitmap/fire.bmp", "Bitmap/tile.bmp",
-                             "Bitmap/title.bmp", "Wave/bakuon.wav", "Wave/music.wav"});
-  return names;
+  return files;
 }
 
-INSTANTIATE_TEST_SUITE_P(DataFiles, DataMatrix, ::testing::ValuesIn(DataFileNames()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                           std::string id = info.param;
+INSTANTIATE_TEST_SUITE_P(DataFiles, DataMatrix, ::testing::ValuesIn(LoadedFiles()),
+                         [](const testing::TestParamInfo<DataFile>& info) {
+                           std::string id(info.param.path);
                            for (char& c : id)
                              c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                            return id;

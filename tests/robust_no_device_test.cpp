@@ -8,12 +8,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "desktop/settings_file.h"
 #include "fixture_data.h"
+#include "read_file.h"
 
 namespace ridgeline {
 
@@ -36,9 +35,7 @@ Ending RunGame(const std::string& environment, const std::string& options = "") 
                               " " RIDGELINE_BUILD_DIR "/ridgeline --frames 3 " + options + " 2>" +
                               errors + " >/dev/null";
   const int result = std::system(command.c_str());
-  std::ifstream in(errors);
-  Ending ending{WIFEXITED(result) ? WEXITSTATUS(result) : -1,
-                std::string(std::istreambuf_iterator<char>(in), {})};
+  Ending ending{WIFEXITED(result) ? WEXITSTATUS(result) : -1, ReadFile(errors)};
   std::filesystem::remove_all(dir);
   return ending;
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/data_files.h"
 #include "fixture_data.h"
 #include "game/state.h"
 #include "headless_game.h"
@@ -25,11 +26,11 @@ constexpr int kSpace = 32;
 
 // A copy of the fixture data with some bitmaps replaced.
 std::string DataWith(const std::string& name,
-                     const std::vector<std::pair<std::string, Picture>>& bitmaps) {
+                     const std::vector<std::pair<DataFile, Picture>>& bitmaps) {
   const std::string dir = TempDir(name);
   fs::copy(HeadlessGame::FixtureAppPath() + "/Data", dir + "/Data", fs::copy_options::recursive);
   for (const auto& [file, picture] : bitmaps) {
-    std::ofstream(dir + "/Data/Bitmap/" + file, std::ios::binary)
+    std::ofstream(dir + "/Data/" + std::string(file.path), std::ios::binary)
         << EncodeBitmap(picture, BitmapForm::BottomUp24);
   }
   return dir;
@@ -50,32 +51,33 @@ Picture Gradient(int width, int height, int step) {
 // Runs the game through the splash and the title into a few frames of play.
 int PlayAFewFrames(HeadlessGame& game) {
   long shown = 0;
-  CurrentPlatform().frameShown = [&](const SDL_Surface&) {
+  CurrentPlatform().frameShown.push_back([&](const FrameView&) {
     if (++shown == 102) game.Video().Push(WindowEvent{WindowEvent::Kind::KeyDown, kSpace});
-  };
+  });
   const int status = game.Run(120);
-  EXPECT_EQ(Game.GameState, 1);
+  EXPECT_EQ(Game.GameState, GameState::Play);
   return status;
 }
 
 TEST(OddPictures, ASpriteSmallerThanItsDrawnSizeDrawsNothingAndNothingFails) {
-  std::vector<std::pair<std::string, Picture>> small;
+  std::vector<std::pair<DataFile, Picture>> small;
   for (int frame = 0; frame <= 4; ++frame) {
-    small.emplace_back("kelvane1" + std::to_string(frame) + ".bmp", Gradient(79, 80, 1));
+    small.emplace_back(SpriteFile(SpriteKind::Player, frame), Gradient(79, 80, 1));
   }
-  small.emplace_back("tekiss0.bmp", Gradient(80, 40, 1));
+  small.emplace_back(SpriteFile(SpriteKind::Enemy, 0), Gradient(80, 40, 1));
   const std::string dir = DataWith("small-sprites", small);
   {
     HeadlessGame game(dir);
     game.StartUp();
     BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, kMarker);
-    BlitSprite(*BackBuffer, Sprite(0, 0).get(), 100, 100, 80, 80);
-    BlitSprite(*BackBuffer, Sprite(1, 0).get(), 300, 100, 80, 80);
+    BlitSprite(*BackBuffer, Sprite(SpriteKind::Player, 0).get(), 100, 100, 80, 80);
+    BlitSprite(*BackBuffer, Sprite(SpriteKind::Enemy, 0).get(), 300, 100, 80, 80);
     for (int y = 0; y < 480; y += 7) {
       for (int x = 0; x < 640; x += 7)
         ASSERT_EQ(HeadlessGame::Pixel(x, y), kMarker) << x << ", " << y;
     }
-    BlitSprite(*BackBuffer, Sprite(0, 0).get(), 100, 100, 79, 80);  // its own size draws
+    BlitSprite(*BackBuffer, Sprite(SpriteKind::Player, 0).get(), 100, 100, 79,
+               80);  // its own size draws
     EXPECT_NE(HeadlessGame::Pixel(100, 100), kMarker);
   }
   HeadlessGame game(dir);
@@ -89,7 +91,7 @@ TEST(OddPictures, ABackgroundOfAnotherSizeIsScaledToTheBackBuffer) {
   for (const Picture& yama :
        {Gradient(320, 240, 1), Gradient(1280, 960, 2), Gradient(100, 75, 1)}) {
     SCOPED_TRACE(std::to_string(yama.width) + " x " + std::to_string(yama.height));
-    const std::string dir = DataWith("background", {{"yama.bmp", yama}});
+    const std::string dir = DataWith("background", {{BackgroundFile(), yama}});
     HeadlessGame game(dir);
     game.StartUp();
     SDL_Surface& background = BackgroundSurface->Pixels();

@@ -64,7 +64,7 @@ class Screens : public ::testing::Test {
 };
 
 TEST_F(Screens, SplashShowsTheLogoOnBlackFor101FramesThenTheTitle) {
-  Game.GameState = 0;
+  Game.GameState = GameState::Splash;
   Music().Play(DSBPLAY_LOOPING);
   SplashFrame();
   EXPECT_FALSE(Music().IsPlaying());
@@ -76,16 +76,16 @@ TEST_F(Screens, SplashShowsTheLogoOnBlackFor101FramesThenTheTitle) {
   EXPECT_EQ(Game.SplashTicks, 2);
   EXPECT_EQ(scene_.Video().Frames(), 1);
   for (int frame = 2; frame <= 100; ++frame) SplashFrame();
-  EXPECT_EQ(Game.GameState, 0);
+  EXPECT_EQ(Game.GameState, GameState::Splash);
   EXPECT_EQ(Game.SplashTicks, 101);
   SplashFrame();
-  EXPECT_EQ(Game.GameState, 3);
+  EXPECT_EQ(Game.GameState, GameState::Title);
   EXPECT_EQ(Game.SplashTicks, 0);
   EXPECT_EQ(scene_.Video().Frames(), 101);
 }
 
 TEST_F(Screens, TitleShowsThePictureAndTwoGreenLinesAndChangesNothing) {
-  Game.GameState = 3;
+  Game.GameState = GameState::Title;
   Music().Play(DSBPLAY_LOOPING);
   const GameVariables before = Game;
   TitleFrame();
@@ -104,7 +104,7 @@ TEST_F(Screens, TitleShowsThePictureAndTwoGreenLinesAndChangesNothing) {
 }
 
 TEST_F(Screens, GameOverShowsTheScoreUnderGameOverInGreenAndLeavesTheMusicAlone) {
-  Game.GameState = 2;
+  Game.GameState = GameState::GameOver;
   Game.Score = 12300;
   Music().Play(DSBPLAY_LOOPING);
   GameOverFrame();
@@ -125,7 +125,7 @@ TEST_F(Screens, GameOverShowsTheScoreUnderGameOverInGreenAndLeavesTheMusicAlone)
 }
 
 TEST_F(Screens, GameOverTakesInputBeforeItsFlip) {
-  Game.GameState = 2;
+  Game.GameState = GameState::GameOver;
   scene_.Video().Push({WindowEvent::Kind::KeyDown, 27});
   EXPECT_THROW(GameOverFrame(), ProgramExit);
   EXPECT_EQ(scene_.Video().Frames(), 0);
@@ -191,7 +191,7 @@ TEST_F(Screens, PlayDrawsEnemiesThenExplosionsThenFloorThenScore) {
     }
   }
   EXPECT_GT(ink, 0);
-  EXPECT_EQ(Game.GameState, 2);  // the enemy touched the player
+  EXPECT_EQ(Game.GameState, GameState::GameOver);  // the enemy touched the player
 }
 
 TEST_F(Screens, PlayDrawsEightFloorTilesAlongTheBottom) {

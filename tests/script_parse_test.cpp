@@ -59,6 +59,7 @@ TEST(ScriptParse, TheLargestSeedIsAccepted) {
 }
 
 struct Refusal {
+  const char* name;  // of the test case
   const char* text;
   int line;
   const char* message;
@@ -79,32 +80,42 @@ TEST_P(ScriptRefusal, NamesTheFileAndLine) {
 INSTANTIATE_TEST_SUITE_P(
     BadScripts, ScriptRefusal,
     ::testing::Values(
-        Refusal{"1 down 32\n\nfire 3\n", 3, "unknown directive 'fire'"},
-        Refusal{"-1 down 32\n", 1, "unknown directive '-1'"},
-        Refusal{"1 down 65536\n", 1, "key code 65536 is outside 0..65535"},
-        Refusal{"1 up -1\n", 1, "key code -1 is outside 0..65535"},
-        Refusal{"1 down 3x\n", 1, "bad key code '3x' (a whole number)"},
-        Refusal{"1 down\n", 1, "a key code is missing"},
-        Refusal{"5.1 down 32\n5.1 up 32\n5 click\n", 3,
+        Refusal{"UnknownDirective", "1 down 32\n\nfire 3\n", 3, "unknown directive 'fire'"},
+        Refusal{"NegativePass", "-1 down 32\n", 1, "unknown directive '-1'"},
+        Refusal{"KeyCodeAboveSixteenBits", "1 down 65536\n", 1,
+                "key code 65536 is outside 0..65535"},
+        Refusal{"NegativeKeyCode", "1 up -1\n", 1, "key code -1 is outside 0..65535"},
+        Refusal{"KeyCodeNotANumber", "1 down 3x\n", 1, "bad key code '3x' (a whole number)"},
+        Refusal{"KeyCodeMissing", "1 down\n", 1, "a key code is missing"},
+        Refusal{"EventBeforeThePreviousPoint", "5.1 down 32\n5.1 up 32\n5 click\n", 3,
                 "event at 5.0 comes before the previous one at 5.1"},
-        Refusal{"7 down 32\n# between\n6.9 up 32\n", 3,
+        Refusal{"EventBeforeThePreviousPass", "7 down 32\n# between\n6.9 up 32\n", 3,
                 "event at 6.9 comes before the previous one at 7.0"},
-        Refusal{"seed 1\n# again\nseed 2\n", 3, "a second seed (the first is on line 1)"},
-        Refusal{"1 click\nseed 3\n", 2, "the seed must come before every event"},
-        Refusal{"seed\n", 1, "bad seed '' (a whole number 0..18446744073709551615)"},
-        Refusal{"seed 18446744073709551616\n", 1,
+        Refusal{"SecondSeed", "seed 1\n# again\nseed 2\n", 3,
+                "a second seed (the first is on line 1)"},
+        Refusal{"SeedAfterAnEvent", "1 click\nseed 3\n", 2,
+                "the seed must come before every event"},
+        Refusal{"SeedMissing", "seed\n", 1, "bad seed '' (a whole number 0..18446744073709551615)"},
+        Refusal{"SeedAboveSixtyFourBits", "seed 18446744073709551616\n", 1,
                 "bad seed '18446744073709551616' (a whole number 0..18446744073709551615)"},
-        Refusal{"1x down 3\n", 1, "bad event point '1x' (PASS or PASS.POINT, whole numbers)"},
-        Refusal{"1.2.3 down 3\n", 1, "bad event point '1.2.3' (PASS or PASS.POINT, whole numbers)"},
-        Refusal{"99999999999999999999 click\n", 1,
+        Refusal{"PassNotANumber", "1x down 3\n", 1,
+                "bad event point '1x' (PASS or PASS.POINT, whole numbers)"},
+        Refusal{"PointWithTwoDots", "1.2.3 down 3\n", 1,
+                "bad event point '1.2.3' (PASS or PASS.POINT, whole numbers)"},
+        Refusal{"PassTooLarge", "99999999999999999999 click\n", 1,
                 "bad event point '99999999999999999999' (PASS or PASS.POINT, whole numbers)"},
-        Refusal{"1 press 32\n", 1, "expected down, up or click after '1', found 'press'"},
-        Refusal{"1\n", 1, "expected down, up or click after '1', found nothing"},
-        Refusal{"1 click 3\n", 1, "unexpected '3' at the end of the line"},
-        Refusal{"1 down 32 # comment\n", 1, "unexpected '#' at the end of the line"},
+        Refusal{"UnknownEventKind", "1 press 32\n", 1,
+                "expected down, up or click after '1', found 'press'"},
+        Refusal{"EventKindMissing", "1\n", 1,
+                "expected down, up or click after '1', found nothing"},
+        Refusal{"WordAfterAClick", "1 click 3\n", 1, "unexpected '3' at the end of the line"},
+        Refusal{"CommentAfterAnEvent", "1 down 32 # comment\n", 1,
+                "unexpected '#' at the end of the line"},
         // Control characters never reach the terminal through a message.
-        Refusal{"\x1b[2J\n", 1, "unknown directive '\\x1b[2J'"},
-        Refusal{"1 click \xff\x07\n", 1, "unexpected '\\xff\\x07' at the end of the line"}));
+        Refusal{"ControlCharactersInADirective", "\x1b[2J\n", 1, "unknown directive '\\x1b[2J'"},
+        Refusal{"ControlCharactersAtTheEnd", "1 click \xff\x07\n", 1,
+                "unexpected '\\xff\\x07' at the end of the line"}),
+    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 TEST(ScriptParse, EveryEventReadsBackFromItsLine) {
   for (const ScriptEvent& event :

@@ -8,18 +8,12 @@
 #include "fixture_data.h"
 #include "headless_game.h"
 #include "media/platform.h"
+#include "read_file.h"
 #include "run/run_setup.h"
 
 namespace ridgeline {
 
 namespace {
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -48,8 +42,8 @@ ScriptedRun RunScript(std::string_view script, long passes, const ScriptedRunSet
     setup->Attach(CurrentPlatform());
     run.status = game.Run(passes);
     if (!setup->Finish(run.error)) run.status = -1;
-    run.trace = Lines(ReadText(options.trace));
-    if (settings.record) run.record = ReadText(options.record);
+    run.trace = Lines(ReadFile(options.trace));
+    if (settings.record) run.record = ReadFile(options.record);
   }
   std::filesystem::remove_all(dir);
   return run;

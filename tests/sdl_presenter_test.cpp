@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "media/sdl/renderer_presenter.h"
-#include "media/surface.h"
+#include "media/sdl_picture.h"
 
 namespace ridgeline {
 
@@ -38,15 +38,14 @@ class RendererPresenterTest : public ::testing::Test {
 };
 
 TEST_F(RendererPresenterTest, ScalesThePictureIntoTheOutputOnBlack) {
-  SdlSurfacePtr picture(
-      SDL_CreateRGBSurfaceWithFormat(0, 640, 480, 16, DirectDrawSurface7::kFormat));
+  SdlSurfacePtr picture = NewPicture(640, 480);
   SDL_FillRect(picture.get(), nullptr, SDL_MapRGB(picture->format, 0, 0, 255));
   SDL_Rect corner{0, 0, 1, 1};
   SDL_FillRect(picture.get(), &corner, SDL_MapRGB(picture->format, 255, 0, 0));
 
   RendererPresenter presenter(renderer_);
   ASSERT_TRUE(presenter.Prepare()) << SDL_GetError();
-  presenter.Draw(*picture);
+  presenter.Draw(ViewOf(*picture));
   // 1366 x 768: the height fitted, 1024 x 768 at x 171.
   EXPECT_EQ(OutputPixel(170, 0), 0x000000u);
   EXPECT_EQ(OutputPixel(171, 0), 0xFF0000u);

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <SDL_ttf.h>
+
+#include "common/run_time_error.h"
 #include "game/state.h"
 #include "headless_game.h"
 #include "media/display.h"
+#include "media/media.h"
+#include "media/platform.h"
 #include "media/sound.h"
 
 namespace ridgeline {
@@ -12,7 +17,7 @@ namespace {
 TEST(StartUp, ResetGameGivesEveryVariableItsStartValue) {
   HeadlessGame game;
   game.StartUp();
-  Game.GameState = 7;  // the reset leaves it to its callers
+  Game.GameState = static_cast<GameState>(7);  // the reset leaves it to its callers
   Game.Score = 99;
   Game.Shot(30).x = 5;
   Game.ExplosionTimer(10) = 3;
@@ -20,7 +25,7 @@ TEST(StartUp, ResetGameGivesEveryVariableItsStartValue) {
   ResetGame();
   const GameVariables& g = Game;
   EXPECT_FALSE(g.Running);
-  EXPECT_EQ(g.GameState, 7);
+  EXPECT_EQ(g.GameState, static_cast<GameState>(7));
   EXPECT_EQ(g.MidiPath, HeadlessGame::FixtureAppPath() + "/Data/Midi/music.mid");
   EXPECT_EQ(g.PlayerX, 100);
   EXPECT_EQ(g.PlayerY, 323);
@@ -64,7 +69,7 @@ TEST(StartUp, BringsUpDisplayAndSoundInOrder) {
   HeadlessGame game;
   game.StartUp();
   const std::vector<std::string> expected{"ShowCursor 0", "ShowWindow Now Loading...",
-                                          "SetCooperativeLevel 81", "SetDisplayMode 640 480 16"};
+                                          "SetFullScreen 1"};
   EXPECT_EQ(game.Video().Calls(), expected);
   EXPECT_EQ(BackBufferDesc.lWidth, 640);
   EXPECT_EQ(BackBufferDesc.lHeight, 480);
@@ -72,7 +77,20 @@ TEST(StartUp, BringsUpDisplayAndSoundInOrder) {
   EXPECT_TRUE(SoundBuffer(1));
   for (long slot = 2; slot <= 7; ++slot) EXPECT_FALSE(SoundBuffer(slot));
   EXPECT_TRUE(Game.Running);
-  EXPECT_EQ(Game.GameState, 0);
+  EXPECT_EQ(Game.GameState, GameState::Splash);
+}
+
+TEST(StartUp, ReleasingTheMediaLeavesNothingOfSdlBehind) {
+  HeadlessGame game;
+  EXPECT_EQ(game.Run(150), 0);  // on to the title screen, which draws text
+  ASSERT_NE(TTF_WasInit(), 0);
+  ReleaseMedia();
+  EXPECT_EQ(TTF_WasInit(), 0);  // the font closed, its renderer stopped
+  EXPECT_FALSE(DirectDraw);
+  EXPECT_FALSE(PrimarySurface);
+  EXPECT_FALSE(Sprite(SpriteKind::Player, 0));
+  EXPECT_FALSE(SoundBuffer(1));
+  EXPECT_THROW(CurrentPlatform(), RunTimeError);  // the drivers gone too
 }
 
 }  // namespace

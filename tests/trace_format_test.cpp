@@ -15,7 +15,7 @@ namespace {
 // reals that are whole, short and long, in both precisions.
 GameVariables KnownState() {
   GameVariables g;
-  g.GameState = 1;
+  g.GameState = GameState::Play;
   g.SplashTicks = 0;
   g.GameOverTicks = 3;
   g.Score = 300;

@@ -59,24 +59,6 @@ TEST(LargestWindowScale, IsTheLargestFactorThatFitsAndAtLeastOne) {
   EXPECT_EQ(LargestWindowScale(0, 0), 1);
 }
 
-TEST(ToPicture, MapsOutputPixelsBackToGamePixels) {
-  const Viewport doubled{320, 60, 1280, 960};
-  EXPECT_EQ(ToPicture(doubled, 320, 60), (PicturePoint{0, 0}));
-  EXPECT_EQ(ToPicture(doubled, 321, 61), (PicturePoint{0, 0}));
-  EXPECT_EQ(ToPicture(doubled, 322, 62), (PicturePoint{1, 1}));
-  EXPECT_EQ(ToPicture(doubled, 1599, 1019), (PicturePoint{639, 479}));
-
-  const Viewport fitted{171, 0, 1024, 768};
-  EXPECT_EQ(ToPicture(fitted, 171 + 512, 384), (PicturePoint{320, 240}));
-}
-
-TEST(ToPicture, ClampsPointsInTheBlackBarsToThePictureEdge) {
-  const Viewport doubled{320, 60, 1280, 960};
-  EXPECT_EQ(ToPicture(doubled, 0, 0), (PicturePoint{0, 0}));
-  EXPECT_EQ(ToPicture(doubled, 1919, 1079), (PicturePoint{639, 479}));
-  EXPECT_EQ(ToPicture(Viewport{}, 10, 10), (PicturePoint{0, 0}));
-}
-
 }  // namespace
 
 }  // namespace ridgeline

@@ -3,9 +3,9 @@
 namespace ridgeline {
 
 namespace table_detail {
-void SubscriptOutOfRange(long index, long upper) {
+void SubscriptOutOfRange(long index, long last) {
   throw RunTimeError("subscript out of range: " + std::to_string(index) + " is outside 0.." +
-                     std::to_string(upper));
+                     std::to_string(last));
 }
 }  // namespace table_detail
 

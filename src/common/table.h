@@ -8,37 +8,44 @@
 
 namespace ridgeline {
 
-// Fixed-size tables with lower bound 0 and inclusive upper bounds. An index
-// outside the bounds is a run-time error, never a stray memory access.
+// Fixed-size tables with lower bound 0 and an inclusive last index: a
+// Table<T, 10> has the 11 cells 0..10. An index outside the bounds is a
+// run-time error, never a stray memory access.
 namespace table_detail {
-[[noreturn]] void SubscriptOutOfRange(long index, long upper);
+[[noreturn]] void SubscriptOutOfRange(long index, long last);
 }
 
-template <typename T, long Upper>
+template <typename T, long Last>
 class Table {
  public:
-  static constexpr long kUpper = Upper;
-
   T& operator()(long i) { return cells_[Checked(i)]; }
   const T& operator()(long i) const { return cells_[Checked(i)]; }
   void Fill(const T& value) { cells_.fill(value); }
+  // Every cell back to its initial value, so that owned objects are released.
+  void Clear() { cells_ = {}; }
 
  private:
   static std::size_t Checked(long i) {
-    if (i < 0 || i > Upper) table_detail::SubscriptOutOfRange(i, Upper);
+    if (i < 0 || i > Last) table_detail::SubscriptOutOfRange(i, Last);
     return static_cast<std::size_t>(i);
   }
-  std::array<T, Upper + 1> cells_{};
+  std::array<T, Last + 1> cells_{};
 };
 
-template <typename T, long Rows, long Columns>
+// Rows 0..LastRow of columns 0..LastColumn. The rows may be indexed by an
+// enumeration whose values are the row numbers, so that a table of pictures
+// by kind takes only kinds.
+template <typename T, long LastRow, long LastColumn, typename RowIndex = long>
 class Table2D {
  public:
-  T& operator()(long row, long column) { return cells_(row)(column); }
-  const T& operator()(long row, long column) const { return cells_(row)(column); }
+  T& operator()(RowIndex row, long column) { return cells_(static_cast<long>(row))(column); }
+  const T& operator()(RowIndex row, long column) const {
+    return cells_(static_cast<long>(row))(column);
+  }
+  void Clear() { cells_.Clear(); }
 
  private:
-  Table<Table<T, Columns>, Rows> cells_;
+  Table<Table<T, LastColumn>, LastRow> cells_;
 };
 
 }  // namespace ridgeline

@@ -10,9 +10,7 @@
 #include "desktop/screenshot.h"
 #include "desktop/settings_file.h"
 #include "desktop/user_dirs.h"
-#include "media/headless/headless_sound.h"
-#include "media/sdl/sdl_sound.h"
-#include "media/sdl/sdl_video.h"
+#include "media/sdl/sdl_platform.h"
 #include "shell/frame_loop.h"
 
 namespace ridgeline {
@@ -28,7 +26,7 @@ void Say(std::FILE* to, const std::string& line) {
 struct Desktop {
   Settings play;
   KeptSettings kept;
-  SoundDriver* sound = nullptr;  // null: no sound device this run
+  SoundDriver* sound = nullptr;  // null: no sound device this run, nothing to hold or mute
   long shownPass = 0;            // the pass whose frame was shown last
 
   // Changes a setting for this run and in the player's file.
@@ -50,7 +48,7 @@ struct Desktop {
     sound->SetVolume(muted ? 0 : play.volume);
   }
 
-  void SaveShot(const SDL_Surface& picture) const {
+  void SaveShot(const FrameView& picture) const {
     const std::filesystem::path dir = ScreenshotDir();
     if (dir.empty()) {
       Say(stderr, "no screenshot: no pictures directory (set XDG_PICTURES_DIR or HOME)");
@@ -70,25 +68,20 @@ struct Desktop {
 
 Platform MakeDesktopPlatform(const Settings& play, KeptSettings kept, bool withoutSound) {
   auto desktop = std::make_shared<Desktop>(Desktop{play, std::move(kept)});
-  Platform platform;
-  if (withoutSound) {
-    platform.sound = std::make_unique<HeadlessSound>();
-  } else {
-    platform.sound = std::make_unique<SdlSound>();
-    desktop->sound = platform.sound.get();
-  }
-  platform.sound->SetVolume(play.muted ? 0 : play.volume);
-
-  SdlVideo::Hooks hooks;
+  WindowHooks hooks;
   hooks.fullScreenChanged = [desktop](bool on) {
     desktop->Change([on](Settings& settings) { settings.fullScreen = on; });
   };
   hooks.muteToggled = [desktop] { desktop->ToggleMute(); };
-  hooks.screenshot = [desktop](const SDL_Surface& picture) { desktop->SaveShot(picture); };
-  hooks.pauseChanged = [sound = platform.sound.get()](bool paused) { sound->Pause(paused); };
-  platform.video = std::make_unique<SdlVideo>(
-      SdlVideo::Settings{!play.fullScreen, play.scale, play.autopause}, std::move(hooks));
-  platform.frameShown = [desktop](const SDL_Surface&) { desktop->shownPass = PassesRun(); };
+  hooks.screenshot = [desktop](const FrameView& picture) { desktop->SaveShot(picture); };
+  hooks.pauseChanged = [desktop](bool paused) {
+    if (desktop->sound) desktop->sound->Pause(paused);
+  };
+  Platform platform = MakeSdlPlatform(WindowSettings{!play.fullScreen, play.scale, play.autopause},
+                                      std::move(hooks), !withoutSound);
+  platform.sound->SetVolume(play.muted ? 0 : play.volume);
+  if (!withoutSound) desktop->sound = platform.sound.get();
+  platform.frameShown.push_back([desktop](const FrameView&) { desktop->shownPass = PassesRun(); });
   return platform;
 }
 

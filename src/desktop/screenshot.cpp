@@ -25,7 +25,7 @@ std::string ScreenshotName(const std::tm& when, int copy) {
   return name + ".png";
 }
 
-std::filesystem::path SaveScreenshot(const SDL_Surface& picture, const std::filesystem::path& dir,
+std::filesystem::path SaveScreenshot(const FrameView& picture, const std::filesystem::path& dir,
                                      std::time_t now) {
   std::error_code made;
   std::filesystem::create_directories(dir, made);

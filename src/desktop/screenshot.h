@@ -1,10 +1,10 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <ctime>
 #include <filesystem>
 #include <string>
+
+#include "media/frame_view.h"
 
 namespace ridgeline {
 
@@ -13,10 +13,10 @@ namespace ridgeline {
 // ridgeline-2025-01-31_14-05-09-2.png.
 std::string ScreenshotName(const std::tm& when, int copy);
 
-// Saves `picture` as a PNG file in `dir`, made if needed, named for the local
+// Saves `picture`, a frame shown, as a PNG file in `dir`, made if needed, named for the local
 // time `now` and never over an existing file. Returns the file's path;
 // throws RunTimeError when it cannot be saved.
-std::filesystem::path SaveScreenshot(const SDL_Surface& picture, const std::filesystem::path& dir,
+std::filesystem::path SaveScreenshot(const FrameView& picture, const std::filesystem::path& dir,
                                      std::time_t now);
 
 }  // namespace ridgeline

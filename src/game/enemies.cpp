@@ -56,7 +56,7 @@ void CheckPlayerContact() {
     const float ex = g.Enemy(i).x;
     const double ey = g.Enemy(i).y;
     if (ex + 60 > g.PlayerX && ex < g.PlayerX + 60 && ey + 60 > g.PlayerY && ey < g.PlayerY + 60) {
-      g.GameState = 2;
+      g.GameState = GameState::GameOver;
     }
   }
 }

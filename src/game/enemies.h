@@ -9,7 +9,7 @@ void MoveEnemies();
 // The wave's vertical displacement for an angle in radians.
 double WaveOffset(double angle);
 void UpdateEnemyVisibility();
-// Ends the game (GameState 2) when an enemy on screen overlaps the player.
+// Ends the game (GameState::GameOver) when an enemy on screen overlaps the player.
 void CheckPlayerContact();
 
 }  // namespace ridgeline

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
+#include "game/event_pump.h"
 #include "game/state.h"
 #include "media/display.h"
-#include "shell/events.h"
 
 namespace ridgeline {
 

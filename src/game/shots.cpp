@@ -28,7 +28,7 @@ void MoveShots() {
   GameVariables& g = Game;
   for (int i = 0; i <= kLastShot; ++i) {
     if (g.ShotAlive(i)) {
-      BlitSprite(*BackBuffer, Sprite(2, 0).get(), g.Shot(i).x, g.Shot(i).y, 80, 80);
+      BlitSprite(*BackBuffer, Sprite(SpriteKind::Shot, 0).get(), g.Shot(i).x, g.Shot(i).y, 80, 80);
       g.Shot(i).x = g.Shot(i).x + 10;
     }
     if (g.Shot(i).x >= 640 && g.ShotAlive(i)) {
@@ -67,8 +67,8 @@ void DrawExplosions() {
   for (int i = 0; i <= kLastExplosion; ++i) {
     if (!g.ExplosionActive(i)) continue;
     if (g.ExplosionTimer(i) < 5) {
-      BlitSprite(*BackBuffer, Sprite(3, g.ExplosionTimer(i)).get(), g.Explosion(i).x,
-                 g.Explosion(i).y, 80, 80);
+      BlitSprite(*BackBuffer, Sprite(SpriteKind::Explosion, g.ExplosionTimer(i)).get(),
+                 g.Explosion(i).x, g.Explosion(i).y, 80, 80);
       g.ExplosionTimer(i) = g.ExplosionTimer(i) + 1;
       g.Explosion(i).x = g.Explosion(i).x - 2;
     } else {

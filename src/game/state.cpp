@@ -1,5 +1,6 @@
 #include "game/state.h"
 
+#include "common/data_files.h"
 #include "media/app_path.h"
 #include "media/display.h"
 
@@ -10,7 +11,7 @@ GameVariables Game;
 void ResetGame() {
   GameVariables& g = Game;
   g.Running = false;
-  g.MidiPath = AppPath() + "/Data/Midi/music.mid";
+  g.MidiPath = DataFilePath(MidiFile());
 
   g.PlayerFrame = 0;
   g.PlayerSpeed = 0;

@@ -26,11 +26,21 @@ struct ExplosionRow {
   double y = 0;
 };
 
+// The screen the game is on; the numbers are those that traces print.
+enum class GameState : int { Splash = 0, Play = 1, GameOver = 2, Title = 3 };
+
+// The last indices of the game's tables, which all start at 0: eleven
+// enemies, thirty-one shot slots, eleven explosions.
+constexpr int kLastEnemy = 10;
+constexpr int kLastShot = 30;
+constexpr int kLastExplosion = 10;
+
 // Every variable of the game, by name. There is one instance, Game; the
 // routines of the game world, the screens and the input handlers share it.
 struct GameVariables {
   bool Running = false;
-  int GameState = 0;  // 0 splash, 1 playing, 2 game over, 3 title
+  // Qualified: the variable takes the name of its type.
+  ridgeline::GameState GameState = ridgeline::GameState::Splash;
   std::string MidiPath;
 
   int PlayerX = 0;
@@ -57,22 +67,17 @@ struct GameVariables {
   std::int64_t SplashTicks = 0;
   std::int64_t GameOverTicks = 0;
 
-  Table<EnemyRow, 10> Enemy;
-  Table<bool, 10> EnemyVisible;
-  Table<ShotRow, 30> Shot;
-  Table<bool, 30> ShotAlive;
-  Table<int, 30> ShotHits;
-  Table<ExplosionRow, 10> Explosion;
-  Table<bool, 10> ExplosionActive;
-  Table<int, 10> ExplosionTimer;
+  Table<EnemyRow, kLastEnemy> Enemy;
+  Table<bool, kLastEnemy> EnemyVisible;
+  Table<ShotRow, kLastShot> Shot;
+  Table<bool, kLastShot> ShotAlive;
+  Table<int, kLastShot> ShotHits;
+  Table<ExplosionRow, kLastExplosion> Explosion;
+  Table<bool, kLastExplosion> ExplosionActive;
+  Table<int, kLastExplosion> ExplosionTimer;
 };
 
 extern GameVariables Game;
-
-// The counts of the game's tables.
-constexpr int kLastEnemy = 10;
-constexpr int kLastShot = 30;
-constexpr int kLastExplosion = 10;
 
 // Gives every game variable its start value, except GameState, which the
 // callers set after placing the enemies. Needs the display: the screen size is

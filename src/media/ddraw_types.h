@@ -74,7 +74,7 @@ struct DSBUFFERDESC {
 // or reads it, and the buffer describes its own format.
 struct WAVEFORMATEX {};
 
-// The window handle of Form1 as the display and sound objects see it.
+// The handle of the game's window as the display and sound objects see it.
 using HWND = long;
 
 }  // namespace ridgeline

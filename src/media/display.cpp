@@ -2,20 +2,21 @@
 
 #include <array>
 
+#include "common/data_files.h"
 #include "common/game_number.h"
 #include "common/run_time_error.h"
 #include "media/app_path.h"
 #include "media/directx.h"
-#include "shell/form1.h"
+#include "media/window.h"
 
 namespace ridgeline {
 
 std::unique_ptr<DirectDraw7> DirectDraw;
-std::unique_ptr<DirectDrawSurface7> PrimarySurface;
+std::unique_ptr<DirectDrawPrimarySurface7> PrimarySurface;
 DirectDrawSurface7* BackBuffer = nullptr;
 std::unique_ptr<DirectDrawSurface7> BackgroundSurface;
-Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100> Sprite;
-Table2D<DDSURFACEDESC2, 100, 100> SpriteDesc;
+Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100, SpriteKind> Sprite;
+Table2D<DDSURFACEDESC2, 100, 100, SpriteKind> SpriteDesc;
 DDSURFACEDESC2 PrimaryDesc;
 DDSURFACEDESC2 BackBufferDesc;
 DDSURFACEDESC2 BackgroundDesc;
@@ -23,8 +24,8 @@ DDSURFACEDESC2 BackgroundDesc;
 void InitDisplay() {
   if (!DirectX) DirectX = std::make_unique<DirectX7>();
   DirectDraw = DirectX->DirectDrawCreate("");
-  Form1.Show();
-  const HWND window = Form1.hWnd();
+  MainWindow.Show();
+  const HWND window = MainWindow.hWnd();
   DirectDraw->SetCooperativeLevel(window, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE | DDSCL_ALLOWMODEX);
   DirectDraw->SetDisplayMode(640, 480, 16, 0, 0);
 
@@ -44,22 +45,22 @@ void LoadGraphics() {
   BackgroundDesc.lHeight = BackBufferDesc.lHeight;
   BackgroundDesc.lWidth = BackBufferDesc.lWidth;
   BackgroundDesc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-  const std::string bitmaps = AppPath() + "/Data/Bitmap/";
-  BackgroundSurface = DirectDraw->CreateSurfaceFromFile(bitmaps + "yama.bmp", BackgroundDesc);
+  BackgroundSurface =
+      DirectDraw->CreateSurfaceFromFile(DataFilePath(BackgroundFile()), BackgroundDesc);
 
-  auto load = [&bitmaps](long kind, long frame, const std::string& file) {
-    LoadSurface(*DirectDraw, bitmaps + file, SpriteDesc(kind, frame), Sprite(kind, frame));
+  auto load = [](SpriteKind kind, long frame) {
+    LoadSurface(*DirectDraw, DataFilePath(SpriteFile(kind, static_cast<int>(frame))),
+                SpriteDesc(kind, frame), Sprite(kind, frame));
   };
   for (long frame = 0; frame <= 4; ++frame) {
-    const std::string number = std::to_string(frame);
-    load(0, frame, "kelvane1" + number + ".bmp");
-    load(1, frame, "tekiss" + number + ".bmp");
-    load(3, frame, "exp" + number + ".bmp");
+    load(SpriteKind::Player, frame);
+    load(SpriteKind::Enemy, frame);
+    load(SpriteKind::Explosion, frame);
   }
-  load(4, 0, "vorp.bmp");
-  load(2, 0, "fire.bmp");
-  load(5, 0, "tile.bmp");
-  load(6, 0, "title.bmp");
+  load(SpriteKind::SplashLogo, 0);
+  load(SpriteKind::Shot, 0);
+  load(SpriteKind::FloorTile, 0);
+  load(SpriteKind::TitlePicture, 0);
 }
 
 void LoadSurface(DirectDraw7& display, const std::string& path, DDSURFACEDESC2& desc,

@@ -2,8 +2,10 @@
 
 #include <memory>
 
+#include "common/sprite_kind.h"
 #include "common/table.h"
 #include "media/directdraw.h"
+#include "media/primary_surface.h"
 #include "media/surface.h"
 
 namespace ridgeline {
@@ -11,13 +13,12 @@ namespace ridgeline {
 // The display and every picture that the game shows, created once at start-up
 // and kept for the whole run.
 extern std::unique_ptr<DirectDraw7> DirectDraw;
-extern std::unique_ptr<DirectDrawSurface7> PrimarySurface;
+extern std::unique_ptr<DirectDrawPrimarySurface7> PrimarySurface;
 extern DirectDrawSurface7* BackBuffer;
 extern std::unique_ptr<DirectDrawSurface7> BackgroundSurface;
-// Sprite pictures by (kind, frame): 0 player, 1 enemy, 2 shot, 3 explosion,
-// 4 splash logo, 5 floor tile, 6 title picture.
-extern Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100> Sprite;
-extern Table2D<DDSURFACEDESC2, 100, 100> SpriteDesc;
+// Sprite pictures by (kind, frame).
+extern Table2D<std::unique_ptr<DirectDrawSurface7>, 100, 100, SpriteKind> Sprite;
+extern Table2D<DDSURFACEDESC2, 100, 100, SpriteKind> SpriteDesc;
 extern DDSURFACEDESC2 PrimaryDesc;
 extern DDSURFACEDESC2 BackBufferDesc;
 extern DDSURFACEDESC2 BackgroundDesc;

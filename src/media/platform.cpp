@@ -13,6 +13,11 @@ Platform& CurrentPlatform() {
   return current;
 }
 
+void Platform::ShowFrame(const FrameView& frame) {
+  video->Present(frame);
+  for (const auto& watcher : frameShown) watcher(frame);
+}
+
 void SetPlatform(Platform platform) {
   current = std::move(platform);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "media/frame_view.h"
 #include "media/sound_driver.h"
 #include "media/video_driver.h"
 
@@ -15,8 +15,13 @@ namespace ridgeline {
 struct Platform {
   std::unique_ptr<VideoDriver> video;
   std::unique_ptr<SoundDriver> sound;
-  // Sees every frame as it is shown (frame dumps of scripted runs).
-  std::function<void(const SDL_Surface&)> frameShown;
+  // See every frame as it is shown, in the order they were added (the
+  // timing of --stats, the frame dumps of scripted runs).
+  std::vector<std::function<void(const FrameView&)>> frameShown;
+
+  // Shows a finished frame through the video driver, then lets every
+  // watcher of frameShown see it.
+  void ShowFrame(const FrameView& frame);
 };
 
 Platform& CurrentPlatform();

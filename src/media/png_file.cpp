@@ -6,14 +6,12 @@
 #include <string>
 
 #include "common/run_time_error.h"
-#include "media/surface.h"
+#include "media/sdl_picture.h"
 
 namespace ridgeline {
 
-void WritePng(const SDL_Surface& picture, std::FILE* out) {
-  // SDL only reads the surface it converts; its interface just lacks the const.
-  const SdlSurfacePtr rgb(
-      SDL_ConvertSurfaceFormat(const_cast<SDL_Surface*>(&picture), SDL_PIXELFORMAT_RGB24, 0));
+void WritePng(const FrameView& frame, std::FILE* out) {
+  const SdlSurfacePtr rgb = Rgb24Copy(frame);
   if (!rgb) throw RunTimeError(std::string("cannot convert the picture: ") + SDL_GetError());
   // libpng's simplified interface reports failures in the image record rather
   // than by a long jump through the caller's frames.

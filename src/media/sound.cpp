@@ -1,8 +1,9 @@
 #include "media/sound.h"
 
+#include "common/data_files.h"
 #include "media/app_path.h"
 #include "media/directx.h"
-#include "shell/form1.h"
+#include "media/window.h"
 
 namespace ridgeline {
 
@@ -14,14 +15,13 @@ Table<WAVEFORMATEX, 7> WaveFormat;
 void InitSound() {
   if (!DirectX) DirectX = std::make_unique<DirectX7>();
   DirectSound = DirectX->DirectSoundCreate("");
-  DirectSound->SetCooperativeLevel(Form1.hWnd(), DSSCL_EXCLUSIVE);
+  DirectSound->SetCooperativeLevel(MainWindow.hWnd(), DSSCL_EXCLUSIVE);
 }
 
 void LoadSounds() {
   for (long slot = 0; slot <= 1; ++slot) {
-    const std::string name = slot == 0 ? "bakuon.wav" : "music.wav";
-    LoadWave(*DirectSound, AppPath() + "/Data/Wave/" + name, SoundBuffer(slot),
-             SoundBufferDesc(slot), WaveFormat(slot));
+    LoadWave(*DirectSound, DataFilePath(SoundFile(slot)), SoundBuffer(slot), SoundBufferDesc(slot),
+             WaveFormat(slot));
   }
 }
 

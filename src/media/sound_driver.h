@@ -28,10 +28,6 @@ class SoundDriver {
   // Holds the output while the game is paused (the sounds wait where they
   // are), and lets it go on.
   virtual void Pause(bool paused) = 0;
-
-  // Called once for every frame shown. The headless driver moves every
-  // playing buffer on by exactly one frame's time here.
-  virtual void FrameShown() = 0;
 };
 
 }  // namespace ridgeline

@@ -18,19 +18,6 @@ namespace {
 // The text operation's own typeface and size: the screens choose only colours.
 constexpr int kPointSize = 14;
 
-TTF_Font* Font() {
-  static TTF_Font* font = [] {
-    if (TTF_WasInit() == 0 && TTF_Init() != 0) {
-      throw RunTimeError(std::string("cannot start the font renderer: ") + TTF_GetError());
-    }
-    SDL_RWops* rw = SDL_RWFromConstMem(ridgeline_font_data, static_cast<int>(ridgeline_font_size));
-    TTF_Font* opened = rw ? TTF_OpenFontRW(rw, 1, kPointSize) : nullptr;
-    if (!opened) throw RunTimeError(std::string("cannot open the game's font: ") + TTF_GetError());
-    return opened;
-  }();
-  return font;
-}
-
 // The screens draw the same few texts frame after frame, so rendered lines are
 // kept: a frame then only copies them.
 struct RenderedLine {
@@ -40,15 +27,29 @@ struct RenderedLine {
   std::uint64_t lastUse = 0;
 };
 
+// Opened on first use and kept until ReleaseText.
+TTF_Font* font = nullptr;
+std::array<RenderedLine, 8> cache;
+std::uint64_t uses = 0;  // lines drawn so far: the age of a rendered line
+
+TTF_Font* Font() {
+  if (font) return font;
+  if (TTF_WasInit() == 0 && TTF_Init() != 0) {
+    throw RunTimeError(std::string("cannot start the font renderer: ") + TTF_GetError());
+  }
+  SDL_RWops* rw = SDL_RWFromConstMem(ridgeline_font_data, static_cast<int>(ridgeline_font_size));
+  font = rw ? TTF_OpenFontRW(rw, 1, kPointSize) : nullptr;
+  if (!font) throw RunTimeError(std::string("cannot open the game's font: ") + TTF_GetError());
+  return font;
+}
+
 SDL_Surface* Rendered(const std::string& text, SDL_Color colour) {
-  static std::array<RenderedLine, 8> cache;
-  static std::uint64_t clock = 0;
   const Uint32 key = colour.r | colour.g << 8 | colour.b << 16;
-  ++clock;
+  ++uses;
   RenderedLine* oldest = &cache[0];
   for (RenderedLine& line : cache) {
     if (line.surface && line.colour == key && line.text == text) {
-      line.lastUse = clock;
+      line.lastUse = uses;
       return line.surface.get();
     }
     if (line.lastUse < oldest->lastUse) oldest = &line;
@@ -56,7 +57,7 @@ SDL_Surface* Rendered(const std::string& text, SDL_Color colour) {
   // Solid rendering gives crisp pixels with a transparent background.
   SdlSurfacePtr surface(TTF_RenderUTF8_Solid(Font(), text.c_str(), colour));
   if (!surface) throw RunTimeError(std::string("cannot draw text: ") + TTF_GetError());
-  *oldest = RenderedLine{text, key, std::move(surface), clock};
+  *oldest = RenderedLine{text, key, std::move(surface), uses};
   return oldest->surface.get();
 }
 
@@ -74,6 +75,14 @@ void DrawTextLine(SDL_Surface& target, int x, int y, const std::string& text, SD
   if (text.empty()) return;
   SDL_Rect to{x, y, 0, 0};
   SDL_BlitSurface(Rendered(text, colour), nullptr, &target, &to);
+}
+
+void ReleaseText() {
+  cache = {};
+  uses = 0;
+  if (font) TTF_CloseFont(font);
+  font = nullptr;
+  if (TTF_WasInit() != 0) TTF_Quit();
 }
 
 }  // namespace ridgeline

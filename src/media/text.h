@@ -13,4 +13,7 @@ void DrawTextLine(SDL_Surface& target, int x, int y, const std::string& text, SD
 // The width in pixels of a line of text as DrawTextLine draws it.
 int TextWidth(const std::string& text);
 
+// Frees the rendered lines and closes the font, before SDL itself stops.
+void ReleaseText();
+
 }  // namespace ridgeline

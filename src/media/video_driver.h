@@ -1,10 +1,9 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <string>
 
 #include "media/ddraw_types.h"
+#include "media/frame_view.h"
 
 namespace ridgeline {
 
@@ -15,8 +14,6 @@ struct WindowEvent {
   int keyCode = 0;  // the platform's virtual-key code (8, 13, 27, 32, 37..40, 48..57, 65..90, ...)
   int shift = 0;    // modifier state: 1 Shift, 2 Ctrl, 4 Alt
   int button = 0;   // mouse button: 1 left, 2 right, 4 middle
-  int x = 0;
-  int y = 0;
 };
 
 // The window, the screen and the pointer, as one driver per platform: SDL for
@@ -30,15 +27,12 @@ class VideoDriver {
   virtual void ShowWindow(const std::string& label) = 0;
   virtual HWND WindowHandle() const = 0;
 
-  // Takes the window full screen (exclusive) or hands it back (normal).
-  virtual void SetCooperativeLevel(HWND window, long flags) = 0;
-  // Sets the picture size that Present shows; throws RunTimeError if refused.
-  virtual void SetDisplayMode(int width, int height, int bitsPerPixel) = 0;
-  virtual void RestoreDisplayMode() = 0;
+  // Gives the screen to the game's window, or hands it back to the desktop.
+  virtual void SetFullScreen(bool fullScreen) = 0;
 
-  // Shows a finished 16-bit frame, then waits until the next frame may start:
-  // the game's only pacing.
-  virtual void Present(const SDL_Surface& frame) = 0;
+  // Shows a finished 640 x 480 frame, then waits until the next frame may
+  // start: the game's only pacing.
+  virtual void Present(const FrameView& frame) = 0;
 
   virtual void ShowCursor(bool show) = 0;
 

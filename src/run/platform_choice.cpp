@@ -5,8 +5,7 @@
 
 #include "desktop/desktop_platform.h"
 #include "desktop/settings_file.h"
-#include "media/headless/headless_sound.h"
-#include "media/headless/headless_video.h"
+#include "media/headless/headless_platform.h"
 #include "run/stats.h"
 
 namespace ridgeline {
@@ -40,8 +39,7 @@ KeptSettings PlayersSettings(const Options& options) {
 Platform MakePlatform(const Options& options) {
   Platform platform;
   if (options.headless) {
-    platform.video = std::make_unique<HeadlessVideo>();
-    platform.sound = std::make_unique<HeadlessSound>();
+    platform = MakeHeadlessPlatform().platform;
   } else {
     KeptSettings kept = PlayersSettings(options);
     const Settings play = ForThisRun(kept.settings, options);

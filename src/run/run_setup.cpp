@@ -113,12 +113,9 @@ void RunSetup::Attach(Platform& platform) {
     SetPassEndHook([trace = parts.trace.get()](long pass) { trace->PassEnded(pass); });
   }
   if (parts.dumper) {
-    // Keeps any hook already there: others may watch the frames too.
-    platform.frameShown = [dumper = parts.dumper,
-                           before = std::move(platform.frameShown)](const SDL_Surface& frame) {
-      if (before) before(frame);
+    platform.frameShown.push_back([dumper = parts.dumper](const FrameView& frame) {
       dumper->FrameShown(frame, PassesRun());
-    };
+    });
   }
 }
 

@@ -34,10 +34,6 @@ class RunSetup {
   // file could not be written in full, or a frame to save was never shown.
   bool Finish(std::string& error);
 
-  // The seed in force: --seed, else the script's, else a random one when
-  // recording; none leaves the clock running.
-  std::optional<std::uint64_t> Seed() const { return seed_; }
-
  private:
   struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -48,6 +44,8 @@ class RunSetup {
   RunSetup();
   void Detach();
 
+  // The seed in force: --seed, else the script's, else a random one when
+  // recording; none leaves the clock running.
   std::optional<std::uint64_t> seed_;
   std::string traceName_;
   std::string recordName_;

@@ -64,37 +64,6 @@ FrameIntervals intervals;
 Nanoseconds firstFrameAt{0};
 double cpuAtFirstFrame = 0;
 
-// Passes every call through to the platform's own driver, and notes the time
-// at which each frame has been shown.
-class TimedVideo : public VideoDriver {
- public:
-  explicit TimedVideo(std::unique_ptr<VideoDriver> driver) : driver_(std::move(driver)) {}
-
-  void ShowWindow(const std::string& label) override { driver_->ShowWindow(label); }
-  HWND WindowHandle() const override { return driver_->WindowHandle(); }
-  void SetCooperativeLevel(HWND window, long flags) override {
-    driver_->SetCooperativeLevel(window, flags);
-  }
-  void SetDisplayMode(int width, int height, int bitsPerPixel) override {
-    driver_->SetDisplayMode(width, height, bitsPerPixel);
-  }
-  void RestoreDisplayMode() override { driver_->RestoreDisplayMode(); }
-  void Present(const SDL_Surface& frame) override {
-    driver_->Present(frame);
-    const Nanoseconds now = BootClockNow();
-    if (intervals.Frames() == 0) {
-      firstFrameAt = now;
-      cpuAtFirstFrame = CpuSeconds();
-    }
-    intervals.FrameShown(now);
-  }
-  void ShowCursor(bool show) override { driver_->ShowCursor(show); }
-  bool PollEvent(WindowEvent& event) override { return driver_->PollEvent(event); }
-
- private:
-  std::unique_ptr<VideoDriver> driver_;
-};
-
 double Milliseconds(Nanoseconds t) {
   return std::chrono::duration<double, std::milli>(t).count();
 }
@@ -173,7 +142,14 @@ std::string StatsReport(long passes, const FrameIntervals& frames, const RunCost
 }
 
 void TimeFramesShown(Platform& platform) {
-  platform.video = std::make_unique<TimedVideo>(std::move(platform.video));
+  platform.frameShown.push_back([](const FrameView&) {
+    const Nanoseconds now = BootClockNow();
+    if (intervals.Frames() == 0) {
+      firstFrameAt = now;
+      cpuAtFirstFrame = CpuSeconds();
+    }
+    intervals.FrameShown(now);
+  });
 }
 
 void PrintStats() {

@@ -59,7 +59,7 @@ struct RunCost {
 // longest frame interval, CPU time, time to the first frame, peak memory.
 std::string StatsReport(long passes, const FrameIntervals& intervals, const RunCost& cost);
 
-// Wraps the platform's video driver so that every frame it shows is timed.
+// Notes the time at which each frame is shown on `platform`.
 void TimeFramesShown(Platform& platform);
 // Prints the report for this run on standard output.
 void PrintStats();

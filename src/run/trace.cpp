@@ -65,7 +65,7 @@ class JsonLine {
 void AppendTraceLine(std::string& out, long pass, const GameVariables& g, PassSound sound) {
   JsonLine json(out);
   json.Key("pass").Value(pass);
-  json.Key("state").Value(g.GameState);
+  json.Key("state").Value(static_cast<int>(g.GameState));
   json.Key("splash").Value(g.SplashTicks);
   json.Key("gameOver").Value(g.GameOverTicks);
   json.Key("score").Value(g.Score);

@@ -8,7 +8,7 @@ namespace ridgeline {
 void DrawFloor() {
   for (int x = 0; x <= 640; x += 80) {
     for (int y = 400; y <= 480; y += 80) {
-      BlitSprite(*BackBuffer, Sprite(5, 0).get(), x, y, 80, 80);
+      BlitSprite(*BackBuffer, Sprite(SpriteKind::FloorTile, 0).get(), x, y, 80, 80);
     }
   }
 }

@@ -1,8 +1,8 @@
+#include "game/event_pump.h"
 #include "game/state.h"
 #include "media/display.h"
 #include "screens/screen_parts.h"
 #include "screens/screens.h"
-#include "shell/events.h"
 
 namespace ridgeline {
 

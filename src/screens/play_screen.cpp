@@ -19,10 +19,12 @@ void PlayFrame() {
   ScrollBackground();
   if (g.ShotsActive) MoveShots();
   if (g.Jumping) g.PlayerY = JumpStep(g.PlayerY);
-  BlitSprite(*BackBuffer, Sprite(0, g.PlayerFrame).get(), g.PlayerX, g.PlayerY, 80, 80);
+  BlitSprite(*BackBuffer, Sprite(SpriteKind::Player, g.PlayerFrame).get(), g.PlayerX, g.PlayerY, 80,
+             80);
   MoveEnemies();
   for (int i = 0; i <= kLastEnemy; ++i) {
-    BlitSprite(*BackBuffer, Sprite(1, g.PlayerFrame).get(), g.Enemy(i).x, g.Enemy(i).y, 80, 80);
+    BlitSprite(*BackBuffer, Sprite(SpriteKind::Enemy, g.PlayerFrame).get(), g.Enemy(i).x,
+               g.Enemy(i).y, 80, 80);
   }
   CheckShotHits();
   MovePlayer();

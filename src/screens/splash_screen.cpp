@@ -9,9 +9,9 @@ namespace ridgeline {
 void SplashFrame() {
   SoundBuffer(1)->Stop();
   ClearBackBuffer();
-  BlitSprite(*BackBuffer, Sprite(4, 0).get(), 120, 70, 400, 300);
+  BlitSprite(*BackBuffer, Sprite(SpriteKind::SplashLogo, 0).get(), 120, 70, 400, 300);
   if (Game.SplashTicks > 100) {
-    Game.GameState = 3;
+    Game.GameState = GameState::Title;
     Game.SplashTicks = 0;
   } else {
     Game.SplashTicks = Game.SplashTicks + 1;

@@ -8,7 +8,7 @@ namespace ridgeline {
 void TitleFrame() {
   SoundBuffer(1)->Stop();
   ClearBackBuffer();
-  BlitSprite(*BackBuffer, Sprite(6, 0).get(), 10, 0, 572, 158);
+  BlitSprite(*BackBuffer, Sprite(SpriteKind::TitlePicture, 0).get(), 10, 0, 572, 158);
   BackBuffer->SetForeColor(kGreen);
   BackBuffer->DrawText(200, 200, kMakersNotice, false);
   BackBuffer->DrawText(200, 340, "       Push Anykey!", false);

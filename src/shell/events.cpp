@@ -14,7 +14,7 @@ EventPoint next;
 
 }  // namespace
 
-void DoEvents() {
+void ProcessPendingEvents() {
   const EventPoint here = next;
   ++next.point;
   WindowEvent event;
@@ -27,8 +27,7 @@ void DoEvents() {
         Form1.Form_KeyUp(event.keyCode, event.shift);
         break;
       case WindowEvent::Kind::MouseDown:
-        Form1.Form_MouseDown(event.button, event.shift, static_cast<float>(event.x),
-                             static_cast<float>(event.y));
+        Form1.Form_MouseDown(event.button, event.shift);
         break;
       case WindowEvent::Kind::Close:
         ShutDown();

@@ -6,11 +6,11 @@ namespace ridgeline {
 
 class InputSource;
 
-// Lets the window process its pending events once: every event waiting is
-// handed to Form1's handlers, which may change the game, restart it or end
-// the program before this returns. Each call is one event-processing point of
-// the pass in progress.
-void DoEvents();
+// The shell's event pump, which the start-up steps install for DoEvents:
+// every event waiting is handed to Form1's handlers, which may change the
+// game, restart it or end the program before this returns. Each call is one
+// event-processing point of the pass in progress.
+void ProcessPendingEvents();
 
 // Starts the numbering of the processing points of pass `pass` from 0.
 void BeginEventPass(long pass);

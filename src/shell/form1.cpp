@@ -1,6 +1,6 @@
 #include "shell/form1.h"
 
-#include "media/platform.h"
+#include "media/window.h"
 #include "shell/frame_loop.h"
 #include "shell/input.h"
 
@@ -8,12 +8,8 @@ namespace ridgeline {
 
 Form1Window Form1;
 
-void Form1Window::Show() {
-  CurrentPlatform().video->ShowWindow(Label1);
-}
-
 HWND Form1Window::hWnd() const {
-  return CurrentPlatform().video->WindowHandle();
+  return MainWindow.hWnd();
 }
 
 void Form1Window::Form_Load() {
@@ -28,8 +24,8 @@ void Form1Window::Form_KeyUp(int keyCode, int shift) {
   OnKeyUp(keyCode, shift);
 }
 
-void Form1Window::Form_MouseDown(int button, int shift, float x, float y) {
-  OnMouseDown(button, shift, x, y);
+void Form1Window::Form_MouseDown(int button, int shift) {
+  OnMouseDown(button, shift);
 }
 
 }  // namespace ridgeline

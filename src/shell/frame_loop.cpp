@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "game/enemies.h"
+#include "game/event_pump.h"
 #include "game/state.h"
 #include "media/display.h"
 #include "media/sound.h"
@@ -50,7 +51,7 @@ void BeginNewGame() {
   ResetGame();
   for (int i = 0; i <= kLastEnemy; ++i) SpawnEnemy(i);
   Game.Running = true;
-  Game.GameState = 0;
+  Game.GameState = GameState::Splash;
 }
 
 [[noreturn]] void FrameLoop() {
@@ -78,16 +79,16 @@ void RunFrame() {
   if (!Game.Running) return;
   Game.ScrollStep = -2;
   switch (Game.GameState) {
-    case 0:
+    case GameState::Splash:
       SplashFrame();
       break;
-    case 1:
+    case GameState::Play:
       PlayFrame();
       break;
-    case 2:
+    case GameState::GameOver:
       GameOverFrame();
       break;
-    case 3:
+    case GameState::Title:
       TitleFrame();
       break;
   }
@@ -95,6 +96,7 @@ void RunFrame() {
 }
 
 void BringUpGame() {
+  InstallEventPump(ProcessPendingEvents);
   ShowCursor(false);
   InitSound();
   InitDisplay();

@@ -9,8 +9,9 @@ namespace ridgeline {
 // the program through ShutDown. Never returns.
 [[noreturn]] void StartGame();
 
-// The start-up steps of StartGame before its loop: the cursor hidden, sound
-// and display up, the media loaded, the first game prepared at the splash.
+// The start-up steps of StartGame before its loop: the shell's event pump
+// installed, the cursor hidden, sound and display up, the media loaded, the
+// first game prepared at the splash.
 void BringUpGame();
 
 // One pass's frame: the screen routine of the current GameState, then the

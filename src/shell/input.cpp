@@ -14,7 +14,7 @@ void OnKeyDown(int keyCode, int /*shift*/) {
   // One press acts in one state only: the playing and game-over steps leave
   // only by ending or restarting, and the title's step comes last, so the key
   // that starts play is not also a playing key.
-  if (g.GameState == 1) {
+  if (g.GameState == GameState::Play) {
     switch (keyCode) {
       case kKeyLeft:
         g.PlayerSpeed = -4;
@@ -33,19 +33,20 @@ void OnKeyDown(int keyCode, int /*shift*/) {
         ShutDown();
     }
   }
-  if (g.GameState == 2) {
+  if (g.GameState == GameState::GameOver) {
     if (keyCode == kKeyEscape || keyCode == kKeyBackspace) ShutDown();
     // A key pressed too early is dropped, not remembered.
     if (g.GameOverTicks > 50) RestartGame();
   }
-  if (g.GameState == 3) g.GameState = 1;
+  if (g.GameState == GameState::Title) g.GameState = GameState::Play;
 }
 
 void OnKeyUp(int keyCode, int /*shift*/) {
-  if (Game.GameState == 1 && (keyCode == kKeyRight || keyCode == kKeyLeft)) Game.PlayerSpeed = 0;
+  if (Game.GameState == GameState::Play && (keyCode == kKeyRight || keyCode == kKeyLeft))
+    Game.PlayerSpeed = 0;
 }
 
-void OnMouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+void OnMouseDown(int /*button*/, int /*shift*/) {
   ShutDown();
 }
 

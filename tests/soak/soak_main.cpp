@@ -8,8 +8,6 @@
 //
 //   ridgeline_soak [--passes N] [--seed S] [--app-dir DIR]
 
-#include <SDL.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,10 +18,8 @@
 #include "game/random.h"
 #include "game/state.h"
 #include "media/app_path.h"
-#include "media/headless/headless_sound.h"
-#include "media/headless/headless_video.h"
+#include "media/headless/headless_platform.h"
 #include "media/media.h"
-#include "media/platform.h"
 #include "random_player.h"
 #include "robust_invariants.h"
 #include "shell/frame_loop.h"
@@ -64,13 +60,13 @@ struct GameCount {
   long started = 0;   // into play
   long ended = 0;     // play to game over
   long restarts = 0;  // game over to splash
-  int lastState = 0;
+  GameState lastState = GameState::Splash;
 
-  void See(int state) {
+  void See(GameState state) {
     // A key can end the splash's last pass on the title and leave it at once.
-    if (lastState != 1 && state == 1) ++started;
-    if (lastState == 1 && state == 2) ++ended;
-    if (lastState == 2 && state == 0) ++restarts;
+    if (lastState != GameState::Play && state == GameState::Play) ++started;
+    if (lastState == GameState::Play && state == GameState::GameOver) ++ended;
+    if (lastState == GameState::GameOver && state == GameState::Splash) ++restarts;
     lastState = state;
   }
 };
@@ -83,12 +79,9 @@ int main(int argc, char** argv) {
     std::fputs("usage: ridgeline_soak [--passes N] [--seed S] [--app-dir DIR]\n", stderr);
     return 2;
   }
-  Platform platform;
-  auto video = std::make_unique<HeadlessVideo>();
-  HeadlessVideo& window = *video;
-  platform.video = std::move(video);
-  platform.sound = std::make_unique<HeadlessSound>();
-  SetPlatform(std::move(platform));
+  HeadlessPlatform headless = MakeHeadlessPlatform();
+  HeadlessVideo& window = *headless.video;
+  SetPlatform(std::move(headless.platform));
   if (!options.appDir.empty()) SetAppPath(options.appDir);
   FixClock(options.seed);
 
@@ -114,7 +107,6 @@ int main(int argc, char** argv) {
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   SetPassEndHook({});
   ReleaseMedia();
-  SDL_Quit();
   if (status == 0) {
     std::printf(
         "soak: %ld passes with seed %llu in %.1f s: %ld games started, %ld ended, %ld restarts; "

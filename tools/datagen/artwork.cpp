@@ -1,5 +1,8 @@
 #include "artwork.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "background.h"
 #include "lettering.h"
 
@@ -10,19 +13,28 @@ Artwork DrawArtwork() {
           DrawBolt(),       DrawStudioLogo(), DrawFloorTile(), DrawTitle()};
 }
 
-std::vector<NamedPicture> BitmapFiles(const Artwork& art) {
-  std::vector<NamedPicture> files{{"yama.bmp", &art.background}};
-  for (int frame = 0; frame < kFrames; ++frame) {
-    const std::string digit = std::to_string(frame);
-    files.push_back({"kelvane1" + digit + ".bmp", &art.runner[frame]});
-    files.push_back({"tekiss" + digit + ".bmp", &art.flyer[frame]});
-    files.push_back({"exp" + digit + ".bmp", &art.explosion[frame]});
+const Canvas& PictureOf(const Artwork& art, const ridgeline::DataFile& file) {
+  if (file.role == ridgeline::DataRole::Background) return art.background;
+  if (file.role == ridgeline::DataRole::Sprite) {
+    using ridgeline::SpriteKind;
+    switch (file.Kind()) {
+      case SpriteKind::Player:
+        return art.runner.at(file.frame);
+      case SpriteKind::Enemy:
+        return art.flyer.at(file.frame);
+      case SpriteKind::Shot:
+        return art.bolt;
+      case SpriteKind::Explosion:
+        return art.explosion.at(file.frame);
+      case SpriteKind::SplashLogo:
+        return art.logo;
+      case SpriteKind::FloorTile:
+        return art.tile;
+      case SpriteKind::TitlePicture:
+        return art.title;
+    }
   }
-  files.push_back({"vorp.bmp", &art.logo});
-  files.push_back({"fire.bmp", &art.bolt});
-  files.push_back({"tile.bmp", &art.tile});
-  files.push_back({"title.bmp", &art.title});
-  return files;
+  throw std::invalid_argument(std::string(file.path) + " is not a picture that the artwork has");
 }
 
 }  // namespace datagen

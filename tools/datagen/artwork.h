@@ -1,10 +1,8 @@
 // Every picture of the game, drawn once and then written out and reviewed.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "canvas.h"
+#include "common/data_files.h"
 #include "sprites.h"
 
 namespace datagen {
@@ -22,12 +20,8 @@ struct Artwork {
 
 Artwork DrawArtwork();
 
-struct NamedPicture {
-  std::string file_name;  // as the game loads it from Data/Bitmap
-  const Canvas* picture;
-};
-
-// The bitmap files of the game, in the order the game loads them.
-std::vector<NamedPicture> BitmapFiles(const Artwork& art);
+// The picture that the game's bitmap file `file` holds: the background, or the
+// sprite of the file's kind and frame.
+const Canvas& PictureOf(const Artwork& art, const ridgeline::DataFile& file);
 
 }  // namespace datagen

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "canvas.h"
+#include "common/data_files.h"
 
 namespace datagen {
 
-constexpr int kScreenWidth = 640;
-constexpr int kScreenHeight = 480;
+constexpr int kScreenWidth = ridgeline::BackgroundFile().width;
+constexpr int kScreenHeight = ridgeline::BackgroundFile().height;
 // The floor tiles cover the background from this row down.
 constexpr int kFloorTop = 400;
 

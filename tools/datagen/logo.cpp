@@ -1,6 +1,7 @@
 // The splash logo of our studio, Cairnworks: a round badge with a cairn of
 // stacked stones under an evening sky, and the studio's name beneath it.
 #include "block_letters.h"
+#include "common/data_files.h"
 #include "fixed_math.h"
 #include "lettering.h"
 #include "raster.h"
@@ -9,8 +10,8 @@
 namespace datagen {
 namespace {
 
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
+constexpr int kWidth = ridgeline::SpriteFile(ridgeline::SpriteKind::SplashLogo, 0).width;
+constexpr int kHeight = ridgeline::SpriteFile(ridgeline::SpriteKind::SplashLogo, 0).height;
 constexpr Point kBadge{200, 104};
 constexpr int kBadgeRadius = 78;
 

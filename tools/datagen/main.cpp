@@ -3,38 +3,95 @@
 //
 //   ridgeline-datagen DATA_DIR CONTACT_SHEET
 //
-// writes DATA_DIR/Bitmap/*.bmp, DATA_DIR/Wave/*.wav, DATA_DIR/Midi/music.mid
-// and a review picture of all the artwork to CONTACT_SHEET (a .bmp).
+// writes every file of the game's list of data files under DATA_DIR
+// (Bitmap/*.bmp, Wave/*.wav, Midi/music.mid) and a review picture of all the
+// artwork to CONTACT_SHEET (a .bmp).
+//
+//   ridgeline-datagen --icon SIZE FILE
+//
+// writes the desktop icon, SIZE x SIZE pixels, to FILE (a .png).
+#include <charconv>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
+#include <string>
 
 #include "artwork.h"
 #include "audio.h"
 #include "bmp_writer.h"
 #include "bytes.h"
+#include "common/data_files.h"
 #include "contact_sheet.h"
+#include "icon.h"
 #include "midi_writer.h"
+#include "png_writer.h"
 #include "score.h"
 #include "wave_writer.h"
 
+namespace datagen {
+namespace {
+
+using ridgeline::DataFile;
+using ridgeline::DataRole;
+
+// The picture of `file`, which must be drawn at the size the list gives.
+Bytes EncodePicture(const Artwork& art, const DataFile& file) {
+  const Canvas& picture = PictureOf(art, file);
+  if (picture.width() != file.width || picture.height() != file.height) {
+    throw std::logic_error(std::string(file.path) + " is drawn " + std::to_string(picture.width()) +
+                           " x " + std::to_string(picture.height()) + ", not " +
+                           std::to_string(file.width) + " x " + std::to_string(file.height));
+  }
+  return EncodeBmp(picture);
+}
+
+Bytes Encode(const Artwork& art, const std::vector<ScoreNote>& score, const DataFile& file) {
+  switch (file.role) {
+    case DataRole::Background:
+    case DataRole::Sprite:
+      return EncodePicture(art, file);
+    case DataRole::Sound:
+      return EncodeWav(file.slot == 0 ? SynthesizeExplosion() : SynthesizeMusic(score),
+                       kSampleRate);
+    case DataRole::Midi:
+      return EncodeMidi(score);
+  }
+  throw std::logic_error(std::string(file.path) + " has no known role");
+}
+
+// The icon size as a whole number of pixels from 1 to 1024, or 0.
+int IconSize(const std::string& text) {
+  int size = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+  return error == std::errc() && end == text.data() + text.size() && size >= 1 && size <= 1024
+             ? size
+             : 0;
+}
+
+}  // namespace
+}  // namespace datagen
+
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: " << argv[0] << " DATA_DIR CONTACT_SHEET\n";
+  const bool icon = argc == 4 && std::string(argv[1]) == "--icon";
+  if (argc != 3 && !(icon && datagen::IconSize(argv[2]))) {
+    std::cerr << "usage: " << argv[0] << " DATA_DIR CONTACT_SHEET\n"
+              << "       " << argv[0] << " --icon SIZE FILE\n";
     return 2;
   }
   using namespace datagen;
   try {
+    if (icon) {
+      WriteFile(argv[3], EncodePng(DrawIcon(IconSize(argv[2]))));
+      return 0;
+    }
     const std::filesystem::path data = argv[1];
     const Artwork art = DrawArtwork();
-    for (const auto& [name, picture] : BitmapFiles(art)) {
-      WriteFile(data / "Bitmap" / name, EncodeBmp(*picture));
+    const std::vector<ScoreNote> score = ComposeScore();
+    for (const ridgeline::DataFile& file : ridgeline::kDataFiles) {
+      WriteFile(data / file.path, Encode(art, score, file));
     }
     WriteFile(argv[2], EncodeBmp(DrawContactSheet(art)));
-    const std::vector<ScoreNote> score = ComposeScore();
-    WriteFile(data / "Wave" / "bakuon.wav", EncodeWav(SynthesizeExplosion(), kSampleRate));
-    WriteFile(data / "Wave" / "music.wav", EncodeWav(SynthesizeMusic(score), kSampleRate));
-    WriteFile(data / "Midi" / "music.mid", EncodeMidi(score));
   } catch (const std::exception& error) {
     std::cerr << argv[0] << ": " << error.what() << '\n';
     return 1;

@@ -5,10 +5,12 @@
 #include <array>
 
 #include "canvas.h"
+#include "common/data_files.h"
 
 namespace datagen {
 
-constexpr int kSpriteSize = 80;
+// Every sprite drawn here is as large as the player's pictures.
+constexpr int kSpriteSize = ridgeline::SpriteFile(ridgeline::SpriteKind::Player, 0).width;
 constexpr int kFrames = 5;
 using Animation = std::array<Canvas, kFrames>;
 

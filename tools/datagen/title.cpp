@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "block_letters.h"
+#include "common/data_files.h"
 #include "fixed_math.h"
 #include "lettering.h"
 #include "raster.h"
@@ -10,8 +11,8 @@
 namespace datagen {
 namespace {
 
-constexpr int kWidth = 572;
-constexpr int kHeight = 158;
+constexpr int kWidth = ridgeline::SpriteFile(ridgeline::SpriteKind::TitlePicture, 0).width;
+constexpr int kHeight = ridgeline::SpriteFile(ridgeline::SpriteKind::TitlePicture, 0).height;
 
 struct RangeStyle {
   std::uint32_t seed;

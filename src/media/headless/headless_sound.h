@@ -5,8 +5,8 @@
 
 namespace ridgeline {
 
-// The sound driver with no device: each shown frame moves every playing buffer
-// on by exactly 1/60 s, so that what plays follows the frames, not the clock.
+// The sound driver with no device: the sound follows the frames, not the
+// clock. Each frame shown moves every playing buffer on by exactly 1/60 s.
 // It also stands in for the device when the player plays without sound.
 class HeadlessSound : public SoundDriver {
  public:
@@ -20,7 +20,9 @@ class HeadlessSound : public SoundDriver {
   void SetVolume(int /*volume*/) override {}
   // No frame is shown during a pause, so the sounds already wait.
   void Pause(bool /*paused*/) override {}
-  void FrameShown() override;
+
+  // Moves the sound on by one frame shown.
+  void FrameShown();
 
  private:
   Mixer* mixer_ = nullptr;

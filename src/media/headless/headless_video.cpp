@@ -6,21 +6,13 @@ void HeadlessVideo::ShowWindow(const std::string& label) {
   calls_.push_back("ShowWindow " + label);
 }
 
-void HeadlessVideo::SetCooperativeLevel(HWND /*window*/, long flags) {
-  calls_.push_back("SetCooperativeLevel " + std::to_string(flags));
+void HeadlessVideo::SetFullScreen(bool fullScreen) {
+  calls_.push_back(fullScreen ? "SetFullScreen 1" : "SetFullScreen 0");
 }
 
-void HeadlessVideo::SetDisplayMode(int width, int height, int bitsPerPixel) {
-  calls_.push_back("SetDisplayMode " + std::to_string(width) + " " + std::to_string(height) + " " +
-                   std::to_string(bitsPerPixel));
-}
-
-void HeadlessVideo::RestoreDisplayMode() {
-  calls_.push_back("RestoreDisplayMode");
-}
-
-void HeadlessVideo::Present(const SDL_Surface& /*frame*/) {
+void HeadlessVideo::Present(const FrameView& /*frame*/) {
   ++frames_;
+  sound_.FrameShown();
 }
 
 void HeadlessVideo::ShowCursor(bool show) {

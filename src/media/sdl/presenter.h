@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "media/frame_view.h"
+
 namespace ridgeline {
 
 // Puts the game's 640 x 480 picture on the window, scaled as FitPicture says,
@@ -14,9 +16,9 @@ class Presenter {
  public:
   virtual ~Presenter() = default;
 
-  // Draws `picture`, a 640 x 480 surface of any format, scaled into the
-  // window, ready to be shown.
-  virtual void Draw(const SDL_Surface& picture) = 0;
+  // Draws `picture`, a 640 x 480 frame, scaled into the window, ready to be
+  // shown.
+  virtual void Draw(const FrameView& picture) = 0;
   // Shows what Draw drew; with vsync on, waits for the display's refresh.
   virtual void Show() = 0;
 

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "media/sdl/viewport.h"
+#include "media/sdl_picture.h"
 
 namespace ridgeline {
 
@@ -47,11 +48,11 @@ bool RendererPresenter::Prepare() {
   return texture_ != nullptr;
 }
 
-void RendererPresenter::Draw(const SDL_Surface& picture) {
+void RendererPresenter::Draw(const FrameView& picture) {
   void* pixels = nullptr;
   int pitch = 0;
   if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
-    SDL_ConvertPixels(kPictureWidth, kPictureHeight, picture.format->format, picture.pixels,
+    SDL_ConvertPixels(kPictureWidth, kPictureHeight, SdlPixelFormat(picture.format), picture.pixels,
                       picture.pitch, SDL_PIXELFORMAT_RGB888, pixels, pitch);
     SDL_UnlockTexture(texture_);
   }

@@ -16,7 +16,7 @@ class RendererPresenter : public Presenter {
   // False where there is no way to make the texture.
   bool Prepare();
 
-  void Draw(const SDL_Surface& picture) override;
+  void Draw(const FrameView& picture) override;
   void Show() override;
   bool SetVsync(bool on) override;
 

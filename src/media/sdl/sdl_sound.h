@@ -17,7 +17,6 @@ class SdlSound : public SoundDriver {
   void Unlock() override;
   void SetVolume(int volume) override;
   void Pause(bool paused) override;
-  void FrameShown() override {}
 
  private:
   static void Callback(void* mixer, Uint8* stream, int length);

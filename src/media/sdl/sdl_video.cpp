@@ -7,6 +7,8 @@
 #include "common/key_codes.h"
 #include "common/run_time_error.h"
 #include "media/sdl/sdl_keys.h"
+#include "media/sdl/sdl_window.h"
+#include "media/sdl_picture.h"
 #include "media/text.h"
 
 namespace ridgeline {
@@ -53,49 +55,36 @@ void SdlVideo::ShowWindow(const std::string& label) {
   ShowLabel();
 }
 
-void SdlVideo::SetCooperativeLevel(HWND /*window*/, long flags) {
+void SdlVideo::SetFullScreen(bool fullScreen) {
   // A window that never opened has nothing to hand back: shutting down after
   // it failed must still report why it failed.
-  if (!window_ && flags == DDSCL_NORMAL) return;
-  if (!window_) throw RunTimeError("SetCooperativeLevel: the window is not open");
-  const bool fullScreen = (flags & DDSCL_FULLSCREEN) != 0 && !settings_.windowed;
-  if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
-    throw Failure("cannot change to full screen");
-  }
-}
-
-void SdlVideo::SetDisplayMode(int width, int height, int /*bitsPerPixel*/) {
-  if (width != kPictureWidth || height != kPictureHeight) {
-    throw RunTimeError("SetDisplayMode: the window shows 640 x 480 pictures only");
+  if (!window_ && !fullScreen) return;
+  if (!window_) throw RunTimeError("cannot change to full screen: the window is not open");
+  const bool desktop = fullScreen && !settings_.windowed;
+  if (SDL_SetWindowFullscreen(window_, desktop ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    throw Failure(fullScreen ? "cannot change to full screen" : "cannot leave full screen");
   }
   // The window may have just gone full screen: the label stays in sight while
   // the pictures and sounds load.
-  ShowLabel();
-}
-
-void SdlVideo::RestoreDisplayMode() {
-  if (window_ && SDL_SetWindowFullscreen(window_, 0) != 0)
-    throw Failure("cannot leave full screen");
+  if (fullScreen) ShowLabel();
 }
 
 void SdlVideo::ShowLabel() {
-  SdlSurfacePtr canvas(SDL_CreateRGBSurfaceWithFormat(0, kPictureWidth, kPictureHeight, 16,
-                                                      DirectDrawSurface7::kFormat));
+  SdlSurfacePtr canvas = NewPicture(kPictureWidth, kPictureHeight);
   if (!canvas) throw Failure("cannot draw the window's label");
   SDL_FillRect(canvas.get(), nullptr, SDL_MapRGB(canvas->format, 212, 208, 200));
   DrawTextLine(*canvas, 16, 16, label_, SDL_Color{0, 0, 0, 255});
-  presenter_->Draw(*canvas);
+  presenter_->Draw(ViewOf(*canvas));
   presenter_->Show();
 }
 
-void SdlVideo::Present(const SDL_Surface& frame) {
+void SdlVideo::Present(const FrameView& frame) {
   // Kept, since the back buffer is drawn over again before the next frame.
-  if (!lastFrame_) {
-    lastFrame_.reset(SDL_CreateRGBSurfaceWithFormat(0, frame.w, frame.h, 16, frame.format->format));
-  }
+  if (!lastFrame_) lastFrame_ = NewPicture(frame.width, frame.height);
   if (lastFrame_) {
-    SDL_ConvertPixels(frame.w, frame.h, frame.format->format, frame.pixels, frame.pitch,
-                      lastFrame_->format->format, lastFrame_->pixels, lastFrame_->pitch);
+    SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
+                      frame.pitch, lastFrame_->format->format, lastFrame_->pixels,
+                      lastFrame_->pitch);
   }
   presenter_->Draw(frame);
   // Waiting before showing, not after, keeps the moments the frames appear
@@ -107,13 +96,6 @@ void SdlVideo::Present(const SDL_Surface& frame) {
 
 void SdlVideo::ShowCursor(bool show) {
   SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
-}
-
-PicturePoint SdlVideo::MouseToPicture(int x, int y) const {
-  int width = 0;
-  int height = 0;
-  SDL_GetWindowSize(window_, &width, &height);
-  return ToPicture(FitPicture(width, height), x, y);
 }
 
 bool SdlVideo::PollEvent(WindowEvent& event) {
@@ -155,17 +137,13 @@ void SdlVideo::Take(const SDL_Event& e) {
       event.keyCode = VirtualKeyCode(e.key.keysym.sym);
       event.shift = ShiftState(e.key.keysym.mod);
       return Hand(event);
-    case SDL_MOUSEBUTTONDOWN: {
+    case SDL_MOUSEBUTTONDOWN:
       event.kind = WindowEvent::Kind::MouseDown;
       event.button = e.button.button == SDL_BUTTON_LEFT    ? 1
                      : e.button.button == SDL_BUTTON_RIGHT ? 2
                                                            : 4;
       event.shift = ShiftState(static_cast<Uint16>(SDL_GetModState()));
-      const PicturePoint at = MouseToPicture(e.button.x, e.button.y);
-      event.x = at.x;
-      event.y = at.y;
       return Hand(event);
-    }
     case SDL_QUIT:
       event.kind = WindowEvent::Kind::Close;
       return Hand(event);
@@ -188,13 +166,13 @@ bool SdlVideo::TakePlatformKey(const SDL_KeyboardEvent& key) {
   if (key.repeat) return true;
   switch (platformKey) {
     case PlatformKey::FullScreen:
-      SetFullScreen(settings_.windowed);
+      SwitchFullScreen(settings_.windowed);
       break;
     case PlatformKey::Mute:
       if (hooks_.muteToggled) hooks_.muteToggled();
       break;
     case PlatformKey::Screenshot:
-      if (hooks_.screenshot && lastFrame_) hooks_.screenshot(*lastFrame_);
+      if (hooks_.screenshot && lastFrame_) hooks_.screenshot(ViewOf(*lastFrame_));
       break;
     case PlatformKey::Pause:
       pausedByHand_ = !pausedByHand_;
@@ -239,7 +217,7 @@ void SdlVideo::Hand(const WindowEvent& event) {
   toGame_.push_back(event);
 }
 
-void SdlVideo::SetFullScreen(bool on) {
+void SdlVideo::SwitchFullScreen(bool on) {
   if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
     std::fprintf(stderr, "ridgeline: cannot switch between full screen and a window: %s\n",
                  SDL_GetError());
@@ -256,8 +234,7 @@ void SdlVideo::SetFullScreen(bool on) {
 
 void SdlVideo::ShowPaused() {
   if (!lastFrame_) return;
-  SdlSurfacePtr dimmed(SDL_CreateRGBSurfaceWithFormat(0, kPictureWidth, kPictureHeight, 16,
-                                                      DirectDrawSurface7::kFormat));
+  SdlSurfacePtr dimmed = NewPicture(kPictureWidth, kPictureHeight);
   if (!dimmed) return;
   SDL_SetSurfaceColorMod(lastFrame_.get(), 96, 96, 96);
   SDL_BlitSurface(lastFrame_.get(), nullptr, dimmed.get(), nullptr);
@@ -265,7 +242,7 @@ void SdlVideo::ShowPaused() {
   const std::string text = "PAUSED";
   DrawTextLine(*dimmed, (kPictureWidth - TextWidth(text)) / 2, kPictureHeight / 2 - 8, text,
                SDL_Color{255, 255, 255, 255});
-  presenter_->Draw(*dimmed);
+  presenter_->Draw(ViewOf(*dimmed));
   presenter_->Show();
 }
 

@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -11,6 +10,7 @@
 #include "media/sdl/frame_pacer.h"
 #include "media/sdl/presenter.h"
 #include "media/sdl/sdl_pads.h"
+#include "media/sdl/sdl_platform.h"
 #include "media/sdl/sdl_window.h"
 #include "media/sdl/viewport.h"
 #include "media/surface.h"
@@ -30,18 +30,8 @@ namespace ridgeline {
 // The game pads' buttons come out as keys (SdlPads).
 class SdlVideo : public VideoDriver {
  public:
-  struct Settings {
-    bool windowed = false;
-    long scale = 0;         // the window as a multiple of 640 x 480; 0: the largest that fits
-    bool autopause = true;  // pause while the window is away
-  };
-  // What the desktop's keys ask of the program around the window.
-  struct Hooks {
-    std::function<void(bool fullScreen)> fullScreenChanged;      // Alt+Enter, F11
-    std::function<void()> muteToggled;                           // F9
-    std::function<void(const SDL_Surface& picture)> screenshot;  // F12: the picture last shown
-    std::function<void(bool paused)> pauseChanged;               // the sound waits too
-  };
+  using Settings = WindowSettings;
+  using Hooks = WindowHooks;
 
   explicit SdlVideo(Settings settings, Hooks hooks = {})
       : settings_(settings), hooks_(std::move(hooks)) {}
@@ -49,10 +39,8 @@ class SdlVideo : public VideoDriver {
 
   void ShowWindow(const std::string& label) override;
   HWND WindowHandle() const override { return window_ ? SDL_GetWindowID(window_) : 0; }
-  void SetCooperativeLevel(HWND window, long flags) override;
-  void SetDisplayMode(int width, int height, int bitsPerPixel) override;
-  void RestoreDisplayMode() override;
-  void Present(const SDL_Surface& frame) override;
+  void SetFullScreen(bool fullScreen) override;
+  void Present(const FrameView& frame) override;
   void ShowCursor(bool show) override;
   bool PollEvent(WindowEvent& event) override;
 
@@ -65,10 +53,10 @@ class SdlVideo : public VideoDriver {
   bool TakePlatformKey(const SDL_KeyboardEvent& key);
   void TakeWindowEvent(const SDL_WindowEvent& window);
   void Hand(const WindowEvent& event);
-  void SetFullScreen(bool on);
+  // Alt+Enter, F11: between the desktop's full screen and a window.
+  void SwitchFullScreen(bool on);
   bool Paused() const { return pausedByHand_ || (settings_.autopause && (away_ || minimised_)); }
   void ShowPaused();
-  PicturePoint MouseToPicture(int x, int y) const;
 
   Settings settings_;
   Hooks hooks_;

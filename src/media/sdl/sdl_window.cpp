@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "common/data_files.h"
 #include "common/run_time_error.h"
 #include "media/app_path.h"
 #include "media/bitmap_check.h"
@@ -17,7 +18,7 @@ namespace {
 // Without it the window keeps the system's icon: a missing or damaged picture
 // is for the start-up to report, not the window.
 void SetIcon(SDL_Window* window) {
-  const std::string path = AppPath() + "/Data/Bitmap/kelvane10.bmp";
+  const std::string path = DataFilePath(SpriteFile(SpriteKind::Player, 0));
   SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
   if (!file) return;
   if (BitmapRefusal(*file)) {

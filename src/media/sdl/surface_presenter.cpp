@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "media/sdl/viewport.h"
+#include "media/sdl_picture.h"
 
 namespace ridgeline {
 
@@ -61,11 +62,11 @@ bool SurfacePresenter::Prepare() {
   return converted_ != nullptr;
 }
 
-void SurfacePresenter::Draw(const SDL_Surface& picture) {
+void SurfacePresenter::Draw(const FrameView& picture) {
   // The window's pixels are made anew when its size changes.
   SDL_Surface* screen = SDL_GetWindowSurface(window_);
   if (!screen) return;
-  SDL_ConvertPixels(kPictureWidth, kPictureHeight, picture.format->format, picture.pixels,
+  SDL_ConvertPixels(kPictureWidth, kPictureHeight, SdlPixelFormat(picture.format), picture.pixels,
                     picture.pitch, converted_->format->format, converted_->pixels,
                     converted_->pitch);
   const Viewport v = FitPicture(screen->w, screen->h);

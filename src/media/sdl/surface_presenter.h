@@ -15,7 +15,7 @@ class SurfacePresenter : public Presenter {
   // False where the window has no pixels of its own to draw in.
   bool Prepare();
 
-  void Draw(const SDL_Surface& picture) override;
+  void Draw(const FrameView& picture) override;
   void Show() override;
   bool SetVsync(bool) override { return false; }
 

@@ -41,14 +41,4 @@ int LargestWindowScale(int areaWidth, int areaHeight) {
   return std::max(1, std::min(areaWidth / kPictureWidth, areaHeight / kPictureHeight));
 }
 
-PicturePoint ToPicture(const Viewport& viewport, int outputX, int outputY) {
-  if (viewport.width <= 0 || viewport.height <= 0) return PicturePoint{};
-  auto map = [](int position, int origin, int size, int pictureSize) {
-    const std::int64_t scaled = std::int64_t{position - origin} * pictureSize / size;
-    return static_cast<int>(std::clamp<std::int64_t>(scaled, 0, pictureSize - 1));
-  };
-  return PicturePoint{map(outputX, viewport.x, viewport.width, kPictureWidth),
-                      map(outputY, viewport.y, viewport.height, kPictureHeight)};
-}
-
 }  // namespace ridgeline

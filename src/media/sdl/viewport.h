@@ -45,15 +45,4 @@ Scaling SharpScaling(const Viewport& viewport);
 // given area (the desktop's usable area); at least 1.
 int LargestWindowScale(int areaWidth, int areaHeight);
 
-// The picture pixel under an output pixel, clamped to the picture: for mouse
-// positions, so that the handlers see game coordinates however the picture is
-// scaled.
-struct PicturePoint {
-  int x = 0;
-  int y = 0;
-
-  bool operator==(const PicturePoint&) const = default;
-};
-PicturePoint ToPicture(const Viewport& viewport, int outputX, int outputY);
-
 }  // namespace ridgeline

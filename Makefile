@@ -8,7 +8,7 @@ JOBS    ?= $(shell nproc)
 SUDO     = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # What building and running the game needs; each target below adds its own.
-RUN_PACKAGES     = cmake g++ make libsdl2-dev libsdl2-ttf-dev fonts-dejavu-core
+RUN_PACKAGES     = cmake g++ make libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-dejavu-core
 TEST_PACKAGES    = $(RUN_PACKAGES) libgtest-dev
 BENCH_PACKAGES   = $(RUN_PACKAGES) libbenchmark-dev
 PACKAGE_PACKAGES = $(RUN_PACKAGES) dpkg-dev file

@@ -22,6 +22,8 @@ class MemorySound : public SoundDriver {
   void Close() override { mixer_ = nullptr; }
   void Lock() override {}
   void Unlock() override {}
+  void SetVolume(int /*volume*/) override {}
+  void Pause(bool /*paused*/) override {}
 
   // Mixes one buffer of sound, as the device would ask for it.
   void MixBuffer() {

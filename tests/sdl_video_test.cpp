@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "common/run_time_error.h"
 #include "media/sdl_picture.h"
 
@@ -55,21 +58,24 @@ constexpr SDL_Color kGreen{0, 255, 0, 255};
 constexpr SDL_Color kBlue{0, 0, 255, 255};
 constexpr SDL_Color kBlack{0, 0, 0, 255};
 
-TEST_F(SdlVideoTest, OpensTheGameWindowAtTheAskedScale) {
-  SdlVideo video(SdlVideo::Settings{true, 2});
-  video.ShowWindow("Now Loading...");
-  SDL_Window* window = Window(video);
-  ASSERT_NE(window, nullptr);
-  EXPECT_STREQ(SDL_GetWindowTitle(window), "Ridgeline");
-  int width = 0;
-  int height = 0;
-  SDL_GetWindowSize(window, &width, &height);
-  EXPECT_EQ(width, 1280);
-  EXPECT_EQ(height, 960);
-  EXPECT_NE(SDL_GetWindowFlags(window) & SDL_WINDOW_RESIZABLE, 0u);
-  // A window asked for stays one when the display takes it over.
-  video.SetFullScreen(true);
-  EXPECT_EQ(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN, 0u);
+TEST_F(SdlVideoTest, OpensTheWindowAtTheAskedScaleAsFarAsTheDesktopHoldsIt) {
+  // SDL's display without a screen is 1024 x 768: a factor of 2 does not fit.
+  for (long scale : {0, 1, 2}) {
+    SdlVideo video(SdlVideo::Settings{true, scale});
+    video.ShowWindow("Now Loading...");
+    SDL_Window* window = Window(video);
+    ASSERT_NE(window, nullptr);
+    EXPECT_STREQ(SDL_GetWindowTitle(window), "Ridgeline");
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    EXPECT_EQ(width, 640) << scale;
+    EXPECT_EQ(height, 480) << scale;
+    EXPECT_NE(SDL_GetWindowFlags(window) & SDL_WINDOW_RESIZABLE, 0u);
+    // A window asked for stays one when the display takes it over.
+    video.SetFullScreen(true);
+    EXPECT_EQ(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN, 0u);
+  }
 }
 
 TEST_F(SdlVideoTest, ShuttingDownHandsBackAWindowThatNeverOpened) {
@@ -80,8 +86,9 @@ TEST_F(SdlVideoTest, ShuttingDownHandsBackAWindowThatNeverOpened) {
 TEST_F(SdlVideoTest, ShowsEveryGamePixelAsASharpSquareAtEveryWholeScale) {
   const SdlSurfacePtr picture = Picture();
   for (int scale = 1; scale <= 5; ++scale) {
-    SdlVideo video(SdlVideo::Settings{true, scale});
+    SdlVideo video(SdlVideo::Settings{true, 1});
     video.ShowWindow("Now Loading...");
+    SDL_SetWindowSize(Window(video), 640 * scale, 480 * scale);
     video.Present(ViewOf(*picture));
     const int last = scale - 1;
     EXPECT_TRUE(Same(WindowPixel(video, 0, 0), kRed)) << scale;
@@ -94,13 +101,20 @@ TEST_F(SdlVideoTest, ShowsEveryGamePixelAsASharpSquareAtEveryWholeScale) {
   }
 }
 
-TEST_F(SdlVideoTest, FitsAResizedWindowsHeightBetweenBlackBars) {
-  SdlVideo video(SdlVideo::Settings{true, 2});
+TEST_F(SdlVideoTest, BelowAFactorOfTwoEnlargesThenSmoothsDownBetweenBlackBars) {
+  SdlVideo video(SdlVideo::Settings{true, 1});
   video.ShowWindow("Now Loading...");
   SDL_SetWindowSize(Window(video), 1366, 768);
   video.Present(ViewOf(*Picture()));
+  // The height fitted: 1024 x 768 at x 171, smoothed down from 1280 x 960.
   EXPECT_TRUE(Same(WindowPixel(video, 170, 0), kBlack));
   EXPECT_TRUE(Same(WindowPixel(video, 171, 0), kRed));
+  // Red and green meet inside an output pixel, which blends them; the next
+  // is wholly green again, so that no game pixel comes out narrower.
+  const SDL_Color blend = WindowPixel(video, 172, 0);
+  EXPECT_GT(blend.r, 64);
+  EXPECT_GT(blend.g, 64);
+  EXPECT_TRUE(Same(WindowPixel(video, 173, 0), kGreen));
   EXPECT_TRUE(Same(WindowPixel(video, 1194, 767), kBlue));
   EXPECT_TRUE(Same(WindowPixel(video, 1195, 767), kBlack));
 }
@@ -117,8 +131,9 @@ TEST_F(SdlVideoTest, GoesFullScreenOnTheDesktopAndLeavesItAgain) {
 }
 
 TEST_F(SdlVideoTest, HandsKeysClicksAndClosingToTheGameInItsOwnTerms) {
-  SdlVideo video(SdlVideo::Settings{true, 2});
+  SdlVideo video(SdlVideo::Settings{true, 1});
   video.ShowWindow("Now Loading...");
+  SDL_SetWindowSize(Window(video), 1280, 960);
   SDL_PumpEvents();
   SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 
@@ -154,6 +169,157 @@ TEST_F(SdlVideoTest, HandsKeysClicksAndClosingToTheGameInItsOwnTerms) {
   ASSERT_TRUE(video.PollEvent(event));
   EXPECT_EQ(event.kind, WindowEvent::Kind::Close);
   EXPECT_FALSE(video.PollEvent(event));
+}
+
+void PushKey(Uint32 type, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
+  SDL_Event e{};
+  e.type = type;
+  e.key.type = type;
+  e.key.keysym.sym = key;
+  e.key.keysym.mod = modifiers;
+  SDL_PushEvent(&e);
+}
+
+void PushWindowEvent(const SdlVideo& video, SDL_WindowEventID what) {
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.windowID = static_cast<Uint32>(video.WindowHandle());
+  e.window.event = what;
+  SDL_PushEvent(&e);
+}
+
+// The events that the game gets from the window until there are none, as
+// "+13" (down), "-13" (up) and "close". Each run of pushed events ends with
+// SDL_QUIT, so that a pause that did not end shows as a missing close
+// rather than a wait for ever.
+std::string GameEvents(SdlVideo& video) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  std::string events;
+  WindowEvent event;
+  while (video.PollEvent(event)) {
+    if (!events.empty()) events += ' ';
+    if (event.kind == WindowEvent::Kind::Close) {
+      events += "close";
+    } else {
+      events += event.kind == WindowEvent::Kind::KeyDown ? '+' : '-';
+      events += std::to_string(event.keyCode);
+    }
+  }
+  return events;
+}
+
+// A window with its first frame shown, and its hooks noted.
+class DesktopKeysTest : public SdlVideoTest {
+ protected:
+  void Open(bool autopause) {
+    SdlVideo::Hooks hooks;
+    hooks.fullScreenChanged = [this](bool on) { noted_ += on ? "full " : "window "; };
+    hooks.muteToggled = [this] { noted_ += "mute "; };
+    hooks.screenshot = [this](const FrameView& picture) {
+      noted_ += "shot ";
+      const auto* row = static_cast<const Uint8*>(picture.pixels) + 400 * picture.pitch;
+      SDL_PixelFormat* format = SDL_AllocFormat(SdlPixelFormat(picture.format));
+      SDL_GetRGB(reinterpret_cast<const Uint16*>(row)[600], format, &shot_.r, &shot_.g, &shot_.b);
+      SDL_FreeFormat(format);
+    };
+    hooks.pauseChanged = [this](bool paused) { noted_ += paused ? "paused " : "resumed "; };
+    video_ = std::make_unique<SdlVideo>(SdlVideo::Settings{true, 1, autopause}, std::move(hooks));
+    video_->ShowWindow("Now Loading...");
+    video_->SetFullScreen(true);
+    video_->Present(ViewOf(*Picture()));
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  }
+  bool FullScreen() const {
+    return (SDL_GetWindowFlags(Window(*video_)) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
+           SDL_WINDOW_FULLSCREEN_DESKTOP;
+  }
+
+  std::unique_ptr<SdlVideo> video_;
+  std::string noted_;
+  SDL_Color shot_{};  // the screenshot's pixel at (600, 400)
+};
+
+TEST_F(DesktopKeysTest, ActOnTheDesktopAndNeverReachTheGame) {
+  Open(true);
+  PushKey(SDL_KEYDOWN, SDLK_SPACE);
+  PushKey(SDL_KEYDOWN, SDLK_F11);
+  PushKey(SDL_KEYUP, SDLK_F11);
+  EXPECT_EQ(GameEvents(*video_), "+32 close");
+  EXPECT_TRUE(FullScreen());
+  // Alt+Enter, Alt let go first; Alt alone is the desktop's too (Alt+Tab).
+  PushKey(SDL_KEYDOWN, SDLK_LALT, KMOD_LALT);
+  PushKey(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT);
+  PushKey(SDL_KEYUP, SDLK_LALT);
+  PushKey(SDL_KEYUP, SDLK_RETURN);
+  PushKey(SDL_KEYDOWN, SDLK_RETURN);
+  PushKey(SDL_KEYUP, SDLK_RETURN);
+  EXPECT_EQ(GameEvents(*video_), "+13 -13 close");
+  EXPECT_FALSE(FullScreen());
+  for (SDL_Keycode key : {SDLK_F9, SDLK_F12}) {
+    PushKey(SDL_KEYDOWN, key);
+    PushKey(SDL_KEYUP, key);
+  }
+  PushKey(SDL_KEYUP, SDLK_SPACE);
+  EXPECT_EQ(GameEvents(*video_), "-32 close");
+  EXPECT_EQ(noted_, "full window mute shot ");
+}
+
+TEST_F(DesktopKeysTest, AwayOrPausedTheGameGetsNothingThatMovesItOn) {
+  Open(true);
+  PushKey(SDL_KEYDOWN, SDLK_RIGHT);
+  PushWindowEvent(*video_, SDL_WINDOWEVENT_FOCUS_LOST);
+  // Away: a key pressed is not the game's, but a key let go, and Escape
+  // (the player leaving), still are.
+  PushKey(SDL_KEYDOWN, SDLK_SPACE);
+  PushKey(SDL_KEYUP, SDLK_RIGHT);
+  PushKey(SDL_KEYDOWN, SDLK_ESCAPE);
+  PushWindowEvent(*video_, SDL_WINDOWEVENT_FOCUS_GAINED);
+  PushKey(SDL_KEYDOWN, SDLK_SPACE);
+  EXPECT_EQ(GameEvents(*video_), "+39 -39 +27 +32 close");
+  // Minimised, and paused by hand: focus coming back does not end a pause
+  // that the player chose.
+  PushWindowEvent(*video_, SDL_WINDOWEVENT_MINIMIZED);
+  PushWindowEvent(*video_, SDL_WINDOWEVENT_RESTORED);
+  PushKey(SDL_KEYDOWN, SDLK_PAUSE);
+  PushKey(SDL_KEYUP, SDLK_PAUSE);
+  PushWindowEvent(*video_, SDL_WINDOWEVENT_FOCUS_LOST);
+  PushWindowEvent(*video_, SDL_WINDOWEVENT_FOCUS_GAINED);
+  PushKey(SDL_KEYDOWN, SDLK_UP);
+  PushKey(SDL_KEYDOWN, SDLK_PAUSE);
+  PushKey(SDL_KEYDOWN, SDLK_LEFT);
+  EXPECT_EQ(GameEvents(*video_), "+37 close");
+  EXPECT_EQ(noted_, "paused resumed paused resumed paused resumed ");
+}
+
+TEST_F(DesktopKeysTest, PausedTheWindowShowsTheLastPictureDimmedWithoutTouchingIt) {
+  Open(true);
+  PushKey(SDL_KEYDOWN, SDLK_PAUSE);
+  PushKey(SDL_KEYUP, SDLK_RIGHT);  // handed on, while the pause holds
+  WindowEvent event;
+  ASSERT_TRUE(video_->PollEvent(event));
+  const SDL_Color dimmed = WindowPixel(*video_, 600, 400);
+  EXPECT_GT(dimmed.b, 0);
+  EXPECT_LT(dimmed.b, 128);
+  // The pause lies over the picture kept, not in it: a screenshot taken
+  // during the pause is the picture as the game drew it.
+  PushKey(SDL_KEYDOWN, SDLK_F12);
+  PushKey(SDL_KEYDOWN, SDLK_PAUSE);
+  EXPECT_EQ(GameEvents(*video_), "close");
+  EXPECT_EQ(noted_, "paused shot resumed ");
+  EXPECT_TRUE(Same(shot_, kBlue));
+}
+
+TEST_F(DesktopKeysTest, WithoutAutopauseTheGamePlaysOnWhileAway) {
+  Open(false);
+  PushWindowEvent(*video_, SDL_WINDOWEVENT_FOCUS_LOST);
+  PushKey(SDL_KEYDOWN, SDLK_SPACE);
+  PushWindowEvent(*video_, SDL_WINDOWEVENT_MINIMIZED);
+  PushKey(SDL_KEYUP, SDLK_SPACE);
+  EXPECT_EQ(GameEvents(*video_), "+32 -32 close");
+  EXPECT_EQ(noted_, "");
 }
 
 }  // namespace

@@ -39,6 +39,15 @@ TEST(FitPicture, GivesNothingForAnOutputOfNoArea) {
   EXPECT_EQ(FitPicture(4, 3), (Viewport{0, 0, 4, 3}));
 }
 
+TEST(SharpScaling, EnlargesByWholeFactorsAndSmoothsDownOnlyBelowTwo) {
+  EXPECT_EQ(SharpScaling(FitPicture(1920, 1080)), (Scaling{2, false}));
+  EXPECT_EQ(SharpScaling(FitPicture(640, 480)), (Scaling{1, false}));
+  EXPECT_EQ(SharpScaling(FitPicture(1366, 768)), (Scaling{2, true}));
+  EXPECT_EQ(SharpScaling(FitPicture(1279, 959)), (Scaling{2, true}));
+  EXPECT_EQ(SharpScaling(FitPicture(320, 240)), (Scaling{1, true}));
+  EXPECT_EQ(SharpScaling(Viewport{}), (Scaling{1, true}));
+}
+
 TEST(LargestWindowScale, IsTheLargestFactorThatFitsAndAtLeastOne) {
   EXPECT_EQ(LargestWindowScale(1920, 1080), 2);
   EXPECT_EQ(LargestWindowScale(1920, 1040), 2);  // a desktop less its task bar

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the game's libraries for a cross target from Debian's source packages:
-# freetype, SDL2 and SDL2_ttf, as static libraries with CMake package files,
+# freetype, zlib, libpng, SDL2 and SDL2_ttf, as static libraries with CMake package files,
 # into PREFIX (include/, lib/, lib/cmake/). A finished library is kept and
 # reused until this script or its helpers change.
 #
@@ -87,6 +87,23 @@ if ! built freetype; then
     -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
     -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
   mark_built freetype
+fi
+
+# zlib and libpng, for the screenshots' PNG files.
+if ! built zlib; then
+  fetch_source zlib 1.2.13.dfsg zlib
+  cmake_build zlib "$src/zlib"
+  # zlib's CMake build installs its static library under a name of its own on
+  # Windows; the name FindZLIB looks for first is libz.a.
+  [ -f "$prefix/lib/libz.a" ] || cp "$prefix/lib/libzlibstatic.a" "$prefix/lib/libz.a"
+  mark_built zlib
+fi
+
+if ! built libpng; then
+  fetch_source libpng1.6 1.6.39 libpng
+  cmake_build libpng "$src/libpng" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF \
+    -DPNG_EXECUTABLES=OFF -DPNG_HARDWARE_OPTIMIZATIONS=OFF -DZLIB_ROOT="$prefix"
+  mark_built libpng
 fi
 
 if ! built sdl2; then

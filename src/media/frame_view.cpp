@@ -15,13 +15,7 @@ constexpr std::size_t kLargestBmpHeaders = 2048;
 }  // namespace
 
 std::vector<unsigned char> EncodeFrameBmp(const FrameView& frame) {
-  // SDL only reads the pixels it converts; its interface just lacks the const.
-  const Uint32 format = SdlPixelFormat(frame.format);
-  const SdlSurfacePtr shown(
-      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<void*>(frame.pixels), frame.width, frame.height,
-                                         SDL_BITSPERPIXEL(format), frame.pitch, format));
-  const SdlSurfacePtr rgb(shown ? SDL_ConvertSurfaceFormat(shown.get(), SDL_PIXELFORMAT_RGB24, 0)
-                                : nullptr);
+  const SdlSurfacePtr rgb = Rgb24Copy(frame);
   if (!rgb) throw RunTimeError(SDL_GetError());
   // Made in memory, so that the caller writes the file and has the system's
   // reason when that fails.

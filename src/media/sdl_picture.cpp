@@ -13,4 +13,14 @@ FrameView ViewOf(const SDL_Surface& picture) {
                    DirectDrawSurface7::kFormat};
 }
 
+SdlSurfacePtr Rgb24Copy(const FrameView& frame) {
+  // SDL only reads the pixels it converts; its interface just lacks the const.
+  const Uint32 format = SdlPixelFormat(frame.format);
+  const SdlSurfacePtr shown(
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<void*>(frame.pixels), frame.width, frame.height,
+                                         SDL_BITSPERPIXEL(format), frame.pitch, format));
+  return SdlSurfacePtr(shown ? SDL_ConvertSurfaceFormat(shown.get(), SDL_PIXELFORMAT_RGB24, 0)
+                             : nullptr);
+}
+
 }  // namespace ridgeline

@@ -25,4 +25,8 @@ SdlSurfacePtr NewPicture(int width, int height);
 // The pixels of `picture`, which is in the display's pixel format.
 FrameView ViewOf(const SDL_Surface& picture);
 
+// A copy of `frame` in 8-bit RGB, as picture files hold it; null, with SDL's
+// error set, when it cannot be made.
+SdlSurfacePtr Rgb24Copy(const FrameView& frame);
+
 }  // namespace ridgeline

@@ -21,6 +21,13 @@ class SoundDriver {
   // Keeps the device from mixing while the game changes what plays.
   virtual void Lock() = 0;
   virtual void Unlock() = 0;
+
+  // The output level, 0 to 100 of the planned level (0: silent). What plays,
+  // and when, never depends on it.
+  virtual void SetVolume(int volume) = 0;
+  // Holds the output while the game is paused (the sounds wait where they
+  // are), and lets it go on.
+  virtual void Pause(bool paused) = 0;
 };
 
 }  // namespace ridgeline

@@ -63,6 +63,14 @@ SDL_Surface* Rendered(const std::string& text, SDL_Color colour) {
 
 }  // namespace
 
+int TextWidth(const std::string& text) {
+  int width = 0;
+  if (TTF_SizeUTF8(Font(), text.c_str(), &width, nullptr) != 0) {
+    throw RunTimeError(std::string("cannot measure text: ") + TTF_GetError());
+  }
+  return width;
+}
+
 void DrawTextLine(SDL_Surface& target, int x, int y, const std::string& text, SDL_Color colour) {
   if (text.empty()) return;
   SDL_Rect to{x, y, 0, 0};

@@ -3,8 +3,28 @@
 #include <algorithm>
 
 #include "common/run_time_error.h"
+#include "media/png_file.h"
 
 namespace ridgeline {
+
+namespace {
+
+void SaveFramePng(const FrameView& frame, OutputFile& file) {
+  try {
+    WritePng(frame, file.Stream());
+  } catch (const RunTimeError& failure) {
+    throw RunTimeError("cannot save the frame to " + file.Name() + ": " + failure.what());
+  }
+}
+
+// Saves `frame` as a PNG file where the file's name ends in .png, as a 24-bit
+// BMP file otherwise.
+void SaveFrame(const FrameView& frame, OutputFile& file) {
+  const bool png = file.Name().ends_with(".png");
+  (png ? SaveFramePng : SaveFrameBmp)(frame, file);
+}
+
+}  // namespace
 
 void SaveFrameBmp(const FrameView& frame, OutputFile& file) {
   auto fail = [&file](const std::string& why) {
@@ -24,7 +44,7 @@ void FrameDumper::FrameShown(const FrameView& frame, long pass) {
   // this pass were not missed for want of a frame.
   for (Dump& dump : dumps_) dump.reached = dump.reached || dump.pass == pass;
   for (Dump& dump : dumps_) {
-    if (dump.pass == pass) SaveFrameBmp(frame, *dump.file);
+    if (dump.pass == pass) SaveFrame(frame, *dump.file);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "media/sdl/viewport.h"
+
 namespace ridgeline {
 
 namespace {
@@ -27,8 +29,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     };
     if (arg == "--headless") {
       options.headless = true;
-    } else if (arg == "--windowed") {
-      options.windowed = true;
+    } else if (arg == "--windowed" || arg == "--fullscreen") {
+      options.fullScreen = arg == "--fullscreen";
+    } else if (arg == "--mute") {
+      options.mute = true;
+    } else if (arg == "--no-autopause") {
+      options.noAutopause = true;
     } else if (arg == "--stats") {
       options.stats = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -39,10 +45,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!ParseNumber(next(), options.frames) || options.frames < 1)
         return bad("a number of passes");
     } else if (arg == "--scale") {
-      if (!ParseNumber(next(), options.scale) || options.scale < 1 ||
-          options.scale > kLargestScale) {
+      int scale = 0;
+      if (!ParseNumber(next(), scale) || scale < 1 || scale > kLargestScale) {
         return bad("a whole factor from 1 to " + std::to_string(kLargestScale));
       }
+      options.scale = scale;
+    } else if (arg == "--volume") {
+      int volume = 0;
+      if (!ParseNumber(next(), volume) || volume < 0 || volume > 100) {
+        return bad("a level from 0 to 100");
+      }
+      options.volume = volume;
     } else if (arg == "--seed") {
       std::uint64_t seed = 0;
       if (!ParseNumber(next(), seed)) return bad("a whole number");
@@ -67,8 +80,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
   }
   // Options that size a window mean nothing without one: a mistake to say.
-  if (options.headless && (options.windowed || options.scale > 0)) {
-    error = std::string(options.windowed ? "--windowed" : "--scale") +
+  if (options.headless && (options.fullScreen || options.scale)) {
+    error = std::string(options.fullScreen ? (*options.fullScreen ? "--fullscreen" : "--windowed")
+                                           : "--scale") +
             " needs a window: not with --headless";
     return std::nullopt;
   }
@@ -77,9 +91,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 std::string Usage() {
   return "Usage: ridgeline [options]\n"
-         "  --windowed            play in a window instead of full screen\n"
-         "  --scale N             make the window N times 640 x 480 (1 to 16)\n"
+         "Play (each changes the settings kept in $XDG_CONFIG_HOME/ridgeline/settings.ini,\n"
+         "~/.config/ridgeline/settings.ini by default, for this run only):\n"
+         "  --fullscreen          play full screen\n"
+         "  --windowed            play in a window\n"
+         "  --scale N             make the window N times 640 x 480 (1 to 16), as far as the\n"
+         "                        desktop holds it\n"
+         "  --volume N            sound level from 0 to 100\n"
+         "  --mute                play without sound, opening no sound device\n"
+         "  --no-autopause        play on while the window is away (for recording videos)\n"
          "  --stats               print frame timing, CPU time and memory on exit\n"
+         "Runs that repeat (neither reads nor writes the settings):\n"
          "  --headless            no window, no sound device, no pacing; needs --frames\n"
          "                        unless the input ends the game (a click or Escape)\n"
          "  --frames N            end after N passes of the frame loop\n"
@@ -87,10 +109,19 @@ std::string Usage() {
          "  --input FILE          take the input from a script\n"
          "  --record FILE         write this run's input as a script\n"
          "  --trace FILE          write the game state after every pass (JSON Lines,\n"
-         "                        about 970 bytes a pass: 1 GB per million passes)\n"
-         "  --dump-frame N FILE   save the frame shown in pass N as a BMP (repeatable)\n"
+         "                        about 1 KB a pass: 1 GB per million passes)\n"
+         "  --dump-frame N FILE   save the frame shown in pass N as a BMP, or a PNG where FILE\n"
+         "                        ends in .png (repeatable)\n"
          "  --help                show this text\n"
-         "  --version             show the version\n";
+         "  --version             show the version\n"
+         "Game keys: Left and Right run, Up jumps, Space fires; any key leaves the title\n"
+         "  screen, and starts again after a game over; Escape or a click ends the game,\n"
+         "  and Backspace too while playing and after a game over.\n"
+         "Platform keys, which the game never sees: Alt+Enter or F11 switch between full\n"
+         "  screen and a window; Pause pauses (so does leaving the window); F9 mutes;\n"
+         "  F12 saves the picture in $XDG_PICTURES_DIR/Ridgeline (~/Pictures/Ridgeline).\n"
+         "Game pads: the d-pad or the left stick run and jump (Up); A jumps; B or X\n"
+         "  fires; Start is Return; Back is Escape.\n";
 }
 
 }  // namespace ridgeline

@@ -8,17 +8,17 @@
 
 namespace ridgeline {
 
-// A window this many times 640 x 480 is larger than any screen made: a larger
-// factor is a mistake, and its pixels alone would take gigabytes.
-constexpr long kLargestScale = 16;
-
 // What the command line asks of a run.
 struct Options {
   bool headless = false;  // no window, no sound device, no pacing
-  bool windowed = false;  // a window instead of full screen
-  long scale = 0;         // the window's size as a multiple of 640 x 480 (0: largest that fits)
-  bool stats = false;     // print frame timing, CPU time and memory on exit
-  long frames = 0;        // end after this many passes (0: run until the player ends)
+  // Play at a desktop: each changes the player's settings for this run only.
+  std::optional<bool> fullScreen;     // --fullscreen, --windowed
+  std::optional<int> scale;           // the window's size as a multiple of 640 x 480
+  std::optional<int> volume;          // 0 to 100
+  bool noAutopause = false;           // play on while the window is away
+  bool mute = false;                  // open no sound device at all
+  bool stats = false;                 // print frame timing, CPU time and memory on exit
+  long frames = 0;                    // end after this many passes (0: run until the player ends)
   std::optional<std::uint64_t> seed;  // fixes the clock that enemy placement reads
   std::string input;                  // take input from this script
   std::string record;                 // write this run's input as a script

@@ -1,14 +1,50 @@
 #include "run/platform_choice.h"
 
+#include <cstdio>
+#include <string>
+
+#include "desktop/desktop_platform.h"
+#include "desktop/settings_file.h"
 #include "media/headless/headless_platform.h"
-#include "media/sdl/sdl_platform.h"
 #include "run/stats.h"
 
 namespace ridgeline {
 
+namespace {
+
+// The player's settings, changed by the command line for this run only.
+Settings ForThisRun(Settings settings, const Options& options) {
+  if (options.fullScreen) settings.fullScreen = *options.fullScreen;
+  if (options.scale) settings.scale = *options.scale;
+  if (options.volume) settings.volume = *options.volume;
+  if (options.noAutopause) settings.autopause = false;
+  return settings;
+}
+
+// The player's settings and their file. A scripted run neither reads nor
+// writes them, so that it plays alike wherever it runs.
+KeptSettings PlayersSettings(const Options& options) {
+  KeptSettings kept;
+  if (!options.input.empty()) return kept;
+  kept.file = SettingsFile();
+  if (kept.file.empty()) return kept;
+  std::string warning;
+  kept.settings = LoadSettings(kept.file, warning);
+  if (!warning.empty()) std::fprintf(stderr, "ridgeline: %s\n", warning.c_str());
+  return kept;
+}
+
+}  // namespace
+
 Platform MakePlatform(const Options& options) {
-  Platform platform = options.headless ? MakeHeadlessPlatform().platform
-                                       : MakeSdlPlatform(options.windowed, options.scale);
+  Platform platform;
+  if (options.headless) {
+    platform = MakeHeadlessPlatform().platform;
+  } else {
+    KeptSettings kept = PlayersSettings(options);
+    const Settings play = ForThisRun(kept.settings, options);
+    platform = MakeDesktopPlatform(play, std::move(kept), options.mute);
+  }
   if (options.stats) TimeFramesShown(platform);
   return platform;
 }

@@ -91,7 +91,14 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
   };
   if (!options.trace.empty()) {
     if (!create(options.trace, parts.traceFile)) return nullptr;
-    std::setvbuf(parts.traceFile->Stream(), nullptr, _IOFBF, kTraceBuffer);
+    // Headless, passes come as fast as they can and the lines go out in large
+    // blocks; in a window they come 60 a second, and each line goes out with
+    // its pass, so that the file shows how far the run has got.
+    if (options.headless) {
+      std::setvbuf(parts.traceFile->Stream(), nullptr, _IOFBF, kTraceBuffer);
+    } else {
+      std::setvbuf(parts.traceFile->Stream(), nullptr, _IOLBF, 0);
+    }
     parts.trace = std::make_unique<TraceWriter>(parts.traceFile->Stream());
   }
   if (!options.record.empty()) {

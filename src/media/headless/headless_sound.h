@@ -7,6 +7,7 @@ namespace ridgeline {
 
 // The sound driver with no device: the sound follows the frames, not the
 // clock. Each frame shown moves every playing buffer on by exactly 1/60 s.
+// It also stands in for the device when the player plays without sound.
 class HeadlessSound : public SoundDriver {
  public:
   static constexpr int kFramesPerShownFrame = Mixer::kRate / 60;
@@ -16,6 +17,9 @@ class HeadlessSound : public SoundDriver {
   void Close() override { mixer_ = nullptr; }
   void Lock() override {}
   void Unlock() override {}
+  void SetVolume(int /*volume*/) override {}
+  // No frame is shown during a pause, so the sounds already wait.
+  void Pause(bool /*paused*/) override {}
 
   // Moves the sound on by one frame shown.
   void FrameShown();

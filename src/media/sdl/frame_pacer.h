@@ -71,6 +71,9 @@ class FramePacer {
   void Wait();
   // Tells the pacer that a frame has just been shown.
   void Shown();
+  // Tells the pacer that the frames stopped for a while (a pause), so that
+  // the wait is not taken for a slow display.
+  void Resumed() { lastShown_ = Nanoseconds{0}; }
 
  private:
   static Nanoseconds Now();

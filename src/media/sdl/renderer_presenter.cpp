@@ -35,6 +35,7 @@ bool RendersInSoftware(SDL_Renderer* renderer) {
 }
 
 RendererPresenter::~RendererPresenter() {
+  if (enlarged_) SDL_DestroyTexture(enlarged_);
   if (texture_) SDL_DestroyTexture(texture_);
   SDL_DestroyRenderer(renderer_);
 }
@@ -44,9 +45,7 @@ bool RendererPresenter::Prepare() {
   // would be converted in SDL on every frame anyway.
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                kPictureWidth, kPictureHeight);
-  if (!texture_) return false;
-  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
-  return true;
+  return texture_ != nullptr;
 }
 
 void RendererPresenter::Draw(const FrameView& picture) {
@@ -62,9 +61,29 @@ void RendererPresenter::Draw(const FrameView& picture) {
   SDL_GetRendererOutputSize(renderer_, &width, &height);
   const Viewport v = FitPicture(width, height);
   const SDL_Rect to{v.x, v.y, v.width, v.height};
+  const Scaling scaling = SharpScaling(v);
+  SDL_Texture* source = texture_;
+  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+  if (scaling.smoothDown && scaling.factor > 1) {
+    if (SDL_Texture* enlarged = Enlarged(scaling.factor)) source = enlarged;
+  }
+  SDL_SetTextureScaleMode(source, scaling.smoothDown ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, &to);
+  SDL_RenderCopy(renderer_, source, nullptr, &to);
+}
+
+SDL_Texture* RendererPresenter::Enlarged(int factor) {
+  if (factor != enlargedFactor_) {
+    if (enlarged_) SDL_DestroyTexture(enlarged_);
+    enlarged_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET,
+                                  factor * kPictureWidth, factor * kPictureHeight);
+    enlargedFactor_ = enlarged_ ? factor : 0;
+  }
+  if (!enlarged_ || SDL_SetRenderTarget(renderer_, enlarged_) != 0) return nullptr;
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_SetRenderTarget(renderer_, nullptr);
+  return enlarged_;
 }
 
 void RendererPresenter::Show() {

@@ -52,4 +52,25 @@ int ShiftState(Uint16 modifiers) {
          ((modifiers & KMOD_ALT) ? 4 : 0);
 }
 
+PlatformKey PlatformKeyOf(SDL_Keycode key, Uint16 modifiers) {
+  switch (key) {
+    case SDLK_F11:
+      return PlatformKey::FullScreen;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return (modifiers & KMOD_ALT) ? PlatformKey::FullScreen : PlatformKey::None;
+    case SDLK_F9:
+      return PlatformKey::Mute;
+    case SDLK_F12:
+      return PlatformKey::Screenshot;
+    case SDLK_PAUSE:
+      return PlatformKey::Pause;
+    case SDLK_LALT:
+    case SDLK_RALT:
+      return PlatformKey::Alt;
+    default:
+      return PlatformKey::None;
+  }
+}
+
 }  // namespace ridgeline

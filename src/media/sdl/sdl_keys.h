@@ -13,4 +13,11 @@ int VirtualKeyCode(SDL_Keycode key);
 // The modifier state as the key handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftState(Uint16 modifiers);
 
+// The keys that belong to the desktop around the game and never reach it,
+// not even as "any key": Alt+Enter and F11 switch between full screen and a
+// window, F9 mutes, F12 saves a screenshot, Pause pauses. Alt itself is
+// held for Alt+Enter and the desktop's own Alt keys (Alt+Tab).
+enum class PlatformKey { None, FullScreen, Mute, Screenshot, Pause, Alt };
+PlatformKey PlatformKeyOf(SDL_Keycode key, Uint16 modifiers);
+
 }  // namespace ridgeline

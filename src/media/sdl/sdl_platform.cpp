@@ -1,14 +1,23 @@
 #include "media/sdl/sdl_platform.h"
 
+#include "media/headless/headless_sound.h"
 #include "media/sdl/sdl_sound.h"
 #include "media/sdl/sdl_video.h"
 
 namespace ridgeline {
 
-Platform MakeSdlPlatform(bool windowed, long scale) {
+Platform MakeSdlPlatform(const WindowSettings& settings, WindowHooks hooks, bool withSound) {
   Platform platform;
-  platform.video = std::make_unique<SdlVideo>(SdlVideo::Settings{windowed, scale});
-  platform.sound = std::make_unique<SdlSound>();
+  platform.video = std::make_unique<SdlVideo>(settings, std::move(hooks));
+  if (withSound) {
+    platform.sound = std::make_unique<SdlSound>();
+  } else {
+    // Clocked first, before any other watcher sees the frame, as the headless
+    // video driver clocks it when presenting.
+    auto sound = std::make_unique<HeadlessSound>();
+    platform.frameShown.push_back([clock = sound.get()](const FrameView&) { clock->FrameShown(); });
+    platform.sound = std::move(sound);
+  }
   return platform;
 }
 

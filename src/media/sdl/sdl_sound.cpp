@@ -11,9 +11,11 @@ namespace ridgeline {
 void SdlSound::Open(Mixer& mixer) {
   auto fail = [] {
     return RunTimeError(std::string("no sound device (") + SDL_GetError() +
-                        "); SDL_AUDIODRIVER=dummy plays without sound");
+                        "); --mute plays without sound");
   };
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw fail();
+  mixer_ = &mixer;
+  SetVolume(volume_);
   SDL_AudioSpec want{};
   want.freq = Mixer::kRate;
   want.format = AUDIO_S16SYS;
@@ -31,6 +33,19 @@ void SdlSound::Open(Mixer& mixer) {
 void SdlSound::Close() {
   if (device_ != 0) SDL_CloseAudioDevice(device_);
   device_ = 0;
+  mixer_ = nullptr;
+}
+
+void SdlSound::SetVolume(int volume) {
+  volume_ = volume;
+  if (!mixer_) return;
+  Lock();
+  mixer_->SetVolume(static_cast<float>(volume) / 100);
+  Unlock();
+}
+
+void SdlSound::Pause(bool paused) {
+  if (device_ != 0) SDL_PauseAudioDevice(device_, paused ? 1 : 0);
 }
 
 void SdlSound::Lock() {

@@ -15,10 +15,14 @@ class SdlSound : public SoundDriver {
   void Close() override;
   void Lock() override;
   void Unlock() override;
+  void SetVolume(int volume) override;
+  void Pause(bool paused) override;
 
  private:
   static void Callback(void* mixer, Uint8* stream, int length);
   SDL_AudioDeviceID device_ = 0;
+  Mixer* mixer_ = nullptr;
+  int volume_ = 100;
 };
 
 }  // namespace ridgeline

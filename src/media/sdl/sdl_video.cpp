@@ -1,7 +1,10 @@
 #include "media/sdl/sdl_video.h"
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
+#include "common/key_codes.h"
 #include "common/run_time_error.h"
 #include "media/sdl/lost_display.h"
 #include "media/sdl/sdl_keys.h"
@@ -26,6 +29,7 @@ bool RefreshIsSixty(int hertz) {
 }  // namespace
 
 SdlVideo::~SdlVideo() {
+  pads_.reset();
   presenter_.reset();
   if (window_) SDL_DestroyWindow(window_);
 }
@@ -39,13 +43,15 @@ void SdlVideo::ShowWindow(const std::string& label) {
       !SDL_GetHint(SDL_HINT_VIDEODRIVER)) {
     throw RunTimeError("no display (SDL_VIDEODRIVER=offscreen runs without one)");
   }
-  window_ = OpenGameWindow(settings_.scale);
+  windowSize_ = GameWindowSize(settings_.scale);
+  window_ = OpenGameWindow(windowSize_);
   if (!window_) throw Failure("cannot open the game's window");
   presenter_ = MakePresenter(window_);
   if (!presenter_) throw Failure("cannot draw in the game's window");
 
   const bool vsync = RefreshIsSixty(RefreshRate(window_)) && presenter_->SetVsync(true);
   pacer_ = std::make_unique<FramePacer>(vsync, [this] { presenter_->SetVsync(false); });
+  pads_ = std::make_unique<SdlPads>();
 
   label_ = label;
   ShowLabel();
@@ -75,6 +81,13 @@ void SdlVideo::ShowLabel() {
 }
 
 void SdlVideo::Present(const FrameView& frame) {
+  // Kept, since the back buffer is drawn over again before the next frame.
+  if (!lastFrame_) lastFrame_ = NewPicture(frame.width, frame.height);
+  if (lastFrame_) {
+    SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
+                      frame.pitch, lastFrame_->format->format, lastFrame_->pixels,
+                      lastFrame_->pitch);
+  }
   presenter_->Draw(frame);
   // Waiting before showing, not after, keeps the moments the frames appear
   // evenly spaced, whatever each frame took to draw.
@@ -88,30 +101,151 @@ void SdlVideo::ShowCursor(bool show) {
 }
 
 bool SdlVideo::PollEvent(WindowEvent& event) {
-  SDL_Event e;
-  while (SDL_PollEvent(&e)) {
-    switch (e.type) {
-      case SDL_KEYDOWN:
-      case SDL_KEYUP:
-        event.kind = e.type == SDL_KEYDOWN ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp;
-        event.keyCode = VirtualKeyCode(e.key.keysym.sym);
-        event.shift = ShiftState(e.key.keysym.mod);
-        return true;
-      case SDL_MOUSEBUTTONDOWN:
-        event.kind = WindowEvent::Kind::MouseDown;
-        event.button = e.button.button == SDL_BUTTON_LEFT    ? 1
-                       : e.button.button == SDL_BUTTON_RIGHT ? 2
-                                                             : 4;
-        event.shift = ShiftState(static_cast<Uint16>(SDL_GetModState()));
-        return true;
-      case SDL_QUIT:
-        event.kind = WindowEvent::Kind::Close;
-        return true;
-      default:
-        break;
+  for (;;) {
+    if (!toGame_.empty()) {
+      event = toGame_.front();
+      toGame_.pop_front();
+      return true;
+    }
+    SDL_Event e;
+    // Paused, the game waits here for the event that ends the pause, without
+    // spinning: its pass goes on only then.
+    const bool got = Paused() ? SDL_WaitEvent(&e) == 1 : SDL_PollEvent(&e) == 1;
+    if (!got) return false;
+    Take(e);
+    if (Paused() == showingPause_) continue;
+    showingPause_ = Paused();
+    if (hooks_.pauseChanged) hooks_.pauseChanged(showingPause_);
+    if (showingPause_) {
+      ShowPaused();
+    } else {
+      pacer_->Resumed();
     }
   }
-  return false;
+}
+
+void SdlVideo::Take(const SDL_Event& e) {
+  std::vector<WindowEvent> fromPads;
+  if (pads_ && pads_->Take(e, fromPads)) {
+    for (const WindowEvent& event : fromPads) Hand(event);
+    return;
+  }
+  WindowEvent event;
+  switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      if (TakePlatformKey(e.key)) return;
+      event.kind = e.type == SDL_KEYDOWN ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp;
+      event.keyCode = VirtualKeyCode(e.key.keysym.sym);
+      event.shift = ShiftState(e.key.keysym.mod);
+      return Hand(event);
+    case SDL_MOUSEBUTTONDOWN:
+      event.kind = WindowEvent::Kind::MouseDown;
+      event.button = e.button.button == SDL_BUTTON_LEFT    ? 1
+                     : e.button.button == SDL_BUTTON_RIGHT ? 2
+                                                           : 4;
+      event.shift = ShiftState(static_cast<Uint16>(SDL_GetModState()));
+      return Hand(event);
+    case SDL_QUIT:
+      event.kind = WindowEvent::Kind::Close;
+      return Hand(event);
+    case SDL_WINDOWEVENT:
+      return TakeWindowEvent(e.window);
+    default:
+      return;
+  }
+}
+
+bool SdlVideo::TakePlatformKey(const SDL_KeyboardEvent& key) {
+  const SDL_Keycode code = key.keysym.sym;
+  const PlatformKey platformKey = PlatformKeyOf(code, key.keysym.mod);
+  if (key.type == SDL_KEYUP) {
+    // Released after Alt, Return is still the end of Alt+Enter.
+    return platformKeysDown_.erase(code) > 0 || platformKey != PlatformKey::None;
+  }
+  if (platformKey == PlatformKey::None) return false;
+  platformKeysDown_.insert(code);
+  if (key.repeat) return true;
+  switch (platformKey) {
+    case PlatformKey::FullScreen:
+      SwitchFullScreen(settings_.windowed);
+      break;
+    case PlatformKey::Mute:
+      if (hooks_.muteToggled) hooks_.muteToggled();
+      break;
+    case PlatformKey::Screenshot:
+      if (hooks_.screenshot && lastFrame_) hooks_.screenshot(ViewOf(*lastFrame_));
+      break;
+    case PlatformKey::Pause:
+      pausedByHand_ = !pausedByHand_;
+      break;
+    case PlatformKey::Alt:
+    case PlatformKey::None:
+      break;
+  }
+  return true;
+}
+
+void SdlVideo::TakeWindowEvent(const SDL_WindowEvent& window) {
+  switch (window.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      away_ = true;
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      away_ = false;
+      break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+      minimised_ = true;
+      break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+      minimised_ = false;
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      // No frame comes during a pause to fill the window anew.
+      if (showingPause_) ShowPaused();
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlVideo::Hand(const WindowEvent& event) {
+  // A paused game hears only what cannot move it on: releases, and the
+  // player ending it.
+  const bool movesGameOn = event.kind == WindowEvent::Kind::KeyDown && event.keyCode != kKeyEscape;
+  if (Paused() && movesGameOn) return;
+  toGame_.push_back(event);
+}
+
+void SdlVideo::SwitchFullScreen(bool on) {
+  if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    std::fprintf(stderr, "ridgeline: cannot switch between full screen and a window: %s\n",
+                 SDL_GetError());
+    return;
+  }
+  settings_.windowed = !on;
+  if (!on) {
+    // The window's own whole-factor size, centred, whatever it was before.
+    SDL_SetWindowSize(window_, windowSize_.width, windowSize_.height);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  if (hooks_.fullScreenChanged) hooks_.fullScreenChanged(on);
+}
+
+void SdlVideo::ShowPaused() {
+  if (!lastFrame_) return;
+  SdlSurfacePtr dimmed = NewPicture(kPictureWidth, kPictureHeight);
+  if (!dimmed) return;
+  SDL_SetSurfaceColorMod(lastFrame_.get(), 96, 96, 96);
+  SDL_BlitSurface(lastFrame_.get(), nullptr, dimmed.get(), nullptr);
+  SDL_SetSurfaceColorMod(lastFrame_.get(), 255, 255, 255);
+  const std::string text = "PAUSED";
+  DrawTextLine(*dimmed, (kPictureWidth - TextWidth(text)) / 2, kPictureHeight / 2 - 8, text,
+               SDL_Color{255, 255, 255, 255});
+  presenter_->Draw(ViewOf(*dimmed));
+  presenter_->Show();
 }
 
 }  // namespace ridgeline

@@ -1,8 +1,11 @@
 #include "media/sdl/sdl_window.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "common/data_files.h"
+#include "common/run_time_error.h"
 #include "media/app_path.h"
 #include "media/bitmap_check.h"
 #include "media/regular_sdl_file.h"
@@ -11,13 +14,6 @@
 namespace ridgeline {
 
 namespace {
-
-int WindowScale(long scale) {
-  if (scale > 0) return static_cast<int>(scale);
-  SDL_Rect area;
-  if (SDL_GetDisplayUsableBounds(0, &area) != 0) return 1;
-  return LargestWindowScale(area.w, area.h);
-}
 
 // The icon is the player's first picture, black transparent as in the game.
 // Without it the window keeps the system's icon: a missing or damaged picture
@@ -36,11 +32,34 @@ void SetIcon(SDL_Window* window) {
 
 }  // namespace
 
-SDL_Window* OpenGameWindow(long scale) {
-  const int factor = WindowScale(scale);
-  SDL_Window* window =
-      SDL_CreateWindow("Ridgeline", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                       factor * kPictureWidth, factor * kPictureHeight, SDL_WINDOW_RESIZABLE);
+WindowSize GameWindowSize(long scale) {
+  if (scale > kLargestScale) {
+    throw RunTimeError("--scale " + std::to_string(scale) + " is larger than any screen (at most " +
+                       std::to_string(kLargestScale) + ")");
+  }
+  SDL_Rect area;
+  if (SDL_GetDisplayUsableBounds(0, &area) != 0) {
+    const int factor = scale > 0 ? static_cast<int>(scale) : 1;
+    return WindowSize{factor * kPictureWidth, factor * kPictureHeight};
+  }
+  if (area.w < kPictureWidth || area.h < kPictureHeight) {
+    const Viewport fitted = FitPicture(area.w, area.h);
+    return WindowSize{fitted.width, fitted.height};
+  }
+  const int largest = LargestWindowScale(area.w, area.h);
+  if (scale > largest) {
+    std::fprintf(stderr,
+                 "ridgeline: a window %ld times 640 x 480 does not fit the desktop (%d x %d "
+                 "usable), so it opens at %d times\n",
+                 scale, area.w, area.h, largest);
+  }
+  const int factor = scale > 0 ? std::min(static_cast<int>(scale), largest) : largest;
+  return WindowSize{factor * kPictureWidth, factor * kPictureHeight};
+}
+
+SDL_Window* OpenGameWindow(WindowSize size) {
+  SDL_Window* window = SDL_CreateWindow("Ridgeline", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                        size.width, size.height, SDL_WINDOW_RESIZABLE);
   if (window) SetIcon(window);
   return window;
 }

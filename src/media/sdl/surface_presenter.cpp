@@ -80,14 +80,30 @@ void SurfacePresenter::Draw(const FrameView& picture) {
     blackenedWidth_ = screen->w;
     blackenedHeight_ = screen->h;
   }
-  const int factor = v.width / kPictureWidth;
-  if (factor * kPictureWidth == v.width && screen->format->BytesPerPixel == sizeof(Uint32)) {
-    if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return;
-    EnlargeBy(*converted_, *screen, v.x, v.y, factor);
-    if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
-  } else {
-    SDL_BlitScaled(converted_.get(), nullptr, screen, &to);
+  const Scaling scaling = SharpScaling(v);
+  if (screen->format->BytesPerPixel == sizeof(Uint32)) {
+    if (!scaling.smoothDown) {
+      if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return;
+      EnlargeBy(*converted_, *screen, v.x, v.y, scaling.factor);
+      if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+      return;
+    }
+    SDL_Surface* enlarged = Enlarged(scaling.factor);
+    if (enlarged && SDL_SoftStretchLinear(enlarged, nullptr, screen, &to) == 0) return;
   }
+  // Any other window format: SDL's own scaling, nearest-neighbour.
+  SDL_BlitScaled(converted_.get(), nullptr, screen, &to);
+}
+
+SDL_Surface* SurfacePresenter::Enlarged(int factor) {
+  if (factor == 1) return converted_.get();
+  if (!enlarged_ || enlarged_->w != factor * kPictureWidth) {
+    enlarged_.reset(SDL_CreateRGBSurfaceWithFormat(
+        0, factor * kPictureWidth, factor * kPictureHeight, 32, converted_->format->format));
+    if (!enlarged_) return nullptr;
+  }
+  EnlargeBy(*converted_, *enlarged_, 0, 0, factor);
+  return enlarged_.get();
 }
 
 void SurfacePresenter::Show() {

@@ -20,10 +20,14 @@ class SurfacePresenter : public Presenter {
   bool SetVsync(bool) override { return false; }
 
  private:
+  // The picture enlarged by `factor`, to be smoothed down from.
+  SDL_Surface* Enlarged(int factor);
+
   SDL_Window* window_;
   // The picture in the window's pixel format, so that the scaling copies
   // pixels without converting them.
   SdlSurfacePtr converted_;
+  SdlSurfacePtr enlarged_;
   // The window's pixels as last painted black, by address and size.
   const SDL_Surface* blackened_ = nullptr;
   int blackenedWidth_ = 0;

@@ -29,6 +29,14 @@ Viewport FitPicture(int outputWidth, int outputHeight) {
   return Centred(outputWidth, outputHeight, outputWidth, static_cast<int>(heightForWidth));
 }
 
+Scaling SharpScaling(const Viewport& viewport) {
+  auto factorFor = [](int size, int pictureSize) { return (size + pictureSize - 1) / pictureSize; };
+  const int factor = std::max(
+      {1, factorFor(viewport.width, kPictureWidth), factorFor(viewport.height, kPictureHeight)});
+  return Scaling{factor, viewport.width != factor * kPictureWidth ||
+                             viewport.height != factor * kPictureHeight};
+}
+
 int LargestWindowScale(int areaWidth, int areaHeight) {
   return std::max(1, std::min(areaWidth / kPictureWidth, areaHeight / kPictureHeight));
 }

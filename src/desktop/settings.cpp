@@ -1,0 +1,142 @@
+#include "desktop/settings.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+
+#include "media/sdl/viewport.h"
+
+namespace ridgeline {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r";
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::optional<bool> ReadFlag(std::string_view value) {
+  if (value == "yes" || value == "true" || value == "on") return true;
+  if (value == "no" || value == "false" || value == "off") return false;
+  return std::nullopt;
+}
+
+std::optional<int> ReadNumber(std::string_view value, int lowest, int highest) {
+  int number = 0;
+  const auto [rest, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+  if (ec != std::errc() || rest != value.data() + value.size() || value.empty()) return {};
+  if (number < lowest || number > highest) return {};
+  return number;
+}
+
+// One setting as the file names and explains it, and how its value is read
+// and written.
+struct Entry {
+  std::string_view name;
+  std::string_view comment;
+  bool Settings::*flag = nullptr;
+  int Settings::*number = nullptr;
+  int lowest = 0;
+  int highest = 0;
+};
+
+constexpr std::array<Entry, 5> kEntries{{
+    {"fullscreen", "yes: desktop full screen; no: a window (Alt+Enter or F11 switches)",
+     &Settings::fullScreen},
+    {"scale", "the window as a multiple of 640 x 480; 0: the largest that fits", nullptr,
+     &Settings::scale, 0, kLargestScale},
+    {"volume", "0 to 100", nullptr, &Settings::volume, 0, 100},
+    {"mute", "yes: silent (F9 switches)", &Settings::muted},
+    {"autopause", "yes: the game pauses while its window is away", &Settings::autopause},
+}};
+
+std::string Expected(const Entry& entry) {
+  if (entry.flag) return "yes or no";
+  return "a whole number from " + std::to_string(entry.lowest) + " to " +
+         std::to_string(entry.highest);
+}
+
+// Notes the first problem and counts the others.
+class Problems {
+ public:
+  void Add(std::string text) {
+    if (count_++ == 0) first_ = std::move(text);
+  }
+  std::string Text() const {
+    if (count_ <= 1) return first_;
+    return first_ + " (and " + std::to_string(count_ - 1) + " more)";
+  }
+
+ private:
+  std::string first_;
+  int count_ = 0;
+};
+
+}  // namespace
+
+ReadSettings ParseSettings(std::string_view text) {
+  ReadSettings read;
+  Problems problems;
+  std::array<bool, kEntries.size()> seen{};
+  int lineNumber = 0;
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    const std::string_view line = Trim(text.substr(0, end));
+    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    ++lineNumber;
+    if (line.empty() || line.front() == '#') continue;
+    const std::string where = "line " + std::to_string(lineNumber) + ": ";
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) {
+      problems.Add(where + "not a setting (name = value)");
+      continue;
+    }
+    const std::string_view name = Trim(line.substr(0, equals));
+    const std::string_view value = Trim(line.substr(equals + 1));
+    std::size_t i = 0;
+    while (i < kEntries.size() && kEntries[i].name != name) ++i;
+    if (i == kEntries.size()) {
+      problems.Add(where + "no such setting");
+      continue;
+    }
+    const Entry& entry = kEntries[i];
+    seen[i] = true;
+    if (entry.flag) {
+      if (const auto flag = ReadFlag(value)) {
+        read.settings.*entry.flag = *flag;
+        continue;
+      }
+    } else if (const auto number = ReadNumber(value, entry.lowest, entry.highest)) {
+      read.settings.*entry.number = *number;
+      continue;
+    }
+    problems.Add(where + std::string(entry.name) + " needs " + Expected(entry));
+  }
+  for (std::size_t i = 0; i < kEntries.size(); ++i) {
+    if (!seen[i]) problems.Add(std::string(kEntries[i].name) + " is missing");
+  }
+  read.problem = problems.Text();
+  return read;
+}
+
+std::string FormatSettings(const Settings& settings) {
+  std::string text =
+      "# Ridgeline's settings, written by the game when a key changes one.\n"
+      "# Edit them while the game is not running; options on the command line\n"
+      "# (see ridgeline --help) change them for one run only.\n";
+  for (const Entry& entry : kEntries) {
+    text += "\n# ";
+    text += entry.comment;
+    text += '\n';
+    text += entry.name;
+    text += " = ";
+    text +=
+        entry.flag ? (settings.*entry.flag ? "yes" : "no") : std::to_string(settings.*entry.number);
+    text += '\n';
+  }
+  return text;
+}
+
+}  // namespace ridgeline

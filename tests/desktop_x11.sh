@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# The game at a desktop, on a virtual X display with a window manager:
+# Alt+Enter and F11 switch full screen (as the window manager records it),
+# F11 on the title screen starts no game, a minimised game runs no passes
+# until it is restored, F12 saves the picture that --dump-frame saves of the
+# same pass, the desktop's keys leave a scripted run's trace as it was, and
+# the settings survive a restart and a broken file.
+#
+#   tests/desktop_x11.sh BUILD_DIR SOURCE_DIR
+#
+# Needs Xvfb, openbox, xdotool and xprop; without them it is skipped (77).
+set -euo pipefail
+build=$(cd "${1:?usage: $0 BUILD_DIR SOURCE_DIR}" && pwd)
+source=$(cd "${2:?usage: $0 BUILD_DIR SOURCE_DIR}" && pwd)
+for tool in xvfb-run openbox xdotool xprop; do
+  command -v "$tool" > /dev/null || { echo "skipped: needs $tool"; exit 77; }
+done
+if [ -z "${RIDGELINE_X11_INSIDE:-}" ]; then
+  RIDGELINE_X11_INSIDE=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+# A home of the test's own, for the window manager's files and the player's
+# settings and pictures.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
+  XDG_DATA_HOME="$work/data" XDG_PICTURES_DIR="$work/pictures" SDL_AUDIODRIVER=dummy
+mkdir -p "$HOME"
+# For a build with sanitizers: what system libraries keep is not a leak.
+export LSAN_OPTIONS="suppressions=$source/tests/lsan_system.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+openbox > "$work/openbox.log" 2>&1 &
+openbox=$!
+game=
+cleanup() {
+  [ -n "$game" ] && kill "$game" 2> /dev/null
+  kill "$openbox" 2> /dev/null
+  wait 2> /dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+settings="$XDG_CONFIG_HOME/ridgeline/settings.ini"
+shots="$XDG_PICTURES_DIR/Ridgeline"
+
+fail() {
+  echo "FAILED: $*" >&2
+  tail -n 5 "$work"/*.err >&2
+  exit 1
+}
+# Waits up to a minute for a command to succeed.
+wait_for() {
+  for _ in $(seq 600); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  fail "gave up waiting for: $*"
+}
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+# A running game writes its trace as TRACE.part-PID and puts it in place at the end.
+passes() {
+  local live
+  live=$(compgen -G "$1.part-*" | head -n 1)
+  wc -l < "${live:-$1}"
+}
+more_passes_than() { [ "$(passes "$1")" -gt "$2" ]; }
+full_screen() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
+windowed() { ! full_screen; }
+key() { xdotool key --window "$window" "$@"; }
+# The trace stops growing: the same count of passes over half a second.
+stopped() {
+  local before
+  before=$(passes "$1")
+  sleep 0.5
+  [ "$(passes "$1")" -eq "$before" ]
+}
+# Starts the game in the background (its name is the files' stem), and waits
+# for its window and its first passes.
+start() {
+  local name=$1
+  shift
+  "$build/ridgeline" --trace "$work/$name.trace" "$@" > "$work/$name.out" 2> "$work/$name.err" &
+  game=$!
+  window=$(xdotool search --sync --name '^Ridgeline$' | head -1)
+  wait_for more_passes_than "$work/$name.trace" 10
+}
+finish() {
+  local status=0
+  wait "$game" || status=$?
+  game=
+  [ "$status" -eq 0 ] || fail "the game ended with status $status"
+}
+
+# A window that the window manager takes over after it opened loses the
+# focus, which pauses the game.
+wait_for window_manager_running
+
+echo "1. Full screen, F11 on the title screen, minimising, F12, F9"
+start play
+wait_for more_passes_than "$work/play.trace" 150 # the title screen
+wait_for full_screen
+key F11
+wait_for windowed
+wait_for grep -qx 'fullscreen = no' "$settings"
+key alt+Return
+wait_for full_screen
+key alt+Return
+wait_for windowed
+key F9
+wait_for grep -qx 'mute = yes' "$settings"
+key F12
+wait_for compgen -G "$shots/ridgeline-*.png" > /dev/null
+xdotool windowminimize "$window"
+wait_for stopped "$work/play.trace"
+paused_at=$(passes "$work/play.trace")
+sleep 2
+[ "$(passes "$work/play.trace")" -eq "$paused_at" ] || fail "passes ran while minimised"
+xdotool windowactivate "$window"
+wait_for more_passes_than "$work/play.trace" "$paused_at"
+key Escape
+finish
+! grep -q '"state":1' "$work/play.trace" || fail "a desktop key started a game"
+grep -q '"state":3' "$work/play.trace" || fail "the title screen never came"
+[ "$(wc -l < "$work/play.err")" -eq 1 ] || fail "more than the first start's line: $(cat "$work/play.err")"
+
+echo "2. The settings survive a restart"
+start again
+windowed || fail "the window setting was lost"
+key Escape
+finish
+[ ! -s "$work/again.err" ] || fail "$(cat "$work/again.err")"
+grep -qx 'mute = yes' "$settings" || fail "the mute setting was lost"
+
+echo "3. A broken settings file is survived, with one line"
+printf 'volume = loud\n\x00\xff\n' > "$settings"
+start broken
+key Escape
+finish
+[ "$(wc -l < "$work/broken.err")" -eq 1 ] || fail "$(cat "$work/broken.err")"
+grep -q 'settings.ini: line 1: volume needs' "$work/broken.err" || fail "$(cat "$work/broken.err")"
+
+echo "4. The desktop's keys in a scripted run; F12 against --dump-frame"
+script="$source/docs/play-screen.script"
+rm -rf "$shots"
+start scripted --input "$script" --frames 1580 --mute
+wait_for more_passes_than "$work/scripted.trace" 300 # playing
+key F11 alt+Return F9 space Left
+key Pause
+wait_for stopped "$work/scripted.trace"
+key F12
+wait_for grep -q 'picture of pass' "$work/scripted.out"
+key Pause
+xdotool windowminimize "$window"
+wait_for stopped "$work/scripted.trace"
+xdotool windowactivate "$window"
+finish
+"$build/ridgeline" --headless --frames 1580 --input "$script" --trace "$work/headless.trace"
+cmp "$work/scripted.trace" "$work/headless.trace" || fail "the desktop's keys changed the run"
+pass=$(sed -n 's/.*the picture of pass \([0-9]*\) is saved as .*/\1/p' "$work/scripted.out")
+shot=$(sed -n 's/.* is saved as \(.*\)$/\1/p' "$work/scripted.out")
+"$build/ridgeline" --headless --frames 1580 --input "$script" --dump-frame "$pass" "$work/dump.png"
+cmp "$shot" "$work/dump.png" || fail "F12's picture of pass $pass is not --dump-frame's"
+echo "all passed (screenshot of pass $pass)"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the game's libraries for a cross target from Debian's source packages:
-# freetype, zlib, libpng, SDL2 and SDL2_ttf, as static libraries with CMake package files,
+# zlib, libpng, freetype, SDL2 and SDL2_ttf, as static libraries with CMake package files,
 # into PREFIX (include/, lib/, lib/cmake/). A finished library is kept and
 # reused until this script or its helpers change.
 #
@@ -79,23 +79,31 @@ cmake_build() {
 
 mkdir -p "$work"
 
-if ! built freetype; then
-  fetch_source freetype 2.12.1 freetype
-  # Only what the game needs: TrueType outlines, no compressed or PNG fonts
-  # and no shaping.
-  cmake_build freetype "$src/freetype" \
-    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
-    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
-  mark_built freetype
-fi
+# zlib and libpng, for the screenshots' PNG files. zlib's own CMake build
+# wants the resource file of its DLL, which Debian's source leaves out; its C
+# files make the static library on their own.
+build_zlib() {
+  local objects="$work/zlib" cc ar file
+  case "$target" in
+    web) cc=emcc ar=emar ;;
+    windows) cc=x86_64-w64-mingw32-gcc-posix ar=x86_64-w64-mingw32-ar ;;
+  esac
+  rm -rf "$objects"
+  mkdir -p "$objects" "$prefix/lib" "$prefix/include"
+  for file in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast inflate \
+              inftrees trees uncompr zutil; do
+    "$cc" -O2 -DNDEBUG -DHAVE_UNISTD_H -DHAVE_STDARG_H -I"$src/zlib" -c "$src/zlib/$file.c" \
+      -o "$objects/$file.o"
+  done
+  rm -f "$prefix/lib/libz.a"
+  "$ar" rcs "$prefix/lib/libz.a" "$objects"/*.o
+  cp "$src/zlib/zlib.h" "$src/zlib/zconf.h" "$prefix/include/"
+}
 
-# zlib and libpng, for the screenshots' PNG files.
 if ! built zlib; then
   fetch_source zlib 1.2.13.dfsg zlib
-  cmake_build zlib "$src/zlib"
-  # zlib's CMake build installs its static library under a name of its own on
-  # Windows; the name FindZLIB looks for first is libz.a.
-  [ -f "$prefix/lib/libz.a" ] || cp "$prefix/lib/libzlibstatic.a" "$prefix/lib/libz.a"
+  echo "Building zlib for $target"
+  logged "$work/zlib.log" build_zlib
   mark_built zlib
 fi
 
@@ -104,6 +112,17 @@ if ! built libpng; then
   cmake_build libpng "$src/libpng" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF \
     -DPNG_EXECUTABLES=OFF -DPNG_HARDWARE_OPTIMIZATIONS=OFF -DZLIB_ROOT="$prefix"
   mark_built libpng
+fi
+
+if ! built freetype; then
+  fetch_source freetype 2.12.1 freetype
+  # Only what the game needs: TrueType outlines, no compressed or PNG fonts
+  # and no shaping. Its gzip support is always built: with the zlib built
+  # above, since its own copy of zlib would clash with that one in the game.
+  cmake_build freetype "$src/freetype" \
+    -DFT_REQUIRE_ZLIB=ON -DZLIB_ROOT="$prefix" -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+  mark_built freetype
 fi
 
 if ! built sdl2; then

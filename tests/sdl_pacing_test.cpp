@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "media/sdl/frame_pacer.h"
 
 namespace ridgeline {
@@ -50,6 +52,62 @@ TEST(FrameSchedule, StartsAfreshAfterALongStallRatherThanRushing) {
   const Nanoseconds woken = kStart + seconds(5);
   EXPECT_EQ(schedule.NextDeadline(woken), woken);
   EXPECT_EQ(schedule.NextDeadline(woken), woken + kFramePeriod);
+}
+
+// Ticks `count` times, `interval` apart plus a jitter that goes from
+// -jitter to +jitter and back; returns the passes run and the most at one tick.
+struct Ticked {
+  long passes = 0;
+  int mostAtOneTick = 0;
+};
+Ticked Tick(TickPacer& pacer, Nanoseconds& now, int count, Nanoseconds interval,
+            Nanoseconds jitter = {}) {
+  Ticked ticked;
+  for (int tick = 0; tick < count; ++tick) {
+    const Nanoseconds wobble = tick % 2 == 0 ? jitter : -jitter;
+    const int passes = pacer.PassesDue(now + wobble);
+    ticked.passes += passes;
+    ticked.mostAtOneTick = std::max(ticked.mostAtOneTick, passes);
+    now += interval;
+  }
+  return ticked;
+}
+
+TEST(TickPacer, RunsSixtyPassesASecondAtEveryRefreshRate) {
+  struct Display {
+    int hertz;
+    Nanoseconds jitter;
+    int mostAtOneTick;
+  };
+  // A 60 Hz display runs one pass at each tick even with ticks 4 ms early or
+  // late; faster ones skip ticks, a 30 Hz one runs two at each.
+  for (const Display display : {Display{60, milliseconds(4), 1}, Display{120, {}, 1},
+                                Display{144, milliseconds(1), 1}, Display{30, {}, 2}}) {
+    TickPacer pacer;
+    Nanoseconds now = kStart;
+    const Ticked ticked = Tick(pacer, now, 10 * display.hertz,
+                               Nanoseconds(1'000'000'000 / display.hertz), display.jitter);
+    EXPECT_NEAR(ticked.passes, 600, 1) << display.hertz;
+    EXPECT_EQ(ticked.mostAtOneTick, display.mostAtOneTick) << display.hertz;
+  }
+}
+
+TEST(TickPacer, CatchesUpAfterASlowFrameButStartsAfreshAfterAStall) {
+  TickPacer pacer;
+  Nanoseconds now = kStart;
+  Tick(pacer, now, 10, Frames(1));
+  // A frame that took three periods: its passes are run at the next tick.
+  now += Frames(2);
+  EXPECT_EQ(pacer.PassesDue(now), 3);
+  now += Frames(1);
+  EXPECT_EQ(pacer.PassesDue(now), 1);
+  // Back after five seconds away: one pass, then one per period again.
+  now += seconds(5);
+  EXPECT_EQ(Tick(pacer, now, 60, Frames(1)).passes, 60);
+  // Stopped, the pacer does not count the time in between at all.
+  pacer.Stop();
+  now += Frames(2);
+  EXPECT_EQ(pacer.PassesDue(now), 1);
 }
 
 void RecordMany(VsyncTrial& trial, int frames, Nanoseconds interval, VsyncTrial::Verdict& verdict) {

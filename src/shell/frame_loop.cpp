@@ -55,26 +55,40 @@ void BeginNewGame() {
   Game.GameState = GameState::Splash;
 }
 
-[[noreturn]] void FrameLoop() {
-  for (;;) {
-    RunPass();
-    ++passes;
-    if (passLimit > 0 && passes >= passLimit) ShutDown();
-    if (const auto status = TakeStopRequest()) ShutDownWithStatus(*status);
+// One pass of the loop, then the ends that come between passes: the pass
+// limit reached, or a stop asked for from outside the game.
+void LoopPass() {
+  RunPass();
+  ++passes;
+  if (passLimit > 0 && passes >= passLimit) ShutDown();
+  if (const auto status = TakeStopRequest()) ShutDownWithStatus(*status);
+}
+
+// The program's only error trap: a failure in `steps` ends the program
+// through ShutDown.
+template <typename Steps>
+void Trapped(Steps steps) {
+  try {
+    steps();
+  } catch (const std::exception& failure) {
+    ShutDown(failure.what());
   }
 }
 
 }  // namespace
 
 void StartGame() {
+  StartUp();
+  for (;;) RunLoopPass();
+}
+
+void StartUp() {
   passes = 0;
-  try {
-    BringUpGame();
-    FrameLoop();
-  } catch (const std::exception& failure) {
-    // The program's only error trap.
-    ShutDown(failure.what());
-  }
+  Trapped(BringUpGame);
+}
+
+void RunLoopPass() {
+  Trapped(LoopPass);
 }
 
 void RunFrame() {

@@ -9,6 +9,13 @@ namespace ridgeline {
 // the program through ShutDown. Never returns.
 [[noreturn]] void StartGame();
 
+// StartGame in two halves, for a host that owns the program's loop and calls
+// back once per tick (a browser): StartUp runs the steps before the loop, and
+// each RunLoopPass one pass of it, both under StartGame's error trap. When
+// the program ends in either, ProgramExit comes out, as from StartGame.
+void StartUp();
+void RunLoopPass();
+
 // The start-up steps of StartGame before its loop: the shell's event pump
 // installed, the cursor hidden, sound and display up, the media loaded, the
 // first game prepared at the splash.

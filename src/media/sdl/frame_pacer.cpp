@@ -1,5 +1,6 @@
 #include "media/sdl/frame_pacer.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace ridgeline {
@@ -17,6 +18,21 @@ Nanoseconds FrameSchedule::NextDeadline(Nanoseconds now) {
   origin_ = now;
   frame_ = 0;
   return now;
+}
+
+int TickPacer::PassesDue(Nanoseconds now) {
+  if (started_) {
+    const long long due = (now - origin_).count() * kFrameRate / 1'000'000'000 + 1;
+    if (due - passesRun_ <= kMaxPassesBehind) {
+      const long long passes = std::max(due - passesRun_, 0LL);
+      passesRun_ += passes;
+      return static_cast<int>(passes);
+    }
+  }
+  started_ = true;
+  origin_ = now - kFramePeriod / 2;
+  passesRun_ = 1;
+  return 1;
 }
 
 VsyncTrial::Verdict VsyncTrial::Record(Nanoseconds interval) {

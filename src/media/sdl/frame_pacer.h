@@ -34,6 +34,31 @@ class FrameSchedule {
   long long frame_ = 0;
 };
 
+// Paces the passes for a host that calls back once per refresh of its
+// display instead of letting the game wait (a browser's animation frames):
+// 60 passes a second whether the display refreshes 60, 120 or 144 times a
+// second, or unevenly. The k-th pass falls due half a period before the k-th
+// tick of a steady 60 Hz from the first tick on, so that a 60 Hz display's
+// ticks run one pass each however unevenly they come.
+class TickPacer {
+ public:
+  // How many passes to run at a tick at `now`, on a steady clock: those that
+  // fell due since the last tick, several after a slow frame. After a long
+  // stall, one, and the schedule starts afresh rather than rush through the
+  // missed passes.
+  int PassesDue(Nanoseconds now);
+  // The ticks stop for a while (a hidden page): the next one starts afresh.
+  void Stop() { started_ = false; }
+
+  // How many passes a tick may catch up with before the schedule restarts.
+  static constexpr long kMaxPassesBehind = FrameSchedule::kMaxFramesBehind;
+
+ private:
+  bool started_ = false;
+  Nanoseconds origin_{0};
+  long long passesRun_ = 0;
+};
+
 // Decides from the first frames shown with vsync on whether the display
 // really waits for a 60 Hz refresh. Some drivers accept vsync and then do not
 // wait (virtual displays, some compositors), or report a refresh rate they do

@@ -52,6 +52,29 @@ int ShiftState(Uint16 modifiers) {
          ((modifiers & KMOD_ALT) ? 4 : 0);
 }
 
+bool GameEventOf(const SDL_Event& e, WindowEvent& event) {
+  switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      event.kind = e.type == SDL_KEYDOWN ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp;
+      event.keyCode = VirtualKeyCode(e.key.keysym.sym);
+      event.shift = ShiftState(e.key.keysym.mod);
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+      event.kind = WindowEvent::Kind::MouseDown;
+      event.button = e.button.button == SDL_BUTTON_LEFT    ? 1
+                     : e.button.button == SDL_BUTTON_RIGHT ? 2
+                                                           : 4;
+      event.shift = ShiftState(static_cast<Uint16>(SDL_GetModState()));
+      return true;
+    case SDL_QUIT:
+      event.kind = WindowEvent::Kind::Close;
+      return true;
+    default:
+      return false;
+  }
+}
+
 PlatformKey PlatformKeyOf(SDL_Keycode key, Uint16 modifiers) {
   switch (key) {
     case SDLK_F11:

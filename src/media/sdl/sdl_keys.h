@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "media/video_driver.h"
+
 namespace ridgeline {
 
 // The platform's virtual-key code of an SDL key: Backspace 8, Return 13,
@@ -12,6 +14,10 @@ int VirtualKeyCode(SDL_Keycode key);
 
 // The modifier state as the key handlers take it: 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftState(Uint16 modifiers);
+
+// The game's event of an SDL key press or release, mouse press or quit; false
+// for any other SDL event.
+bool GameEventOf(const SDL_Event& e, WindowEvent& event);
 
 // The keys that belong to the desktop around the game and never reach it,
 // not even as "any key": Alt+Enter and F11 switch between full screen and a

@@ -7,8 +7,12 @@
 namespace ridgeline {
 
 Platform MakeSdlPlatform(const WindowSettings& settings, WindowHooks hooks, bool withSound) {
+  return WithSdlSound(std::make_unique<SdlVideo>(settings, std::move(hooks)), withSound);
+}
+
+Platform WithSdlSound(std::unique_ptr<VideoDriver> video, bool withSound) {
   Platform platform;
-  platform.video = std::make_unique<SdlVideo>(settings, std::move(hooks));
+  platform.video = std::move(video);
   if (withSound) {
     platform.sound = std::make_unique<SdlSound>();
   } else {

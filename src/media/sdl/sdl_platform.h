@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "media/frame_view.h"
 #include "media/platform.h"
@@ -27,5 +28,9 @@ struct WindowHooks {
 // as in a headless run.
 Platform MakeSdlPlatform(const WindowSettings& settings, WindowHooks hooks = {},
                          bool withSound = true);
+
+// `video` with SDL's sound device, or, without `withSound`, with sounds that
+// follow the frames shown unheard.
+Platform WithSdlSound(std::unique_ptr<VideoDriver> video, bool withSound);
 
 }  // namespace ridgeline

@@ -54,7 +54,7 @@ void SdlVideo::ShowWindow(const std::string& label) {
   pads_ = std::make_unique<SdlPads>();
 
   label_ = label;
-  ShowLabel();
+  ShowLabel(*presenter_, label_);
 }
 
 void SdlVideo::SetFullScreen(bool fullScreen) {
@@ -68,16 +68,7 @@ void SdlVideo::SetFullScreen(bool fullScreen) {
   }
   // The window may have just gone full screen: the label stays in sight while
   // the pictures and sounds load.
-  if (fullScreen) ShowLabel();
-}
-
-void SdlVideo::ShowLabel() {
-  SdlSurfacePtr canvas = NewPicture(kPictureWidth, kPictureHeight);
-  if (!canvas) throw Failure("cannot draw the window's label");
-  SDL_FillRect(canvas.get(), nullptr, SDL_MapRGB(canvas->format, 212, 208, 200));
-  DrawTextLine(*canvas, 16, 16, label_, SDL_Color{0, 0, 0, 255});
-  presenter_->Draw(ViewOf(*canvas));
-  presenter_->Show();
+  if (fullScreen) ShowLabel(*presenter_, label_);
 }
 
 void SdlVideo::Present(const FrameView& frame) {
@@ -130,30 +121,10 @@ void SdlVideo::Take(const SDL_Event& e) {
     for (const WindowEvent& event : fromPads) Hand(event);
     return;
   }
+  if (e.type == SDL_WINDOWEVENT) return TakeWindowEvent(e.window);
+  if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && TakePlatformKey(e.key)) return;
   WindowEvent event;
-  switch (e.type) {
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-      if (TakePlatformKey(e.key)) return;
-      event.kind = e.type == SDL_KEYDOWN ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp;
-      event.keyCode = VirtualKeyCode(e.key.keysym.sym);
-      event.shift = ShiftState(e.key.keysym.mod);
-      return Hand(event);
-    case SDL_MOUSEBUTTONDOWN:
-      event.kind = WindowEvent::Kind::MouseDown;
-      event.button = e.button.button == SDL_BUTTON_LEFT    ? 1
-                     : e.button.button == SDL_BUTTON_RIGHT ? 2
-                                                           : 4;
-      event.shift = ShiftState(static_cast<Uint16>(SDL_GetModState()));
-      return Hand(event);
-    case SDL_QUIT:
-      event.kind = WindowEvent::Kind::Close;
-      return Hand(event);
-    case SDL_WINDOWEVENT:
-      return TakeWindowEvent(e.window);
-    default:
-      return;
-  }
+  if (GameEventOf(e, event)) Hand(event);
 }
 
 bool SdlVideo::TakePlatformKey(const SDL_KeyboardEvent& key) {

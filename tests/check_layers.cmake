@@ -1,7 +1,8 @@
 # Checks that the folders of src/ depend one way: a file includes only its own
 # folder and those below it, and only the media layer and main.cpp include
 # SDL. Run as: cmake -D SOURCE_DIR=<src> -P check_layers.cmake
-# The layers, lowest first; main.cpp sits above them all.
+# The layers, lowest first; the entries of the programs, main.cpp and
+# web_main.cpp (in a web page), sit above them all.
 set(layers common media game screens shell desktop run)
 
 file(GLOB_RECURSE files RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
@@ -9,13 +10,16 @@ set(faults "")
 foreach(file IN LISTS files)
   string(REGEX MATCH "^[^/]+" folder "${file}")
   list(FIND layers "${folder}" rank)
-  if(rank LESS 0 AND NOT file STREQUAL "main.cpp")
+  set(entry OFF)
+  if(file STREQUAL "main.cpp" OR file STREQUAL "web_main.cpp")
+    set(entry ON)
+  endif()
+  if(rank LESS 0 AND NOT entry)
     list(APPEND faults "${file}: ${folder} is in no layer; place it in the list above")
   endif()
   file(STRINGS "${SOURCE_DIR}/${file}" includes REGEX "^[ \t]*#[ \t]*include")
   foreach(include IN LISTS includes)
-    if(include MATCHES "[<\"](SDL2/)?SDL" AND NOT folder STREQUAL "media"
-       AND NOT file STREQUAL "main.cpp")
+    if(include MATCHES "[<\"](SDL2/)?SDL" AND NOT folder STREQUAL "media" AND NOT entry)
       list(APPEND faults "${file}: SDL outside the media layer: ${include}")
     elseif(rank GREATER_EQUAL 0 AND include MATCHES "\"([^/\"]+)/")
       list(FIND layers "${CMAKE_MATCH_1}" includedRank)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+#include "media/platform.h"
+#include "media/sdl/presenter.h"
+#include "media/video_driver.h"
+
+namespace ridgeline {
+
+// The game's window as a web page's canvas, through SDL's Emscripten
+// backend: a 640 x 480 canvas that the page scales by whole factors, drawn
+// into as plain pixels so that the page can read the picture back. Nothing
+// here waits: the page's main loop paces the passes, and pauses them while
+// the page is hidden. Full screen is the page's own button, so the game's
+// display mode changes nothing, and the desktop's keys (full screen, mute,
+// screenshot, pause) keep their meaning in the browser and never reach the
+// game.
+class CanvasVideo : public VideoDriver {
+ public:
+  ~CanvasVideo() override;
+
+  void ShowWindow(const std::string& label) override;
+  HWND WindowHandle() const override { return window_ ? SDL_GetWindowID(window_) : 0; }
+  void SetFullScreen(bool) override {}
+  void Present(const FrameView& frame) override;
+  void ShowCursor(bool show) override;
+  bool PollEvent(WindowEvent& event) override;
+
+ private:
+  SDL_Window* window_ = nullptr;
+  std::unique_ptr<Presenter> presenter_;
+};
+
+// The canvas with SDL's sound device, or, without `withSound`, with sounds
+// that follow the frames shown unheard, as in a headless run.
+Platform MakeCanvasPlatform(bool withSound);
+
+}  // namespace ridgeline

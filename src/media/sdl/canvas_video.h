@@ -2,18 +2,16 @@
 
 #include <SDL.h>
 
-#include <memory>
 #include <string>
 
 #include "media/platform.h"
-#include "media/sdl/presenter.h"
 #include "media/video_driver.h"
 
 namespace ridgeline {
 
 // The game's window as a web page's canvas, through SDL's Emscripten
-// backend: a 640 x 480 canvas that the page scales by whole factors, drawn
-// into as plain pixels so that the page can read the picture back. Nothing
+// backend: a 640 x 480 canvas that the page scales by whole factors, each
+// frame converted straight into its pixels, which the page can read back. Nothing
 // here waits: the page's main loop paces the passes, and pauses them while
 // the page is hidden. Full screen is the page's own button, so the game's
 // display mode changes nothing, and the desktop's keys (full screen, mute,
@@ -32,7 +30,6 @@ class CanvasVideo : public VideoDriver {
 
  private:
   SDL_Window* window_ = nullptr;
-  std::unique_ptr<Presenter> presenter_;
 };
 
 // The canvas with SDL's sound device, or, without `withSound`, with sounds

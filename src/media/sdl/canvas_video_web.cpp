@@ -3,8 +3,9 @@
 #include "common/run_time_error.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/sdl_platform.h"
-#include "media/sdl/surface_presenter.h"
+#include "media/sdl/sdl_window.h"
 #include "media/sdl/viewport.h"
+#include "media/sdl_picture.h"
 
 namespace ridgeline {
 
@@ -17,7 +18,6 @@ RunTimeError Failure(const std::string& what) {
 }  // namespace
 
 CanvasVideo::~CanvasVideo() {
-  presenter_.reset();
   if (window_) SDL_DestroyWindow(window_);
 }
 
@@ -28,15 +28,17 @@ void CanvasVideo::ShowWindow(const std::string& label) {
   window_ = SDL_CreateWindow("Ridgeline", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                              kPictureWidth, kPictureHeight, 0);
   if (!window_) throw Failure("cannot use the page's canvas");
-  auto presenter = std::make_unique<SurfacePresenter>(window_);
-  if (!presenter->Prepare()) throw Failure("cannot draw on the page's canvas");
-  presenter_ = std::move(presenter);
-  ShowLabel(*presenter_, label);
+  // Plain pixels that SDL puts on the canvas, not a texture of a renderer.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (!SDL_GetWindowSurface(window_)) throw Failure("cannot draw on the page's canvas");
+  Present(ViewOf(*LabelPicture(label)));
 }
 
 void CanvasVideo::Present(const FrameView& frame) {
-  presenter_->Draw(frame);
-  presenter_->Show();
+  SDL_Surface* canvas = SDL_GetWindowSurface(window_);
+  SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
+                    frame.pitch, canvas->format->format, canvas->pixels, canvas->pitch);
+  SDL_UpdateWindowSurface(window_);
 }
 
 void CanvasVideo::ShowCursor(bool show) {

@@ -2,12 +2,8 @@
 
 #include <filesystem>
 
-#include "common/run_time_error.h"
 #include "media/sdl/renderer_presenter.h"
 #include "media/sdl/surface_presenter.h"
-#include "media/sdl/viewport.h"
-#include "media/sdl_picture.h"
-#include "media/text.h"
 
 namespace ridgeline {
 
@@ -41,15 +37,6 @@ std::unique_ptr<Presenter> MakeRendererPresenter(SDL_Window* window) {
 }
 
 }  // namespace
-
-void ShowLabel(Presenter& presenter, const std::string& label) {
-  SdlSurfacePtr canvas = NewPicture(kPictureWidth, kPictureHeight);
-  if (!canvas) throw RunTimeError(std::string("cannot draw the window's label: ") + SDL_GetError());
-  SDL_FillRect(canvas.get(), nullptr, SDL_MapRGB(canvas->format, 212, 208, 200));
-  DrawTextLine(*canvas, 16, 16, label, SDL_Color{0, 0, 0, 255});
-  presenter.Draw(ViewOf(*canvas));
-  presenter.Show();
-}
 
 std::unique_ptr<Presenter> MakePresenter(SDL_Window* window) {
   if (MayHaveGraphicsProcessor()) {

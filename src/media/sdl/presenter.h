@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <memory>
-#include <string>
 
 #include "media/frame_view.h"
 
@@ -26,10 +25,6 @@ class Presenter {
   // Asks that Show wait for the display's refresh; false where it cannot.
   virtual bool SetVsync(bool on) = 0;
 };
-
-// Shows `label` in black on the grey of an empty window, as the window looks
-// before the game's first frame; throws RunTimeError when it cannot.
-void ShowLabel(Presenter& presenter, const std::string& label);
 
 // The presenter for `window`: the renderer when SDL's choice of renderer runs
 // on a graphics processor, the window's pixels otherwise. Null on failure,

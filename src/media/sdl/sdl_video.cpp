@@ -54,7 +54,7 @@ void SdlVideo::ShowWindow(const std::string& label) {
   pads_ = std::make_unique<SdlPads>();
 
   label_ = label;
-  ShowLabel(*presenter_, label_);
+  ShowLabel();
 }
 
 void SdlVideo::SetFullScreen(bool fullScreen) {
@@ -68,7 +68,12 @@ void SdlVideo::SetFullScreen(bool fullScreen) {
   }
   // The window may have just gone full screen: the label stays in sight while
   // the pictures and sounds load.
-  if (fullScreen) ShowLabel(*presenter_, label_);
+  if (fullScreen) ShowLabel();
+}
+
+void SdlVideo::ShowLabel() {
+  presenter_->Draw(ViewOf(*LabelPicture(label_)));
+  presenter_->Show();
 }
 
 void SdlVideo::Present(const FrameView& frame) {

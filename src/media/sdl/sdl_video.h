@@ -45,6 +45,8 @@ class SdlVideo : public VideoDriver {
   bool PollEvent(WindowEvent& event) override;
 
  private:
+  // Shows the window's label until the first frame replaces it.
+  void ShowLabel();
   // Acts on one SDL event, queueing what it means to the game.
   void Take(const SDL_Event& e);
   // Whether a key event is the desktop's, acting on it if it is.

@@ -10,6 +10,8 @@
 #include "media/bitmap_check.h"
 #include "media/regular_sdl_file.h"
 #include "media/sdl/viewport.h"
+#include "media/sdl_picture.h"
+#include "media/text.h"
 
 namespace ridgeline {
 
@@ -62,6 +64,15 @@ SDL_Window* OpenGameWindow(WindowSize size) {
                                         size.width, size.height, SDL_WINDOW_RESIZABLE);
   if (window) SetIcon(window);
   return window;
+}
+
+SdlSurfacePtr LabelPicture(const std::string& label) {
+  SdlSurfacePtr picture = NewPicture(kPictureWidth, kPictureHeight);
+  if (!picture)
+    throw RunTimeError(std::string("cannot draw the window's label: ") + SDL_GetError());
+  SDL_FillRect(picture.get(), nullptr, SDL_MapRGB(picture->format, 212, 208, 200));
+  DrawTextLine(*picture, 16, 16, label, SDL_Color{0, 0, 0, 255});
+  return picture;
 }
 
 int RefreshRate(SDL_Window* window) {

@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#include <string>
+
+#include "media/surface.h"
+
 namespace ridgeline {
 
 struct WindowSize {
@@ -20,6 +24,11 @@ WindowSize GameWindowSize(long scale);
 // own player picture as its icon. Returns null on failure, with SDL's error
 // set.
 SDL_Window* OpenGameWindow(WindowSize size);
+
+// The window's label in black on the grey of an empty window, 640 x 480, as
+// the window looks before the game's first frame; throws RunTimeError when it
+// cannot be drawn.
+SdlSurfacePtr LabelPicture(const std::string& label);
 
 // The display's refresh rate in Hz as SDL reports it; 0 where it is unknown
 // (virtual displays report none).

@@ -15,7 +15,7 @@
 // scripted run: passes a second and the time of each play pass.
 import fs from 'node:fs';
 import http from 'node:http';
-import { createRequire } from 'node:module';
+import {createRequire} from 'node:module';
 import path from 'node:path';
 
 const [buildDir, referenceDir, scriptFile, passesText] = process.argv.slice(2);
@@ -24,8 +24,8 @@ if (!passesText) {
   process.exit(2);
 }
 // puppeteer-core as tests/web_browser.sh installs it, inside the build folder.
-const puppeteer = createRequire(path.resolve(buildDir, 'test-node_modules', 'package.json'))(
-  'puppeteer-core');
+const puppeteer =
+    createRequire(path.resolve(buildDir, 'test-node_modules', 'package.json'))('puppeteer-core');
 const kWidth = 640;
 const kHeight = 480;
 
@@ -36,8 +36,12 @@ function check(ok, what) {
 }
 
 // A static file server for the build folder, as any would serve it.
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.data': 'application/octet-stream' };
+const types = {
+  '.html': 'text/html',
+  '.js': 'text/javascript',
+  '.wasm': 'application/wasm',
+  '.data': 'application/octet-stream'
+};
 const server = http.createServer((request, response) => {
   const name = path.join(buildDir, decodeURIComponent(new URL(request.url, 'http://x').pathname));
   fs.readFile(name.endsWith('/') ? name + 'index.html' : name, (error, body) => {
@@ -45,7 +49,8 @@ const server = http.createServer((request, response) => {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' });
+    response.writeHead(
+        200, {'Content-Type': types[path.extname(name)] || 'application/octet-stream'});
     response.end(body);
   });
 });
@@ -55,14 +60,18 @@ const origin = `http://127.0.0.1:${server.address().port}`;
 const browser = await puppeteer.launch({
   executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
   headless: true,
-  args: ['--autoplay-policy=no-user-gesture-required',
-         ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])],
+  args: [
+    '--autoplay-policy=no-user-gesture-required',
+    ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])
+  ],
 });
 
-// A page whose errors and foreign loads are counted as failures.
-async function openPage(url) {
+// A page whose errors and foreign loads are counted as failures; `before`
+// runs in it before any of its own scripts.
+async function openPage(url, before) {
   const page = await browser.newPage();
-  await page.setViewport({ width: 1280, height: 1024 });
+  if (before) await page.evaluateOnNewDocument(before);
+  await page.setViewport({width: 1280, height: 1024});
   page.on('console', (message) => {
     if (message.type() === 'error') failures.push(`console error: ${message.text()}`);
   });
@@ -79,7 +88,7 @@ async function openPage(url) {
 
 const passes = (page) => page.evaluate(() => window.ridgeline.stats.passes);
 async function waitForPasses(page, count) {
-  await page.waitForFunction((n) => window.ridgeline.stats.passes >= n, { timeout: 60000 }, count);
+  await page.waitForFunction((n) => window.ridgeline.stats.passes >= n, {timeout: 60000}, count);
 }
 
 // The canvas as RGBA bytes, 640 x 480.
@@ -117,7 +126,7 @@ function readBmp(file) {
       pixels[to + 3] = 255;
     }
   }
-  return { width, height, pixels };
+  return {width, height, pixels};
 }
 
 // The game draws in 16 bits (5, 6 and 5 bits of red, green and blue); the
@@ -139,42 +148,58 @@ function differingPixels(a, b) {
 // canvas: its left edge, and the share of its drawn (not black) pixels that
 // the canvas shows there.
 function findSprite(canvas, sprites, y) {
-  let best = { x: -1, share: 0 };
+  let best = {x: -1, share: 0};
   for (const sprite of sprites) {
     const drawn = [];
     for (let i = 0; i < sprite.pixels.length; i += 4) {
       const colour = gameColour(sprite.pixels, i);
-      if (colour !== 0) drawn.push([(i / 4) % sprite.width, Math.floor(i / 4 / sprite.width), colour]);
+      if (colour !== 0)
+        drawn.push([(i / 4) % sprite.width, Math.floor(i / 4 / sprite.width), colour]);
     }
     for (let x = 0; x + sprite.width <= kWidth; ++x) {
       let matching = 0;
       for (const [dx, dy, colour] of drawn) {
         if (gameColour(canvas, ((y + dy) * kWidth + x + dx) * 4) === colour) ++matching;
       }
-      if (matching / drawn.length > best.share) best = { x, share: matching / drawn.length };
+      if (matching / drawn.length > best.share) best = {x, share: matching / drawn.length};
     }
   }
   return best;
 }
 
-// Passes a second, counted over 10 s of the page's own animation frames.
+// Passes and animation frames a second, counted over 10 s of the page's own
+// animation frames.
 function passesPerSecond(page) {
   return page.evaluate(() => new Promise((resolve) => {
-    let start;
-    let startPasses;
-    function tick(now) {
-      if (start === undefined) {
-        start = now;
-        startPasses = window.ridgeline.stats.passes;
-      }
-      if (now - start >= 10000) {
-        resolve(((window.ridgeline.stats.passes - startPasses) * 1000) / (now - start));
-      } else {
-        requestAnimationFrame(tick);
-      }
-    }
-    requestAnimationFrame(tick);
-  }));
+                         let start;
+                         let startPasses;
+                         let ticks = 0;
+                         function tick(now) {
+                           if (start === undefined) {
+                             start = now;
+                             startPasses = window.ridgeline.stats.passes;
+                           }
+                           if (now - start >= 10000) {
+                             const seconds = (now - start) / 1000;
+                             resolve({
+                               passes: (window.ridgeline.stats.passes - startPasses) / seconds,
+                               ticks: ticks / seconds
+                             });
+                           } else {
+                             ++ticks;
+                             requestAnimationFrame(tick);
+                           }
+                         }
+                         requestAnimationFrame(tick);
+                       }));
+}
+
+// "N passes a second over 10 s, at M animation frames a second", checked.
+function checkRate(rate) {
+  check(
+      Math.abs(rate.passes - 60) <= 1,
+      `${rate.passes.toFixed(2)} passes a second over 10 s,` +
+          ` at ${rate.ticks.toFixed(1)} animation frames a second`);
 }
 
 const bitmaps = path.join(buildDir, 'Data', 'Bitmap');
@@ -189,17 +214,22 @@ const kFound = 0.8;
 console.log('Play at the keyboard:');
 const page = await openPage(`${origin}/index.html`);
 await waitForPasses(page, 30);
-const splashDifference = differingPixels(await canvasPixels(page),
-                                         readBmp(`${referenceDir}/splash.bmp`).pixels);
-check(splashDifference === 0, `the splash shows the native splash picture (${splashDifference}` +
-                              ' pixels differ)');
+const splashDifference =
+    differingPixels(await canvasPixels(page), readBmp(`${referenceDir}/splash.bmp`).pixels);
+check(
+    splashDifference === 0,
+    `the splash shows the native splash picture (${splashDifference}` +
+        ' pixels differ)');
 await waitForPasses(page, 130);
 const title = await canvasPixels(page);
 const titleDifference = differingPixels(title, readBmp(`${referenceDir}/title.bmp`).pixels);
-check(titleDifference === 0, `the title shows the native title picture (${titleDifference}` +
-                             ' pixels differ)');
-check(await page.evaluate(() => document.activeElement.id) === 'canvas',
-      'the canvas has the keyboard focus');
+check(
+    titleDifference === 0,
+    `the title shows the native title picture (${titleDifference}` +
+        ' pixels differ)');
+check(
+    await page.evaluate(() => document.activeElement.id) === 'canvas',
+    'the canvas has the keyboard focus');
 
 await page.keyboard.press('Enter');
 await waitForPasses(page, (await passes(page)) + 2);
@@ -207,51 +237,86 @@ const play = await canvasPixels(page);
 check(differingPixels(play, title) > 0, 'a key starts play');
 
 const standing = findSprite(play, player, kPlayerY);
-check(standing.share >= kFound && standing.x === 100,
-      `the player stands at x ${standing.x} (${(standing.share * 100).toFixed(0)}% shown)`);
+check(
+    standing.share >= kFound && standing.x === 100,
+    `the player stands at x ${standing.x} (${(standing.share * 100).toFixed(0)}% shown)`);
 check(findSprite(play, shot, kPlayerY).share < kFound, 'no shot flies before Space');
 await page.keyboard.press('Space');
 await waitForPasses(page, (await passes(page)) + 2);
 const fired = findSprite(await canvasPixels(page), shot, kPlayerY);
-check(fired.share >= kFound && fired.x > standing.x,
-      `Space fires: a shot at x ${fired.x} (${(fired.share * 100).toFixed(0)}% shown)`);
+check(
+    fired.share >= kFound && fired.x > standing.x,
+    `Space fires: a shot at x ${fired.x} (${(fired.share * 100).toFixed(0)}% shown)`);
 
 await page.keyboard.down('ArrowRight');
 await waitForPasses(page, (await passes(page)) + 20);
 await page.keyboard.up('ArrowRight');
 const ran = findSprite(await canvasPixels(page), player, kPlayerY);
-check(ran.share >= kFound && ran.x >= standing.x + 60,
-      `Right runs: the player at x ${ran.x} (${(ran.share * 100).toFixed(0)}% shown)`);
+check(
+    ran.share >= kFound && ran.x >= standing.x + 60,
+    `Right runs: the player at x ${ran.x} (${(ran.share * 100).toFixed(0)}% shown)`);
 
 const rate = await passesPerSecond(page);
-check(Math.abs(rate - 60) <= 1, `${rate.toFixed(2)} passes a second over 10 s`);
+checkRate(rate);
+
+// The page hidden, as when its tab is in the background.
+const setHidden = (hidden) => page.evaluate((h) => {
+  Object.defineProperty(document, 'hidden', {value: h, configurable: true});
+  Object.defineProperty(
+      document, 'visibilityState', {value: h ? 'hidden' : 'visible', configurable: true});
+  document.dispatchEvent(new Event('visibilitychange'));
+}, hidden);
+await setHidden(true);
+const hiddenAt = await passes(page);
+await new Promise((resolve) => setTimeout(resolve, 500));
+check(await passes(page) === hiddenAt, 'a hidden page runs no passes');
+await setHidden(false);
+await waitForPasses(page, hiddenAt + 10);
 
 await page.keyboard.press('Escape');
 const ended = await page.evaluate(() => window.ridgeline.ended);
 check(ended.status === 0, `Escape ends the game (status ${ended.status})`);
-check(await page.evaluate(() => !document.getElementById('again').hidden),
-      'the page then offers to play again');
+check(
+    await page.evaluate(() => !document.getElementById('again').hidden),
+    'the page then offers to play again');
 await page.close();
+
+console.log('On a display refreshing 144 times a second:');
+// Animation frames 144 times a second, which headless Chromium does not give.
+const fast = await openPage(`${origin}/index.html`, () => {
+  window.requestAnimationFrame = (callback) =>
+      setTimeout(() => callback(performance.now()), 1000 / 144);
+});
+await waitForPasses(fast, 1);
+const fastRate = await passesPerSecond(fast);
+checkRate(fastRate);
+await fast.close();
 
 console.log(`A scripted run of ${passesText} passes:`);
 const script = fs.readFileSync(scriptFile);
 const url = `${origin}/index.html?frames=${passesText}&script=` +
-            encodeURIComponent(`data:text/plain;base64,${script.toString('base64')}`);
+    encodeURIComponent(`data:text/plain;base64,${script.toString('base64')}`);
 const scripted = await openPage(url);
 await waitForPasses(scripted, 1);
 const scriptedRate = await passesPerSecond(scripted);
+checkRate(scriptedRate);
 const run = await scripted.evaluate(() => window.ridgeline.ended);
 const native = fs.readFileSync(`${referenceDir}/script.trace`, 'utf8');
-check(run.status === 0 && run.trace === native,
-      `its trace is the native trace (status ${run.status}, ${run.trace ? run.trace.length : 0}` +
-      ` of ${native.length} bytes)`);
-const figures = run.status !== 0 ? { count: 0, mean: 0, p99: 0 } : await scripted.evaluate(() => {
+check(
+    run.status === 0 && run.trace === native,
+    `its trace is the native trace (status ${run.status}, ${run.trace ? run.trace.length : 0}` +
+        ` of ${native.length} bytes)`);
+const figures = run.status !== 0 ? {count: 0, mean: 0, p99: 0} : await scripted.evaluate(() => {
   const times = [...window.ridgeline.stats.playTimes].sort((a, b) => a - b);
   const mean = times.reduce((sum, t) => sum + t, 0) / times.length;
-  return { count: times.length, mean, p99: times[Math.min(times.length - 1, Math.floor(times.length * 0.99))] };
+  return {
+    count: times.length,
+    mean,
+    p99: times[Math.min(times.length - 1, Math.floor(times.length * 0.99))]
+  };
 });
-console.log(`  ${scriptedRate.toFixed(2)} passes a second over 10 s; ${figures.count} passes of play,` +
-            ` mean ${figures.mean.toFixed(3)} ms, p99 ${figures.p99.toFixed(3)} ms`);
+console.log(`  ${figures.count} passes of play: mean ${figures.mean.toFixed(3)} ms, p99 ${
+    figures.p99.toFixed(3)} ms`);
 await scripted.close();
 
 await browser.close();

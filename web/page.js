@@ -11,86 +11,99 @@
 //
 // window.ridgeline.stats counts the passes run and keeps the time in
 // milliseconds that each pass of play took, for the page's figures.
-(function () {
-  'use strict';
+(function() {
+'use strict';
 
-  const canvas = document.getElementById('canvas');
-  const screen = document.getElementById('screen');
-  const status = document.getElementById('status');
-  const again = document.getElementById('again');
-  const params = new URLSearchParams(location.search);
-  const script = params.get('script');
-  const kScriptFile = '/run.script';
-  const kTraceFile = '/run.trace';
-  const kPlayTimesKept = 100000;
+const canvas = document.getElementById('canvas');
+const screen = document.getElementById('screen');
+const status = document.getElementById('status');
+const again = document.getElementById('again');
+const params = new URLSearchParams(location.search);
+const script = params.get('script');
+const kScriptFile = '/run.script';
+const kTraceFile = '/run.trace';
+const kPlayTimesKept = 100000;
 
-  let announceEnd;
-  const stats = { passes: 0, playTimes: [] };
-  window.ridgeline = {
-    stats: stats,
-    ended: new Promise((resolve) => { announceEnd = resolve; }),
-  };
+let announceEnd;
+const stats = {
+  passes: 0,
+  playTimes: []
+};
+window.ridgeline = {
+  stats: stats,
+  ended: new Promise((resolve) => {
+    announceEnd = resolve;
+  }),
+};
 
-  // The largest whole factor of 640 x 480 that fits beside the buttons, or
-  // the whole screen in full screen; never below 1.
-  function scale() {
-    const full = document.fullscreenElement === screen;
-    const room = full ? 0 : document.getElementById('bar').offsetHeight + 12;
-    const factor = Math.max(1, Math.floor(Math.min(window.innerWidth / 640,
-                                                   (window.innerHeight - room) / 480)));
-    canvas.style.width = 640 * factor + 'px';
-    canvas.style.height = 480 * factor + 'px';
-  }
-  window.addEventListener('resize', scale);
-  document.addEventListener('fullscreenchange', () => { scale(); canvas.focus(); });
+// The largest whole factor of 640 x 480 that fits beside the buttons, or
+// the whole screen in full screen; never below 1.
+function scale() {
+  const full = document.fullscreenElement === screen;
+  const room = full ? 0 : document.getElementById('bar').offsetHeight + 12;
+  const factor =
+      Math.max(1, Math.floor(Math.min(window.innerWidth / 640, (window.innerHeight - room) / 480)));
+  canvas.style.width = 640 * factor + 'px';
+  canvas.style.height = 480 * factor + 'px';
+}
+window.addEventListener('resize', scale);
+document.addEventListener('fullscreenchange', () => {
   scale();
   canvas.focus();
+});
+scale();
+canvas.focus();
 
-  document.getElementById('fullscreen').addEventListener('click', () => {
-    screen.requestFullscreen().catch((error) => console.warn('no full screen:', error.message));
-  });
-  again.addEventListener('click', () => location.reload());
+document.getElementById('fullscreen').addEventListener('click', () => {
+  screen.requestFullscreen().catch((error) => console.warn('no full screen:', error.message));
+});
+again.addEventListener('click', () => location.reload());
 
-  // The game's keys must not scroll the page or go back in its history.
-  const gameKeys = new Set(['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', ' ', 'Backspace']);
-  window.addEventListener('keydown', (event) => {
-    if (gameKeys.has(event.key) && event.target.tagName !== 'BUTTON') event.preventDefault();
-  });
+// The game's keys must not scroll the page or go back in its history.
+const gameKeys = new Set(['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', ' ', 'Backspace']);
+window.addEventListener('keydown', (event) => {
+  if (gameKeys.has(event.key) && event.target.tagName !== 'BUTTON') event.preventDefault();
+});
 
-  Module['canvas'] = canvas;
-  Module['print'] = (text) => console.log(text);
-  Module['printErr'] = (text) => console.error(text);
-  Module['setStatus'] = (text) => { status.textContent = text; };
-  Module['onRuntimeInitialized'] = () => { status.textContent = ''; };
+Module['canvas'] = canvas;
+Module['print'] = (text) => console.log(text);
+Module['printErr'] = (text) => console.error(text);
+Module['setStatus'] = (text) => {
+  status.textContent = text;
+};
+Module['onRuntimeInitialized'] = () => {
+  status.textContent = '';
+};
 
-  Module['passRun'] = (playing, milliseconds) => {
-    stats.passes++;
-    if (playing && stats.playTimes.length < kPlayTimesKept) stats.playTimes.push(milliseconds);
-  };
+Module['passRun'] = (playing, milliseconds) => {
+  stats.passes++;
+  if (playing && stats.playTimes.length < kPlayTimesKept) stats.playTimes.push(milliseconds);
+};
 
-  Module['gameEnded'] = (exitStatus) => {
-    let trace = null;
-    if (script) {
-      try {
-        trace = FS.readFile(kTraceFile, { encoding: 'utf8' });
-      } catch (error) {
-        console.error('ridgeline: no trace was written');
-      }
-    }
-    status.textContent = exitStatus === 0 ? 'The game has ended.' : 'The game stopped (status ' + exitStatus + ').';
-    again.hidden = false;
-    again.focus();
-    announceEnd({ status: exitStatus, trace: trace });
-  };
-
+Module['gameEnded'] = (exitStatus) => {
+  let trace = null;
   if (script) {
-    Module['arguments'] = ['--input', kScriptFile, '--trace', kTraceFile];
-    if (params.get('frames')) Module['arguments'].push('--frames', params.get('frames'));
-    // The script is in the game's file system before the game starts.
-    Module['preRun'] = Module['preRun'] || [];
-    Module['preRun'].push(() => {
-      addRunDependency('script');
-      fetch(script)
+    try {
+      trace = FS.readFile(kTraceFile, {encoding: 'utf8'});
+    } catch (error) {
+      console.error('ridgeline: no trace was written');
+    }
+  }
+  status.textContent =
+      exitStatus === 0 ? 'The game has ended.' : 'The game stopped (status ' + exitStatus + ').';
+  again.hidden = false;
+  again.focus();
+  announceEnd({status: exitStatus, trace: trace});
+};
+
+if (script) {
+  Module['arguments'] = ['--input', kScriptFile, '--trace', kTraceFile];
+  if (params.get('frames')) Module['arguments'].push('--frames', params.get('frames'));
+  // The script is in the game's file system before the game starts.
+  Module['preRun'] = Module['preRun'] || [];
+  Module['preRun'].push(() => {
+    addRunDependency('script');
+    fetch(script)
         .then((response) => {
           if (!response.ok) throw new Error(script + ': ' + response.status);
           return response.text();
@@ -103,6 +116,6 @@
           console.error('ridgeline: cannot read the script: ' + error.message);
           status.textContent = 'The script could not be read.';
         });
-    });
-  }
+  });
+}
 })();

@@ -5,6 +5,7 @@
 
 #include "media/media.h"
 #include "media/platform.h"
+#include "run/best_games.h"
 #include "run/options.h"
 #include "run/platform_choice.h"
 #include "run/run_setup.h"
@@ -19,6 +20,8 @@ namespace {
 
 // Bad usage, found before anything runs.
 constexpr int kUsageStatus = 2;
+// A replay to verify that is not one, or does not end as it says.
+constexpr int kNotVerifiedStatus = 1;
 
 void Complain(const std::string& message) {
   std::fprintf(stderr, "ridgeline: %s\n", message.c_str());
@@ -41,18 +44,23 @@ int main(int argc, char** argv) {
     std::puts("ridgeline " RIDGELINE_VERSION);
     return 0;
   }
+  if (options->scores) {
+    PrintBestScores();
+    return 0;
+  }
   const auto run = RunSetup::Prepare(*options, error);
   if (!run) {
     Complain(error);
-    return kUsageStatus;
+    return options->verify.empty() ? kUsageStatus : kNotVerifiedStatus;
   }
 
   int status = 0;
   try {
+    // Before the run's hooks, which may set a limit of their own.
+    SetPassLimit(options->frames);
     Platform platform = MakePlatform(*options);
     run->Attach(platform);
     SetPlatform(std::move(platform));
-    SetPassLimit(options->frames);
     Form1.Form_Load();
   } catch (const ProgramExit& exit) {
     status = exit.status;

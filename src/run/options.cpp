@@ -45,12 +45,20 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       std::uint64_t seed = 0;
       if (!ParseNumber(next(), seed)) return bad("a whole number");
       options.seed = seed;
+    } else if (arg == "--scores") {
+      options.scores = true;
     } else if (arg == "--input" || arg == "--record" || arg == "--trace") {
       const std::string* file = next();
       if (!file || file->empty()) return bad("a file");
       (arg == "--input"    ? options.input
        : arg == "--record" ? options.record
                            : options.trace) = *file;
+    } else if (arg == "--verify" || arg == "--watch") {
+      const std::string* replay = next();
+      if (!replay || replay->empty()) return bad("a file or a rank");
+      // Checked without a window or sound; watched in a window.
+      (arg == "--verify" ? options.headless : options.windowed) = true;
+      (arg == "--verify" ? options.verify : options.watch) = *replay;
     } else if (arg == "--dump-frame") {
       long pass = 0;
       const std::string* passText = next();
@@ -63,6 +71,15 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       error = "unknown option " + arg + " (see --help)";
       return std::nullopt;
     }
+  }
+  // A replay is played as it stands, by itself.
+  const bool replay = !options.verify.empty() || !options.watch.empty();
+  if ((replay || options.scores) &&
+      (!options.input.empty() || !options.record.empty() || !options.trace.empty() ||
+       options.seed || options.frames || !options.dumpFrames.empty() ||
+       (options.scores + !options.verify.empty() + !options.watch.empty() > 1))) {
+    error = "--scores, --verify and --watch go alone (with --stats or --scale at most)";
+    return std::nullopt;
   }
   return options;
 }
@@ -79,6 +96,9 @@ std::string Usage() {
          "  --record FILE         write this run's input as a script\n"
          "  --trace FILE          write the game state after every pass (JSON Lines)\n"
          "  --dump-frame N FILE   save the frame shown in pass N as a BMP (repeatable)\n"
+         "  --scores              list the ten best games kept, with their replays\n"
+         "  --verify FILE|N       replay a kept game (or rank N) and check its score\n"
+         "  --watch FILE|N        show a kept game (or rank N) in a window; Escape ends\n"
          "  --help                show this text\n"
          "  --version             show the version\n";
 }

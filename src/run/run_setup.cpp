@@ -7,9 +7,13 @@
 
 #include "game/random.h"
 #include "media/platform.h"
+#include "run/best_folder.h"
+#include "run/best_games.h"
 #include "run/frame_dump.h"
 #include "run/recorder.h"
+#include "run/replay_run.h"
 #include "run/script.h"
+#include "run/script_file.h"
 #include "run/script_input.h"
 #include "run/trace.h"
 #include "shell/events.h"
@@ -21,23 +25,6 @@ namespace {
 
 constexpr std::size_t kTraceBuffer = 1 << 20;
 
-std::optional<std::string> ReadFile(const std::string& name, std::string& error) {
-  const std::unique_ptr<std::FILE, decltype(&std::fclose)> in(std::fopen(name.c_str(), "rb"),
-                                                              std::fclose);
-  std::string text;
-  if (in) {
-    char block[1 << 16];
-    while (const std::size_t got = std::fread(block, 1, sizeof block, in.get())) {
-      text.append(block, got);
-    }
-  }
-  if (!in || std::ferror(in.get())) {
-    error = name + ": cannot be read (" + std::strerror(errno) + ")";
-    return std::nullopt;
-  }
-  return text;
-}
-
 }  // namespace
 
 // The pieces that a run uses, made once the options are read.
@@ -46,6 +33,9 @@ struct RunSetup::Parts {
   std::unique_ptr<Recorder> recorder;
   std::unique_ptr<TraceWriter> trace;
   std::shared_ptr<FrameDumper> dumper;  // shared with the platform's hook
+  std::unique_ptr<BestGames> best;      // play at the window: the best games kept
+  std::unique_ptr<ReplayRun> replay;    // --verify, --watch: instead of all the rest
+  InputSource* taken = nullptr;         // the source the game takes its events from
 };
 
 RunSetup::RunSetup() : parts_(std::make_unique<Parts>()) {}
@@ -57,9 +47,13 @@ RunSetup::~RunSetup() {
 std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string& error) {
   std::unique_ptr<RunSetup> run(new RunSetup());
   Parts& parts = *run->parts_;
+  if (!options.verify.empty() || !options.watch.empty()) {
+    parts.replay = ReplayRun::Prepare(options, error);
+    return parts.replay ? std::move(run) : nullptr;
+  }
   Script script;
   if (!options.input.empty()) {
-    const auto text = ReadFile(options.input, error);
+    const auto text = ReadScriptFile(options.input, error);
     if (!text) return nullptr;
     auto parsed = ParseScript(*text, options.input);
     if (const auto* refusal = std::get_if<ScriptError>(&parsed)) {
@@ -72,8 +66,15 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
     parts.input = std::make_unique<WindowInput>();
   }
 
+  // Games played at the window may be kept, so their clock is fixed too.
+  const bool playedAtWindow = options.input.empty() && !options.headless;
   run->seed_ = options.seed ? options.seed : script.seed;
-  if (!run->seed_ && !options.record.empty()) run->seed_ = std::random_device{}();
+  if (!run->seed_ && (!options.record.empty() || playedAtWindow)) {
+    run->seed_ = std::random_device{}();
+  }
+  if (playedAtWindow)
+    parts.best = std::make_unique<BestGames>(*parts.input, *run->seed_, BestFolder());
+  parts.taken = parts.best ? &parts.best->Input() : parts.input.get();
 
   auto open = [&](const std::string& name, File& file) {
     file.reset(std::fopen(name.c_str(), "wb"));
@@ -89,7 +90,8 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
   if (!options.record.empty()) {
     if (!open(options.record, run->record_)) return nullptr;
     run->recordName_ = options.record;
-    parts.recorder = std::make_unique<Recorder>(*parts.input, run->record_.get(), *run->seed_);
+    parts.recorder = std::make_unique<Recorder>(*parts.taken, run->record_.get(), *run->seed_);
+    parts.taken = parts.recorder.get();
   }
   if (!options.dumpFrames.empty()) {
     parts.dumper = std::make_shared<FrameDumper>(options.dumpFrames);
@@ -98,13 +100,21 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
 }
 
 void RunSetup::Attach(Platform& platform) {
+  Parts& parts = *parts_;
+  if (parts.replay) {
+    parts.replay->Attach(platform);
+    return;
+  }
   if (seed_) FixClock(*seed_);
   ResetRandom();
-  Parts& parts = *parts_;
-  SetInputSource(parts.recorder ? parts.recorder.get() : parts.input.get());
-  if (parts.trace) {
-    SetPassEndHook([trace = parts.trace.get()](long pass) { trace->PassEnded(pass); });
+  SetInputSource(parts.taken);
+  if (parts.trace || parts.best) {
+    SetPassEndHook([trace = parts.trace.get(), best = parts.best.get()](long pass) {
+      if (trace) trace->PassEnded(pass);
+      if (best) best->PassEnded(pass);
+    });
   }
+  if (parts.best) platform.video->SetTitle(parts.best->Title());
   if (parts.dumper) {
     platform.frameShown.push_back([dumper = parts.dumper](const FrameView& frame) {
       dumper->FrameShown(frame, PassesRun());
@@ -119,6 +129,7 @@ void RunSetup::Detach() {
 
 bool RunSetup::Finish(std::string& error) {
   Detach();
+  if (parts_->replay) return parts_->replay->Finish(error);
   auto close = [&](File& file, const std::string& name) {
     if (!file) return true;
     const bool written = !std::ferror(file.get()) && std::fclose(file.release()) == 0;

@@ -45,7 +45,7 @@ class RunSetup {
   void Detach();
 
   // The seed in force: --seed, else the script's, else a random one when
-  // recording; none leaves the clock running.
+  // recording or playing at the window; none leaves the clock running.
   std::optional<std::uint64_t> seed_;
   std::string traceName_;
   std::string recordName_;

@@ -39,6 +39,7 @@ void SdlVideo::ShowWindow(const std::string& label) {
   }
   window_ = OpenGameWindow(settings_.scale);
   if (!window_) throw Failure("cannot open the game's window");
+  if (!title_.empty()) SDL_SetWindowTitle(window_, title_.c_str());
   presenter_ = MakePresenter(window_);
   if (!presenter_) throw Failure("cannot draw in the game's window");
 
@@ -47,6 +48,11 @@ void SdlVideo::ShowWindow(const std::string& label) {
 
   label_ = label;
   ShowLabel();
+}
+
+void SdlVideo::SetTitle(const std::string& title) {
+  title_ = title;
+  if (window_) SDL_SetWindowTitle(window_, title_.c_str());
 }
 
 void SdlVideo::SetFullScreen(bool fullScreen) {

@@ -1,5 +1,6 @@
 #include "media/sdl/sdl_video.h"
 
+#include <clocale>
 #include <string>
 
 #include "common/run_time_error.h"
@@ -30,6 +31,9 @@ SdlVideo::~SdlVideo() {
 }
 
 void SdlVideo::ShowWindow(const std::string& label) {
+  // SDL hands the window's title to X11 in the C library's character
+  // encoding, which is ASCII until the program picks one: the title is UTF-8.
+  std::setlocale(LC_CTYPE, "C.UTF-8");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Failure("no display");
   // Finding no display, SDL falls back on its offscreen driver, which shows
   // nothing: only when asked for by name is that a way to run.

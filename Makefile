@@ -4,7 +4,7 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev fonts-dejavu-core \
-           libgtest-dev libbenchmark-dev
+           libgtest-dev libbenchmark-dev xvfb xdotool x11-utils
 SUDO     = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test bench clean

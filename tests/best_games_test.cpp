@@ -99,6 +99,8 @@ TEST(ReplayFile, TextsThatAreNotReplaysSayWhy) {
       {"# ridgeline replay\n# score 10\n# date 2025-06-01\x1b[2J:30:05\n", "no date on line 3"},
       {head, "no pass of the game's beginning on line 4"},
       {head + "# began 20\n# over 19\nseed 1\n", "the game is over before it began"},
+      {head + "# began 20\n# over 5184001\nseed 1\n",
+       "the game is over after more than a day of play"},
       {head + "# began 20\n# over 30\n", "it has no seed"},
       {head + "# began 20\n# over 30\nseed 1\n31.0 down 32\n",
        "it has events after the game-over pass"},

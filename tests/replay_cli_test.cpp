@@ -66,6 +66,8 @@ TEST_F(Command, BadUsageIsOneLineOnStandardErrorAndStatusTwoBeforeAnythingRuns) 
        "ridgeline: no/such/dir/t.jsonl: cannot be written (No such file or directory)\n"},
       {"--verify 1 --trace t.jsonl",
        "ridgeline: --scores, --verify and --watch go alone (with --stats or --scale at most)\n"},
+      {"--headless --watch 1",
+       "ridgeline: --watch shows the game in a window: leave out --headless\n"},
   };
   for (const auto& [arguments, message] : cases) {
     EXPECT_EQ(Run(arguments), 2) << arguments;

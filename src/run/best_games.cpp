@@ -7,6 +7,7 @@
 #include "game/state.h"
 #include "media/platform.h"
 #include "run/best_folder.h"
+#include "run/script_file.h"
 
 namespace ridgeline {
 
@@ -44,8 +45,15 @@ void BestGames::PassEnded(long pass) {
 void BestGames::Keep(const GameResult& game) {
   if (folder_.empty() || !table_.Keeps(game.score)) return;
   const ReplayHeader header{game.score, LocalDateNow(), game.began, game.over};
+  const std::string replay = FormatReplay(header, recorder_.Script());
+  if (replay.size() > kScriptCap || game.over > kLongestRun) {
+    Warn("the game of " + std::to_string(game.score) +
+         " ends after more than a day of play, or its replay is larger than " +
+         std::to_string(kScriptCap >> 20) + " MB: it is not kept");
+    return;
+  }
   std::string error;
-  const auto name = SaveReplay(folder_, header, FormatReplay(header, recorder_.Script()), error);
+  const auto name = SaveReplay(folder_, header, replay, error);
   if (!name) {
     Warn(error + "; the game is not kept");
     return;

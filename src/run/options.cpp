@@ -56,8 +56,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     } else if (arg == "--verify" || arg == "--watch") {
       const std::string* replay = next();
       if (!replay || replay->empty()) return bad("a file or a rank");
-      // Checked without a window or sound; watched in a window.
-      (arg == "--verify" ? options.headless : options.windowed) = true;
       (arg == "--verify" ? options.verify : options.watch) = *replay;
     } else if (arg == "--dump-frame") {
       long pass = 0;
@@ -81,6 +79,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     error = "--scores, --verify and --watch go alone (with --stats or --scale at most)";
     return std::nullopt;
   }
+  // Watching ends only by Escape at the window.
+  if (!options.watch.empty() && options.headless) {
+    error = "--watch shows the game in a window: leave out --headless";
+    return std::nullopt;
+  }
+  // Checked without a window or sound; watched in a window.
+  if (!options.verify.empty()) options.headless = true;
+  if (!options.watch.empty()) options.windowed = true;
   return options;
 }
 

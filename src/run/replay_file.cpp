@@ -60,6 +60,7 @@ std::variant<ReplayHeader, std::string> ParseHeader(std::string_view text) {
   const auto over = NumberAt<long>(NextLine(text), kOver);
   if (!over) return "no pass of the game over on line 5";
   if (*over < *began) return "the game is over before it began";
+  if (*over > kLongestRun) return "the game is over after more than a day of play";
   return ReplayHeader{*score, std::string(*date), *began, *over};
 }
 

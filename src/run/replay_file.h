@@ -27,6 +27,10 @@ namespace ridgeline {
 // The text is everything: reading, writing and checking a replay touch no
 // file, so that any front end can use them.
 
+// The latest game over that a replay may state: a day of play at 60 passes a
+// second. Checking a longer one would keep the machine busy for many minutes.
+inline constexpr long kLongestRun = 24L * 60 * 60 * 60;
+
 struct ReplayHeader {
   std::int64_t score = 0;
   std::string date;  // local time of the game over, "YYYY-MM-DD HH:MM:SS"

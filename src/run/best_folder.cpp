@@ -33,11 +33,12 @@ std::optional<std::string> AddFile(const fs::directory_entry& entry, BestTable& 
   const std::string name = entry.path().filename().string();
   // Hidden files include the temporary files of a save cut short.
   if (name.starts_with('.')) return std::nullopt;
-  const std::string path = entry.path().string();
-  if (!Printable(name))
+  // Such a name is not repeated, lest it send control sequences to the terminal.
+  if (!Printable(name)) {
     return entry.path().parent_path().string() +
-           ": a file whose name has "
-           "unprintable bytes is skipped";
+           ": a file whose name has unprintable bytes is skipped";
+  }
+  const std::string path = entry.path().string();
   std::error_code ec;
   if (entry.symlink_status(ec).type() != fs::file_type::regular) {
     return path + ": skipped, not a regular file";
@@ -78,6 +79,12 @@ LoadedBest LoadBestFolder(const std::string& folder) {
     loaded.warnings.push_back(folder + ": the best games cannot be read (" + ec.message() + ")");
   }
   return loaded;
+}
+
+BestTable LoadBestTable(const std::string& folder) {
+  LoadedBest loaded = LoadBestFolder(folder);
+  for (const std::string& warning : loaded.warnings) Warn(warning);
+  return std::move(loaded.table);
 }
 
 std::optional<std::string> SaveReplay(const std::string& folder, const ReplayHeader& header,

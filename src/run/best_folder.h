@@ -21,6 +21,8 @@ struct LoadedBest {
   std::vector<std::string> warnings;
 };
 LoadedBest LoadBestFolder(const std::string& folder);
+// The same with each warning said on standard error.
+BestTable LoadBestTable(const std::string& folder);
 
 // Writes the replay `text` to `folder` under a free name made from `header`,
 // so that the file appears whole or not at all; returns that name. On failure

@@ -28,9 +28,7 @@ BestGames::BestGames(InputSource& from, std::uint64_t seed, std::string folder)
     Warn("neither XDG_DATA_HOME nor HOME is set: no best game will be kept");
     return;
   }
-  LoadedBest loaded = LoadBestFolder(folder_);
-  for (const std::string& warning : loaded.warnings) Warn(warning);
-  table_ = std::move(loaded.table);
+  table_ = LoadBestTable(folder_);
 }
 
 std::string BestGames::Title() const {
@@ -71,14 +69,13 @@ void BestGames::Keep(const GameResult& game) {
 
 void PrintBestScores() {
   const std::string folder = BestFolder();
-  const LoadedBest loaded = LoadBestFolder(folder);
-  for (const std::string& warning : loaded.warnings) Warn(warning);
+  const BestTable table = LoadBestTable(folder);
   if (folder.empty()) {
     std::puts("no best games: neither XDG_DATA_HOME nor HOME is set");
-  } else if (loaded.table.Games().empty()) {
+  } else if (table.Games().empty()) {
     std::printf("no best games kept yet in %s\n", folder.c_str());
   } else {
-    std::fputs(FormatBestTable(loaded.table, folder).c_str(), stdout);
+    std::fputs(FormatBestTable(table, folder).c_str(), stdout);
   }
 }
 

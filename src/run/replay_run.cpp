@@ -44,9 +44,8 @@ std::optional<std::string> ReplayFile(const std::string& named, std::string& err
   const auto rank = Digits<std::size_t>(named);
   if (!rank) return named;
   const std::string folder = BestFolder();
-  const LoadedBest loaded = LoadBestFolder(folder);
-  for (const std::string& warning : loaded.warnings) Warn(warning);
-  const auto& games = loaded.table.Games();
+  const BestTable table = LoadBestTable(folder);
+  const auto& games = table.Games();
   if (*rank < 1 || *rank > games.size()) {
     error = "no game of rank " + named + " is kept (" + std::to_string(games.size()) + " in " +
             (folder.empty() ? "no folder" : folder) + ")";

@@ -11,9 +11,22 @@ fetch_source() {
   apt_update_once
   rm -rf "$src/.fetch-$name"
   mkdir -p "$src/.fetch-$name"
-  # As root, apt warns that it downloads without its sandbox user: expected.
-  (cd "$src/.fetch-$name" && apt-get source -qq "$package" >/dev/null) \
-    2> >(grep -v '^W: Download is performed unsandboxed' >&2)
+  # The newest version first. A mirror may list a version whose files it does
+  # not serve (a security update's sources): then the next one.
+  local candidate fetched=""
+  for candidate in $(apt-cache showsrc --only-source "$package" | sed -n 's/^Version: //p' |
+    sort -ruV); do
+    # As root, apt warns that it downloads without its sandbox user: expected.
+    if (cd "$src/.fetch-$name" && apt-get source -qq "$package=$candidate" >/dev/null 2>&1); then
+      fetched=$candidate
+      break
+    fi
+    rm -rf "${src:?}/.fetch-$name"/*
+  done
+  [ -n "$fetched" ] || {
+    echo "build-deps.sh: no version of $package could be fetched" >&2
+    return 1
+  }
   unpacked=$(find "$src/.fetch-$name" -mindepth 1 -maxdepth 1 -type d)
   case "$(basename "$unpacked")" in
     *-"$version"+*|*-"$version") ;;

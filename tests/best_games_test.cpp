@@ -168,19 +168,20 @@ TEST_F(BestFolderTest, EachBrokenOrHostileFileIsSkippedWithOneWarning) {
   std::vector<std::string> warnings = loaded.warnings;
   std::sort(warnings.begin(), warnings.end());
   const std::string at = dir_ + "/";
-  EXPECT_EQ(warnings,
-            (std::vector<std::string>{
-                at + "binary.script: skipped, not a replay (it does not start with \"# ridgeline "
-                     "replay\")",
-                at + "cut.script: skipped, not a replay (no date on line 3)",
-                at + "folder.script: skipped, not a regular file",
-                at + "huge.script: larger than 64 MB, the most a script may be; skipped",
-                at + "link.script: skipped, not a regular file",
-                at + "pipe.script: skipped, not a regular file",
-                at + "text.script: skipped, not a replay (it does not start with \"# ridgeline "
-                     "replay\")",
-                dir_ + ": a file whose name has unprintable bytes is skipped",
-            }));
+  EXPECT_EQ(
+      warnings,
+      (std::vector<std::string>{
+          at + "binary.script: skipped, not a replay (it does not start with \"# ridgeline "
+               "replay\")",
+          at + "cut.script: skipped, not a replay (no date on line 3)",
+          at + "folder.script: skipped, not a regular file",
+          at + "huge.script: cannot be read (larger than the 64 MB a script may hold); skipped",
+          at + "link.script: skipped, not a regular file",
+          at + "pipe.script: skipped, not a regular file",
+          at + "text.script: skipped, not a replay (it does not start with \"# ridgeline "
+               "replay\")",
+          dir_ + ": a file whose name has unprintable bytes is skipped",
+      }));
 }
 
 TEST_F(BestFolderTest, AFolderThatIsNotThereHoldsNothingAndOneThatIsAFileWarns) {

@@ -281,7 +281,7 @@ TEST_F(Command, AReplayVerifiesOnlyAsItWasKept) {
       {"over.script", "over.script: pass: the game ends in pass "},
       {"cut.script", "cut.script: not a replay (line "},
       {"input.script", "input.script: not a replay (it does not start with"},
-      {"huge.script", "huge.script: larger than 64 MB, the most a script may be"},
+      {"huge.script", "huge.script: cannot be read (larger than the 64 MB a script may hold)"},
       {"absent.script", "absent.script: cannot be read (No such file or directory)"},
   };
   for (const auto& [file, complaint] : failures) {

@@ -27,6 +27,9 @@ class FastForwardSound : public SoundDriver {
   void Unlock() override {
     if (live_) device_->Unlock();
   }
+  // The device keeps the level and the pause for when it takes over.
+  void SetVolume(int volume) override { device_->SetVolume(volume); }
+  void Pause(bool paused) override { device_->Pause(paused); }
 
   // A frame passed over: the sound moves on by as much, unheard.
   void FramePassedOver() { quiet_.FrameShown(); }

@@ -16,6 +16,9 @@ for tool in xvfb-run xdotool ${WM:-}; do
 done
 
 export GAME="$(cd "$build" && pwd)/ridgeline" FRAMES=${FRAMES:-3600}
+# Games played at a window are kept among the best: not these, in the player's own folder.
+export XDG_DATA_HOME="$(mktemp -d)"
+trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 xvfb-run -a -s "-screen 0 ${SCREEN:-1920x1080x24}" bash -c '
   [ -n "${WM:-}" ] && { "$WM" > /dev/null 2>&1 & sleep 0.5; }
   SDL_AUDIODRIVER=dummy "$GAME" --stats --frames "$FRAMES" "$@" &

@@ -11,6 +11,7 @@
 #include "media/media.h"
 #include "media/platform.h"
 #include "media/sdl/lost_display.h"
+#include "run/best_games.h"
 #include "run/options.h"
 #include "run/platform_choice.h"
 #include "run/run_setup.h"
@@ -28,6 +29,8 @@ namespace {
 constexpr int kUsageStatus = 2;
 // The game could not start or went wrong while running.
 constexpr int kFailureStatus = 1;
+// A replay to verify that is not one, or does not end as it says.
+constexpr int kNotVerifiedStatus = 1;
 
 void Complain(const std::string& message) {
   std::fprintf(stderr, "ridgeline: %s\n", message.c_str());
@@ -69,10 +72,14 @@ int main(int argc, char** argv) {
     Complain(error);
     return kFailureStatus;
   }
+  if (options->scores) {
+    PrintBestScores();
+    return AfterStandardOutput(0);
+  }
   const auto run = RunSetup::Prepare(*options, error);
   if (!run) {
     Complain(error);
-    return kUsageStatus;
+    return options->verify.empty() ? kUsageStatus : kNotVerifiedStatus;
   }
 
   // The files in place and the report printed, however the run ended.
@@ -88,10 +95,11 @@ int main(int argc, char** argv) {
 
   int status = 0;
   try {
+    // Before the run's hooks, which may set a limit of their own.
+    SetPassLimit(options->frames);
     Platform platform = MakePlatform(*options);
     run->Attach(platform);
     SetPlatform(std::move(platform));
-    SetPassLimit(options->frames);
     Form1.Form_Load();
   } catch (const ProgramExit& exit) {
     status = exit.status;

@@ -78,7 +78,7 @@ start() {
   shift
   "$build/ridgeline" --trace "$work/$name.trace" "$@" > "$work/$name.out" 2> "$work/$name.err" &
   game=$!
-  window=$(xdotool search --sync --name '^Ridgeline$' | head -1)
+  window=$(xdotool search --sync --onlyvisible --class '^ridgeline$' | head -1)
   wait_for more_passes_than "$work/$name.trace" 10
 }
 finish() {

@@ -94,6 +94,11 @@ start_x() {
   export DISPLAY=:$(cat display)
   openbox > /dev/null 2>&1 &
   servers+=($!)
+  # A window mapped before the window manager is up is shown late.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
 }
 
 # Starts the game on the X server with `arguments`; sets `pid` and `window`
@@ -101,7 +106,7 @@ start_x() {
 start_shown() {
   "$game" "$@" > out.txt 2> err.txt &
   pid=$!
-  window=$(timeout 20 xdotool search --sync --name '^Ridgeline$' | head -n 1)
+  window=$(timeout 20 xdotool search --sync --onlyvisible --class '^ridgeline$' | head -n 1)
   [ -n "$window" ] || fail "no window for: $*"
   xdotool windowactivate --sync "$window" 2> /dev/null
   sleep 1.5

@@ -8,6 +8,8 @@
 #include "fixture_data.h"
 #include "headless_game.h"
 #include "read_file.h"
+#include "run/replay_file.h"
+#include "scripted_run.h"
 
 namespace ridgeline {
 
@@ -99,6 +101,10 @@ TEST_F(Command, BadUsageIsOneLineOnStandardErrorAndStatusTwoBeforeAnythingRuns) 
        "ridgeline: Data: cannot be read (Is a directory)\n"},
       {"--headless --frames 5 --input huge.txt --trace t.jsonl",
        "ridgeline: huge.txt: cannot be read (larger than the 64 MB a script may hold)\n"},
+      {"--verify 1 --trace t.jsonl",
+       "ridgeline: --scores, --verify and --watch go alone (with --stats or --scale at most)\n"},
+      {"--headless --watch 1",
+       "ridgeline: --watch shows the game in a window: leave out --headless\n"},
   };
   Write("keys.txt", "150 down 32\n");
   Write("huge.txt", "");
@@ -234,6 +240,77 @@ TEST_F(Command, TwoHeadlessRunsWriteTheSameTraceAndFrame) {
   // The seed on the command line wins over the script's.
   EXPECT_EQ(Run("--headless --frames 250 --seed 10 --input play.txt --trace c.jsonl"), 0);
   EXPECT_NE(Read("c.jsonl"), trace);
+}
+
+// A replay made from a scripted run of the fixture: the recorded input up to
+// the first game over, under the header that the run's trace gives.
+std::string FixtureReplay() {
+  ScriptedRunSettings recording;
+  recording.record = true;
+  const ScriptedRun run = RunScript("150 down 32\n160 down 32\n180 down 32\n", 3000, recording);
+  ReplayHeader header{0, "2025-06-01 12:30:05", 0, 0};
+  for (long pass = 0; pass < static_cast<long>(run.trace.size()) && !header.over; ++pass) {
+    const std::string state = TraceValue(run.trace[pass], "state");
+    if (state == "1" && !header.began) header.began = pass;
+    if (state == "2") header.over = pass;
+  }
+  header.score = static_cast<std::int64_t>(TraceNumber(run.trace[header.over], "score"));
+  return FormatReplay(header, run.record);
+}
+
+TEST_F(Command, AReplayVerifiesOnlyAsItWasKept) {
+  const std::string replay = FixtureReplay();
+  ASSERT_TRUE(replay.find("\n# score ") != std::string::npos);
+  Write("kept.script", replay);
+  const std::string score = replay.substr(replay.find("# score ") + 8);
+  EXPECT_EQ(Run("--verify kept.script"), 0) << stderr_;
+  EXPECT_EQ(stdout_, "verified: " + score.substr(0, score.find('\n')) + "\n");
+
+  auto edited = [&](const std::string& from, const std::string& to) {
+    std::string text = replay;
+    return text.replace(text.find(from), from.size(), to);
+  };
+  Write("score.script", edited("# score ", "# score 1"));
+  Write("over.script", edited("# over ", "# over 1"));
+  Write("cut.script", replay.substr(0, replay.size() - 8));
+  Write("input.script", "seed 1\n150 down 32\n");
+  Write("huge.script", replay);
+  fs::resize_file(dir_ + "/huge.script", (64 << 20) + 1);
+  const std::pair<std::string, std::string> failures[] = {
+      {"score.script", "score.script: score: the game scores "},
+      {"over.script", "over.script: pass: the game ends in pass "},
+      {"cut.script", "cut.script: not a replay (line "},
+      {"input.script", "input.script: not a replay (it does not start with"},
+      {"huge.script", "huge.script: cannot be read (larger than the 64 MB a script may hold)"},
+      {"absent.script", "absent.script: cannot be read (No such file or directory)"},
+  };
+  for (const auto& [file, complaint] : failures) {
+    EXPECT_EQ(Run("--verify " + file), 1) << file;
+    EXPECT_TRUE(stderr_.starts_with("ridgeline: " + complaint)) << stderr_;
+    EXPECT_EQ(stdout_, "") << file;
+  }
+}
+
+TEST_F(Command, TheScoresListTheKeptGamesAndSkipBrokenFiles) {
+  const std::string folder = dir_ + "/data/ridgeline/best";
+  ::setenv("XDG_DATA_HOME", (dir_ + "/data").c_str(), 1);
+  EXPECT_EQ(Run("--scores"), 0);
+  EXPECT_EQ(stdout_, "no best games kept yet in " + folder + "\n");
+  EXPECT_EQ(Run("--verify 1"), 1);
+  EXPECT_EQ(stderr_, "ridgeline: no game of rank 1 is kept (0 in " + folder + ")\n");
+
+  fs::create_directories(folder);
+  Write("data/ridgeline/best/kept.script", FixtureReplay());
+  Write("data/ridgeline/best/broken.script", "# ridgeline replay\n# score 99999\n");
+  EXPECT_EQ(Run("--scores"), 0);
+  EXPECT_TRUE(stdout_.starts_with("rank       score  date                 file\n   1  "))
+      << stdout_;
+  EXPECT_TRUE(stdout_.ends_with("  2025-06-01 12:30:05  " + folder + "/kept.script\n")) << stdout_;
+  EXPECT_EQ(stderr_,
+            "ridgeline: " + folder + "/broken.script: skipped, not a replay (no date on line 3)\n");
+  EXPECT_EQ(Run("--verify 1"), 0) << stderr_;
+  EXPECT_TRUE(stdout_.starts_with("verified: ")) << stdout_;
+  ::unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace

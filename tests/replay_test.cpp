@@ -7,11 +7,18 @@
 #include <map>
 
 #include "fixture_data.h"
+#include "game/random.h"
+#include "game/state.h"
 #include "headless_game.h"
 #include "media/platform.h"
+#include "media/sound.h"
 #include "read_file.h"
+#include "run/fast_forward.h"
 #include "run/run_setup.h"
+#include "run/script_input.h"
+#include "run/trace.h"
 #include "scripted_run.h"
+#include "shell/events.h"
 #include "shell/frame_loop.h"
 
 namespace ridgeline {
@@ -146,6 +153,41 @@ TEST(Replay, KeysFromTheWindowAreRecordedWhereTheGameTookThem) {
   EXPECT_EQ(lines.size(), 351u);
   EXPECT_EQ(replay.trace, lines);
   fs::remove_all(dir);
+}
+
+// Watching a kept game: the passes before it are run but not shown, and the
+// sound moves on with them, so that the game plays from there as it did.
+TEST(Replay, PassesRunFastBeforeTheWatchedGameAreNotShownAndKeepTheSoundInStep) {
+  std::string script = kStartPlay;
+  for (long pass = 160; pass < 600; pass += 20) script += std::to_string(pass) + " down 32\n";
+  // The first explosion sounds from pass 322 for half a second: the watching
+  // starts in the middle of it.
+  constexpr long kFirstShown = 330;
+  // Each pass's state, and whether the explosion still sounds; the frames shown.
+  auto play = [&](bool fastForward) {
+    std::pair<std::vector<std::string>, long> run;
+    HeadlessGame game;
+    FixClock(1);
+    if (fastForward) FastForwardUntil(CurrentPlatform(), kFirstShown);
+    ScriptInput input(std::get<Script>(ParseScript(script, "")).events);
+    SetInputSource(&input);
+    SetPassEndHook([&](long pass) {
+      std::string line;
+      AppendTraceLine(line, pass, Game, PassSound{SoundBuffer(1)->IsPlaying(), 0});
+      run.first.push_back(line + (SoundBuffer(0)->IsPlaying() ? "explosion" : ""));
+    });
+    EXPECT_EQ(game.Run(600), 0);
+    SetInputSource(nullptr);
+    SetPassEndHook(nullptr);
+    run.second = game.Video().Frames();
+    return run;
+  };
+  const auto plain = play(false);
+  const auto watched = play(true);
+  ASSERT_TRUE(plain.first[kFirstShown].ends_with("explosion"));
+  EXPECT_EQ(watched.first, plain.first);
+  EXPECT_EQ(plain.second, 600);
+  EXPECT_EQ(watched.second, 600 - kFirstShown);
 }
 
 }  // namespace

@@ -26,6 +26,8 @@ class VideoDriver {
   // Shows the game's window holding its label, before the display takes over.
   virtual void ShowWindow(const std::string& label) = 0;
   virtual HWND WindowHandle() const = 0;
+  // Names the window in the desktop's title bar, now or once it opens.
+  virtual void SetTitle(const std::string& title) = 0;
 
   // Gives the screen to the game's window, or hands it back to the desktop.
   virtual void SetFullScreen(bool fullScreen) = 0;

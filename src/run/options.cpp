@@ -60,12 +60,18 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       std::uint64_t seed = 0;
       if (!ParseNumber(next(), seed)) return bad("a whole number");
       options.seed = seed;
+    } else if (arg == "--scores") {
+      options.scores = true;
     } else if (arg == "--input" || arg == "--record" || arg == "--trace") {
       const std::string* file = next();
       if (!file || file->empty()) return bad("a file");
       (arg == "--input"    ? options.input
        : arg == "--record" ? options.record
                            : options.trace) = *file;
+    } else if (arg == "--verify" || arg == "--watch") {
+      const std::string* replay = next();
+      if (!replay || replay->empty()) return bad("a file or a rank");
+      (arg == "--verify" ? options.verify : options.watch) = *replay;
     } else if (arg == "--dump-frame") {
       long pass = 0;
       const std::string* passText = next();
@@ -86,6 +92,23 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             " needs a window: not with --headless";
     return std::nullopt;
   }
+  // A replay is played as it stands, by itself.
+  const bool replay = !options.verify.empty() || !options.watch.empty();
+  if ((replay || options.scores) &&
+      (!options.input.empty() || !options.record.empty() || !options.trace.empty() ||
+       options.seed || options.frames || !options.dumpFrames.empty() ||
+       (options.scores + !options.verify.empty() + !options.watch.empty() > 1))) {
+    error = "--scores, --verify and --watch go alone (with --stats or --scale at most)";
+    return std::nullopt;
+  }
+  // Watching ends only by Escape at the window.
+  if (!options.watch.empty() && options.headless) {
+    error = "--watch shows the game in a window: leave out --headless";
+    return std::nullopt;
+  }
+  // Checked without a window or sound; watched in a window.
+  if (!options.verify.empty()) options.headless = true;
+  if (!options.watch.empty() && !options.fullScreen) options.fullScreen = false;
   return options;
 }
 
@@ -112,6 +135,9 @@ std::string Usage() {
          "                        about 1 KB a pass: 1 GB per million passes)\n"
          "  --dump-frame N FILE   save the frame shown in pass N as a BMP, or a PNG where FILE\n"
          "                        ends in .png (repeatable)\n"
+         "  --scores              list the ten best games kept, with their replays\n"
+         "  --verify FILE|N       replay a kept game (or rank N) and check its score\n"
+         "  --watch FILE|N        show a kept game (or rank N) in a window; Escape ends\n"
          "  --help                show this text\n"
          "  --version             show the version\n"
          "Game keys: Left and Right run, Up jumps, Space fires; any key leaves the title\n"

@@ -24,6 +24,11 @@ struct Options {
   std::string record;                 // write this run's input as a script
   std::string trace;                  // write the game state after every pass
   std::vector<std::pair<long, std::string>> dumpFrames;  // (pass, file): save that pass's frame
+  bool scores = false;                                   // print the table of the best games kept
+  // A kept game's replay to check headless (verify) or to show in a window
+  // (watch): a file, or a rank in the table of the best.
+  std::string verify;
+  std::string watch;
   bool help = false;
   bool version = false;
 };

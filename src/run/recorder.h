@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "run/script.h"
 #include "shell/input_source.h"
@@ -19,6 +20,20 @@ class Recorder : public InputSource {
  private:
   InputSource& from_;
   std::FILE* file_;
+};
+
+// The same recording kept in memory, for the games of a run that may be kept.
+class MemoryRecorder : public InputSource {
+ public:
+  MemoryRecorder(InputSource& from, std::uint64_t seed);
+  bool Next(EventPoint at, WindowEvent& event) override;
+
+  // The script so far, one line per event taken, each line ending in a newline.
+  const std::string& Script() const { return script_; }
+
+ private:
+  InputSource& from_;
+  std::string script_;
 };
 
 }  // namespace ridgeline

@@ -8,9 +8,12 @@
 #include "game/random.h"
 #include "media/app_path.h"
 #include "media/platform.h"
+#include "run/best_folder.h"
+#include "run/best_games.h"
 #include "run/frame_dump.h"
 #include "run/output_files.h"
 #include "run/recorder.h"
+#include "run/replay_run.h"
 #include "run/script.h"
 #include "run/script_file.h"
 #include "run/script_input.h"
@@ -45,6 +48,9 @@ struct RunSetup::Parts {
   std::unique_ptr<Recorder> recorder;
   std::unique_ptr<TraceWriter> trace;
   std::shared_ptr<FrameDumper> dumper;  // shared with the platform's hook
+  std::unique_ptr<BestGames> best;      // play at the window: the best games kept
+  std::unique_ptr<ReplayRun> replay;    // --verify, --watch: instead of all the rest
+  InputSource* taken = nullptr;         // the source the game takes its events from
 };
 
 RunSetup::RunSetup() : parts_(std::make_unique<Parts>()) {}
@@ -56,6 +62,10 @@ RunSetup::~RunSetup() {
 std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string& error) {
   std::unique_ptr<RunSetup> run(new RunSetup());
   Parts& parts = *run->parts_;
+  if (!options.verify.empty() || !options.watch.empty()) {
+    parts.replay = ReplayRun::Prepare(options, error);
+    return parts.replay ? std::move(run) : nullptr;
+  }
   Script script;
   if (!options.input.empty()) {
     const auto text = ReadScriptFile(options.input, error);
@@ -78,8 +88,15 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
     parts.input = std::make_unique<WindowInput>();
   }
 
+  // Games played at the window may be kept, so their clock is fixed too.
+  const bool playedAtWindow = options.input.empty() && !options.headless;
   run->seed_ = options.seed ? options.seed : script.seed;
-  if (!run->seed_ && !options.record.empty()) run->seed_ = std::random_device{}();
+  if (!run->seed_ && (!options.record.empty() || playedAtWindow)) {
+    run->seed_ = std::random_device{}();
+  }
+  if (playedAtWindow)
+    parts.best = std::make_unique<BestGames>(*parts.input, *run->seed_, BestFolder());
+  parts.taken = parts.best ? &parts.best->Input() : parts.input.get();
 
   if (auto clash = OutputClash(options, AppPath() + "/Data")) {
     error = std::move(*clash);
@@ -104,7 +121,8 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
   if (!options.record.empty()) {
     if (!create(options.record, parts.recordFile)) return nullptr;
     parts.recorder =
-        std::make_unique<Recorder>(*parts.input, parts.recordFile->Stream(), *run->seed_);
+        std::make_unique<Recorder>(*parts.taken, parts.recordFile->Stream(), *run->seed_);
+    parts.taken = parts.recorder.get();
   }
   if (!options.dumpFrames.empty()) {
     std::vector<FrameDumper::Dump> dumps;
@@ -118,14 +136,20 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
 }
 
 void RunSetup::Attach(Platform& platform) {
+  Parts& parts = *parts_;
+  if (parts.replay) {
+    parts.replay->Attach(platform);
+    return;
+  }
   if (seed_) FixClock(*seed_);
   ResetRandom();
-  Parts& parts = *parts_;
-  SetInputSource(parts.recorder ? parts.recorder.get() : parts.input.get());
-  SetPassEndHook([this, trace = parts.trace.get()](long pass) {
+  SetInputSource(parts.taken);
+  SetPassEndHook([this, trace = parts.trace.get(), best = parts.best.get()](long pass) {
     passEnded_ = true;
     if (trace) trace->PassEnded(pass);
+    if (best) best->PassEnded(pass);
   });
+  if (parts.best) platform.video->SetTitle(parts.best->Title());
   if (parts.dumper) {
     platform.frameShown.push_back([dumper = parts.dumper](const FrameView& frame) {
       dumper->FrameShown(frame, PassesRun());
@@ -140,6 +164,7 @@ void RunSetup::Detach() {
 
 bool RunSetup::Finish(std::string& error) {
   Detach();
+  if (parts_->replay) return parts_->replay->Finish(error);
   Parts& parts = *parts_;
   std::vector<OutputFile*> files;
   for (auto* file : {parts.traceFile.get(), parts.recordFile.get()}) {

@@ -44,7 +44,7 @@ class RunSetup {
   void Detach();
 
   // The seed in force: --seed, else the script's, else a random one when
-  // recording; none leaves the clock running.
+  // recording or playing at the window; none leaves the clock running.
   std::optional<std::uint64_t> seed_;
   bool passEnded_ = false;
   std::unique_ptr<Parts> parts_;

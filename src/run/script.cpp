@@ -35,16 +35,6 @@ class Words {
   std::string_view rest_;
 };
 
-// A whole number of decimal digits only: no sign, no spaces, no leftovers.
-template <typename Number>
-std::optional<Number> Digits(std::string_view text) {
-  if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-  Number value{};
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 std::optional<EventPoint> ParsePoint(std::string_view text) {
   const auto dot = text.find('.');
   const auto pass = Digits<long>(text.substr(0, dot));

@@ -6,6 +6,10 @@ void HeadlessVideo::ShowWindow(const std::string& label) {
   calls_.push_back("ShowWindow " + label);
 }
 
+void HeadlessVideo::SetTitle(const std::string& title) {
+  calls_.push_back("SetTitle " + title);
+}
+
 void HeadlessVideo::SetFullScreen(bool fullScreen) {
   calls_.push_back(fullScreen ? "SetFullScreen 1" : "SetFullScreen 0");
 }

@@ -19,6 +19,7 @@ class HeadlessVideo : public VideoDriver {
 
   void ShowWindow(const std::string& label) override;
   HWND WindowHandle() const override { return 1; }
+  void SetTitle(const std::string& title) override;
   void SetFullScreen(bool fullScreen) override;
   void Present(const FrameView& frame) override;
   void ShowCursor(bool show) override;

@@ -1,5 +1,6 @@
 #include "media/sdl/sdl_video.h"
 
+#include <clocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ SdlVideo::~SdlVideo() {
 }
 
 void SdlVideo::ShowWindow(const std::string& label) {
+  // SDL hands the window's title to X11 in the C library's character
+  // encoding, which is ASCII until the program picks one: the title is UTF-8.
+  std::setlocale(LC_CTYPE, "C.UTF-8");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Failure("no display");
   WatchDisplayConnection();
   // Finding no display, SDL falls back on its offscreen driver, which shows
@@ -46,6 +50,7 @@ void SdlVideo::ShowWindow(const std::string& label) {
   windowSize_ = GameWindowSize(settings_.scale);
   window_ = OpenGameWindow(windowSize_);
   if (!window_) throw Failure("cannot open the game's window");
+  if (!title_.empty()) SDL_SetWindowTitle(window_, title_.c_str());
   presenter_ = MakePresenter(window_);
   if (!presenter_) throw Failure("cannot draw in the game's window");
 
@@ -55,6 +60,11 @@ void SdlVideo::ShowWindow(const std::string& label) {
 
   label_ = label;
   ShowLabel();
+}
+
+void SdlVideo::SetTitle(const std::string& title) {
+  title_ = title;
+  if (window_) SDL_SetWindowTitle(window_, title_.c_str());
 }
 
 void SdlVideo::SetFullScreen(bool fullScreen) {

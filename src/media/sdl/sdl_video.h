@@ -39,6 +39,7 @@ class SdlVideo : public VideoDriver {
 
   void ShowWindow(const std::string& label) override;
   HWND WindowHandle() const override { return window_ ? SDL_GetWindowID(window_) : 0; }
+  void SetTitle(const std::string& title) override;
   void SetFullScreen(bool fullScreen) override;
   void Present(const FrameView& frame) override;
   void ShowCursor(bool show) override;
@@ -61,6 +62,7 @@ class SdlVideo : public VideoDriver {
   Settings settings_;
   Hooks hooks_;
   std::string label_;
+  std::string title_;  // empty: the title the window opens with
   SDL_Window* window_ = nullptr;
   WindowSize windowSize_;
   std::unique_ptr<Presenter> presenter_;

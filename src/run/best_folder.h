@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "run/best_table.h"
+
+namespace ridgeline {
+
+// Where the best games are kept: $XDG_DATA_HOME/ridgeline/best, or
+// ~/.local/share/ridgeline/best when that is not set. Empty when neither
+// variable gives a place.
+std::string BestFolder();
+
+// The best games of `folder`, read from their replays. A file that cannot be
+// read, is too large or is not a replay is left out with one warning.
+struct LoadedBest {
+  BestTable table;
+  std::vector<std::string> warnings;
+};
+LoadedBest LoadBestFolder(const std::string& folder);
+// The same with each warning said on standard error.
+BestTable LoadBestTable(const std::string& folder);
+
+// Writes the replay `text` to `folder` under a free name made from `header`,
+// so that the file appears whole or not at all; returns that name. On failure
+// returns nothing and sets `error` to one line.
+std::optional<std::string> SaveReplay(const std::string& folder, const ReplayHeader& header,
+                                      std::string_view text, std::string& error);
+
+// Writes `text` to `path` through a temporary file beside it, renamed over it
+// once complete. On failure the temporary file is gone and `path` untouched;
+// returns why.
+std::optional<std::string> WriteWhole(const std::string& path, std::string_view text);
+
+// One warning line on standard error.
+void Warn(const std::string& line);
+
+}  // namespace ridgeline

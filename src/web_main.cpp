@@ -8,6 +8,7 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -21,6 +22,7 @@
 #include "media/platform.h"
 #include "media/sdl/canvas_video.h"
 #include "media/sdl/frame_pacer.h"
+#include "run/best_games.h"
 #include "run/options.h"
 #include "run/run_setup.h"
 #include "shell/frame_loop.h"
@@ -64,8 +66,10 @@ void End(int status) {
 void Tick() {
   if (page.hidden) return;
   const auto now = std::chrono::duration<double, std::milli>(emscripten_get_now());
-  const int due = page.pacer.PassesDue(std::chrono::duration_cast<Nanoseconds>(now));
-  for (int pass = 0; pass < due; ++pass) {
+  long due = page.pacer.PassesDue(std::chrono::duration_cast<Nanoseconds>(now));
+  // A kept game being watched: the passes before it began run unseen, at once.
+  due = std::max(due, page.setup->FirstShownPass() - PassesRun());
+  for (long pass = 0; pass < due; ++pass) {
     const bool playing = Game.GameState == GameState::Play;
     const double start = emscripten_get_now();
     try {
@@ -121,6 +125,8 @@ int main(int argc, char** argv) {
     return exit.status;
   }
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
+  // The page keeps the best games in the browser's storage.
+  SetBestKeptHook([] { EM_ASM({ Module['bestKept'](); }); });
   // The browser calls Tick at its display's rate; main returns, and the
   // runtime stays for the loop.
   emscripten_set_main_loop(Tick, 0, EM_FALSE);

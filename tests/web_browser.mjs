@@ -10,7 +10,9 @@
 // then the title show the native pictures pixel for pixel, that a key starts
 // play and that Space and Right act on the picture, that passes run 60 a
 // second, and that Escape ends the game and offers another; in a second page,
-// that SCRIPT played there gives the native trace byte for byte. No page may
+// that SCRIPT played there gives the native trace byte for byte; then that a
+// game played to its end is kept and listed beside the canvas (its replay is
+// written to REFERENCE/browser.script) and can be watched. No page may
 // log an error or load anything from another site. Prints the figures of the
 // scripted run: passes a second and the time of each play pass.
 import fs from 'node:fs';
@@ -318,6 +320,35 @@ const figures = run.status !== 0 ? {count: 0, mean: 0, p99: 0} : await scripted.
 console.log(`  ${figures.count} passes of play: mean ${figures.mean.toFixed(3)} ms, p99 ${
     figures.p99.toFixed(3)} ms`);
 await scripted.close();
+
+console.log('A game kept among the best:');
+const keeping = await openPage(`${origin}/index.html`);
+await waitForPasses(keeping, 200);
+await keeping.keyboard.press('Enter');
+// The player stands still until the enemies reach him.
+await keeping.waitForFunction(
+    () => document.querySelectorAll('#best-list li').length === 1, {timeout: 60000});
+const [kept] = await keeping.evaluate(() => window.ridgeline.bestGames());
+const listed = await keeping.evaluate(() => document.querySelector('#best-list li').textContent);
+check(
+    listed.startsWith(`${kept.score} \u2014 `) && listed.endsWith('WatchDownload'),
+    `the panel lists the game kept, to watch or download ("${listed}")`);
+fs.writeFileSync(path.join(referenceDir, 'browser.script'), kept.text);
+await keeping.keyboard.press('Escape');
+await keeping.evaluate(() => window.ridgeline.ended);
+await keeping.close();
+
+// Watching it: the passes before the game run at once, then it plays.
+const began = Number(kept.text.match(/^# began (\d+)$/m)[1]);
+const watching = await openPage(`${origin}/index.html?watch=${encodeURIComponent(kept.name)}`);
+await waitForPasses(watching, began + 10);
+check(
+    await watching.evaluate(() => document.querySelectorAll('#best-list li').length) === 1,
+    'the game is still kept when the page is opened again');
+await watching.keyboard.press('Escape');
+const watched = await watching.evaluate(() => window.ridgeline.ended);
+check(watched.status === 0, `watching it ends by Escape (status ${watched.status})`);
+await watching.close();
 
 await browser.close();
 server.close();

@@ -31,3 +31,10 @@ trap 'rm -rf "$reference"' EXIT
 "$native" --headless --input "$script" --frames "$passes" --trace "$reference/script.trace"
 
 node tests/web_browser.mjs build-web "$reference" "$script" "$passes"
+
+# A game kept in the browser verifies on the desktop and in the WebAssembly
+# build under Node; so does one kept on the desktop.
+for replay in "$reference/browser.script" docs/best-game.script; do
+  "$native" --verify "$replay"
+  NODE_PATH=${NODE_PATH:-/usr/share/nodejs} node build-web/ridgeline-node.js --verify "$replay"
+done

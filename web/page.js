@@ -40,9 +40,10 @@ window.ridgeline = {
 // the whole screen in full screen; never below 1.
 function scale() {
   const full = document.fullscreenElement === screen;
-  const room = full ? 0 : document.getElementById('bar').offsetHeight + 12;
-  const factor =
-      Math.max(1, Math.floor(Math.min(window.innerWidth / 640, (window.innerHeight - room) / 480)));
+  const height = full ? 0 : document.getElementById('bar').offsetHeight + 12;
+  const width = full ? 0 : document.getElementById('best').offsetWidth + 12;
+  const factor = Math.max(1, Math.floor(Math.min((window.innerWidth - width) / 640,
+                                                 (window.innerHeight - height) / 480)));
   canvas.style.width = 640 * factor + 'px';
   canvas.style.height = 480 * factor + 'px';
 }
@@ -57,7 +58,8 @@ canvas.focus();
 document.getElementById('fullscreen').addEventListener('click', () => {
   screen.requestFullscreen().catch((error) => console.warn('no full screen:', error.message));
 });
-again.addEventListener('click', () => location.reload());
+// A new game on the plain page, whatever run or watching this one was.
+again.addEventListener('click', () => location.assign(location.pathname));
 
 // The game's keys must not scroll the page or go back in its history.
 const gameKeys = new Set(['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', ' ', 'Backspace']);

@@ -13,6 +13,8 @@ namespace ridgeline {
 
 namespace {
 
+std::function<void()> keptHook;
+
 std::string LocalDateNow() {
   const std::time_t now = std::time(nullptr);
   char text[32];
@@ -65,6 +67,11 @@ void BestGames::Keep(const GameResult& game) {
     }
   }
   if (table_.Best() != bestBefore) CurrentPlatform().video->SetTitle(Title());
+  if (keptHook) keptHook();
+}
+
+void SetBestKeptHook(std::function<void()> hook) {
+  keptHook = std::move(hook);
 }
 
 void PrintBestScores() {

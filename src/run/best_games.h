@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "run/best_table.h"
@@ -37,6 +38,10 @@ class BestGames {
   BestTable table_;
   GameTracker tracker_;
 };
+
+// Calls `hook` whenever a game has been kept, once its replay is in the best
+// folder (empty: none); a web page copies the folder into its storage then.
+void SetBestKeptHook(std::function<void()> hook);
 
 // Prints the table of the best games kept (--scores), or where they would be
 // when there are none yet.

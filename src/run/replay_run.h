@@ -33,6 +33,8 @@ class ReplayRun {
   // Checking, prints "verified: SCORE" when the game ended as the file
   // states; otherwise returns false with `error` saying what differs.
   bool Finish(std::string& error);
+  // Watching, the first pass that is shown: the one in which the game began.
+  long FirstShownPass() const { return watching_ ? replay_.header.began : 0; }
 
  private:
   ReplayRun(std::string file, Replay replay, bool watching);

@@ -157,6 +157,10 @@ void RunSetup::Attach(Platform& platform) {
   }
 }
 
+long RunSetup::FirstShownPass() const {
+  return parts_->replay ? parts_->replay->FirstShownPass() : 0;
+}
+
 void RunSetup::Detach() {
   SetInputSource(nullptr);
   SetPassEndHook(nullptr);

@@ -36,6 +36,9 @@ class RunSetup {
   // false, with `error` set, when a file could not be written in full or put
   // in place, or a frame to save was never shown.
   bool Finish(std::string& error);
+  // The first pass that is shown: later than the first when a kept game is
+  // watched, whose passes before it run unseen, as fast as they can.
+  long FirstShownPass() const;
 
  private:
   struct Parts;

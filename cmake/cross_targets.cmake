@@ -33,8 +33,8 @@ if(EMSCRIPTEN)
   target_link_options(ridgeline_web PRIVATE -sUSE_SDL=0 -fexceptions -sALLOW_MEMORY_GROWTH=1
     -sENVIRONMENT=web -sMINIFY_HTML=0
     -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_SOURCE_DIR}/web/sdl_library_functions.txt
-    --shell-file ${CMAKE_SOURCE_DIR}/web/shell.html --pre-js ${CMAKE_SOURCE_DIR}/web/page.js
-    --pre-js ${CMAKE_SOURCE_DIR}/web/best_games.js
+    --shell-file ${CMAKE_SOURCE_DIR}/web/shell.html "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/page.js"
+    "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/best_games.js"
     ${preloads})
   set_target_properties(ridgeline_web PROPERTIES OUTPUT_NAME index SUFFIX .html
                                                  LINK_DEPENDS "${page_files}")

@@ -94,7 +94,8 @@ Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(() => {
   ENV['XDG_DATA_HOME'] = kDataHome;
   FS.mkdirTree(kFolder);
-  for (const [name, text] of Object.entries(stored())) FS.writeFile(kFolder + '/' + name, text);
+  const games = stored();
+  for (const name of Object.keys(games)) FS.writeFile(kFolder + '/' + name, games[name]);
 });
 
 const watch = new URLSearchParams(location.search).get('watch');

@@ -23,6 +23,8 @@ class CanvasVideo : public VideoDriver {
 
   void ShowWindow(const std::string& label) override;
   HWND WindowHandle() const override { return window_ ? SDL_GetWindowID(window_) : 0; }
+  // The page's title, where the desktop shows the window's.
+  void SetTitle(const std::string& title) override;
   void SetFullScreen(bool) override {}
   void Present(const FrameView& frame) override;
   void ShowCursor(bool show) override;
@@ -30,6 +32,7 @@ class CanvasVideo : public VideoDriver {
 
  private:
   SDL_Window* window_ = nullptr;
+  std::string title_ = "Ridgeline";
 };
 
 // The canvas with SDL's sound device, or, without `withSound`, with sounds

@@ -25,13 +25,18 @@ void CanvasVideo::ShowWindow(const std::string& label) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Failure("no canvas");
   // Not resizable: SDL would then size the canvas to the browser's window,
   // where the page scales it by whole factors.
-  window_ = SDL_CreateWindow("Ridgeline", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+  window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                              kPictureWidth, kPictureHeight, 0);
   if (!window_) throw Failure("cannot use the page's canvas");
   // Plain pixels that SDL puts on the canvas, not a texture of a renderer.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (!SDL_GetWindowSurface(window_)) throw Failure("cannot draw on the page's canvas");
   Present(ViewOf(*LabelPicture(label)));
+}
+
+void CanvasVideo::SetTitle(const std::string& title) {
+  title_ = title;
+  if (window_) SDL_SetWindowTitle(window_, title_.c_str());
 }
 
 void CanvasVideo::Present(const FrameView& frame) {

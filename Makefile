@@ -63,9 +63,10 @@ bench: bench-deps
 package: package-deps build
 	cmake --build $(BUILD) -j $(JOBS) --target package
 
-# Cross builds: WebAssembly (for Node, in build-web/) and 64-bit Windows (in
-# build-windows/). Each builds SDL2, SDL2_ttf and freetype from Debian's source
-# packages once, into its deps/ folder; the data generator runs natively.
+# Cross builds: WebAssembly (the web page build-web/index.html, and the game
+# for Node, in build-web/) and 64-bit Windows (in build-windows/). Each builds
+# zlib, libpng, freetype, SDL2 and SDL2_ttf from Debian's source packages once,
+# into its deps/ folder; the data generator runs natively.
 web: deps
 	JOBS=$(JOBS) bash cmake/deps/build-deps.sh web build-web/deps
 	NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} emcmake cmake -S . -B build-web \

@@ -52,6 +52,7 @@ void Complain(const std::string& message) {
 // passes), so that it can offer another game or read the trace.
 void End(int status) {
   emscripten_cancel_main_loop();
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, nullptr);
   std::string error;
   if (page.setup && !page.setup->Finish(error)) {
     Complain(error);

@@ -14,9 +14,8 @@ namespace ridgeline {
 // frame converted straight into its pixels, which the page can read back. Nothing
 // here waits: the page's main loop paces the passes, and pauses them while
 // the page is hidden. Full screen is the page's own button, so the game's
-// display mode changes nothing, and the desktop's keys (full screen, mute,
-// screenshot, pause) keep their meaning in the browser and never reach the
-// game.
+// display mode changes nothing; the desktop's keys (full screen, mute,
+// screenshot, pause) do nothing here, and never reach the game.
 class CanvasVideo : public VideoDriver {
  public:
   ~CanvasVideo() override;

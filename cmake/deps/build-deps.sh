@@ -80,17 +80,7 @@ cmake_build() {
 
 mkdir -p "$work"
 
-if ! built freetype; then
-  fetch_source freetype 2.12.1 freetype
-  # Only what the game needs: TrueType outlines, no compressed or PNG fonts
-  # and no shaping.
-  cmake_build freetype "$src/freetype" \
-    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
-    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
-  mark_built freetype
-fi
-
-# zlib and libpng, for the screenshots' PNG files.
+# zlib and libpng, for the screenshots' PNG files; freetype uses zlib too.
 if ! built zlib; then
   fetch_source zlib 1.2.13.dfsg zlib
   # The static library alone: Debian's source leaves out win32/, whose
@@ -107,6 +97,17 @@ if ! built libpng; then
   cmake_build libpng "$src/libpng" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF \
     -DPNG_EXECUTABLES=OFF -DPNG_HARDWARE_OPTIMIZATIONS=OFF -DZLIB_ROOT="$prefix"
   mark_built libpng
+fi
+
+if ! built freetype; then
+  fetch_source freetype 2.12.1 freetype
+  # Only what the game needs: TrueType outlines, no compressed or PNG fonts
+  # and no shaping. Its gzip support uses the zlib above: with its own copy,
+  # that copy's functions would clash with zlib's in the one static game.
+  cmake_build freetype "$src/freetype" \
+    -DFT_REQUIRE_ZLIB=ON -DZLIB_ROOT="$prefix" -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+  mark_built freetype
 fi
 
 if ! built sdl2; then

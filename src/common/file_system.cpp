@@ -9,13 +9,15 @@ namespace ridgeline {
 
 int CreateFileBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
   std::filesystem::path stem = target;
-  stem += ".part-" + std::to_string(getpid());
+  stem += ".part-";
+  stem += std::to_string(getpid());
   temporary = stem;
   for (int attempt = 1;; ++attempt) {
     const int descriptor = CreateNewFile(temporary);
     if (descriptor >= 0 || errno != EEXIST) return descriptor;
     temporary = stem;
-    temporary += "." + std::to_string(attempt);
+    temporary += ".";
+    temporary += std::to_string(attempt);
   }
 }
 

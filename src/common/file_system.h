@@ -24,7 +24,7 @@ int CreateNewFile(const std::filesystem::path& path);
 int CreateFileBeside(const std::filesystem::path& target, std::filesystem::path& temporary);
 
 // Puts `from` in the place of `to`, replacing a file there in one step.
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Sends what was written to `descriptor` on to the disk.
 bool SyncToDisk(int descriptor);

@@ -18,7 +18,7 @@ int CreateNewFile(const std::filesystem::path& path) {
                 _S_IREAD | _S_IWRITE);
 }
 
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
   // The C library's rename refuses to replace a file that exists.
   if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
   errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;

@@ -80,7 +80,7 @@ bool SaveSettings(const fs::path& file, const Settings& settings, std::string& e
                        std::fflush(out) == 0 && SyncToDisk(descriptor);
   const int writeErrno = errno;
   const bool closed = out ? std::fclose(out) == 0 : close(descriptor) == 0;
-  if (!written || !closed || !ReplaceFile(temporary, file)) {
+  if (!written || !closed || !PutInPlace(temporary, file)) {
     const std::string reason = std::strerror(written ? errno : writeErrno);
     std::error_code ignored;
     fs::remove(temporary, ignored);

@@ -164,7 +164,7 @@ bool OutputFile::Keep(std::string& error) {
   if (std::fclose(std::exchange(stream_, nullptr)) != 0) {
     return fail("could not be written in full" + reason(errno));
   }
-  if (!temporary_.empty() && !ReplaceFile(temporary_, target_)) {
+  if (!temporary_.empty() && !PutInPlace(temporary_, target_)) {
     return fail("could not be put in place" + reason(errno));
   }
   temporary_.clear();

@@ -22,6 +22,7 @@ set_source_files_properties(${WINDOWS_RESOURCES} PROPERTIES OBJECT_DEPENDS ${WIN
 
 set(ZIP_NAME ridgeline-${PROJECT_VERSION}-windows-x64)
 set(ZIP_DIR ${CMAKE_BINARY_DIR}/package/${ZIP_NAME})
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 configure_file(${CMAKE_SOURCE_DIR}/dist/windows-readme.txt.in ${CMAKE_BINARY_DIR}/README.txt
                NEWLINE_STYLE CRLF)
 configure_file(${CMAKE_SOURCE_DIR}/dist/copyright ${CMAKE_BINARY_DIR}/COPYRIGHT.txt

@@ -34,19 +34,9 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  tail -n 5 "$work"/*.err >&2 || true
-  exit 1
-}
-# Waits up to two minutes for a command to succeed.
-wait_for() {
-  for _ in $(seq 1200); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  fail "gave up waiting for: $*"
-}
+# Wine starts slowly the first time: two minutes for each step.
+WAIT_SECONDS=120
+source tests/game_waits.sh
 # The trace of a running game is TRACE.part-PID until it ends.
 trace_has() {
   local live

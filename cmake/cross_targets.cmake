@@ -13,7 +13,5 @@ if(EMSCRIPTEN)
                       -sWASM_ASYNC_COMPILATION=0)
   set_target_properties(ridgeline PROPERTIES OUTPUT_NAME ridgeline-node SUFFIX .js)
 elseif(WIN32)
-  # One self-contained exe that imports only system DLLs.
-  target_link_options(ridgeline PRIVATE -static -static-libgcc -static-libstdc++)
-  target_link_libraries(ridgeline PRIVATE SDL2::SDL2main)
+  include(cmake/windows_game.cmake)
 endif()

@@ -63,7 +63,8 @@ logged() {
   }
 }
 
-# Configures, builds and installs one CMake project into the prefix.
+# Configures, builds and installs one CMake project into the prefix; only the
+# target named in $only_target when that is set.
 cmake_build() {
   local name=$1 source=$2
   shift 2
@@ -73,29 +74,21 @@ cmake_build() {
   logged "$log" "${cmake_cross[@]}" -S "$source" -B "$work/$name" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
     -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_SHARED_LIBS=OFF "$@"
-  logged "$log" cmake --build "$work/$name" -j "$jobs"
+  logged "$log" cmake --build "$work/$name" -j "$jobs" ${only_target:+--target "$only_target"}
   logged "$log" cmake --install "$work/$name"
 }
 
 mkdir -p "$work"
 
-if ! built freetype; then
-  fetch_source freetype 2.12.1 freetype
-  # Only what the game needs: TrueType outlines, no compressed or PNG fonts
-  # and no shaping.
-  cmake_build freetype "$src/freetype" \
-    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
-    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
-  mark_built freetype
-fi
-
-# zlib and libpng, for the screenshots' PNG files.
+# zlib and libpng, for the screenshots' PNG files; freetype uses zlib too.
 if ! built zlib; then
   fetch_source zlib 1.2.13.dfsg zlib
-  cmake_build zlib "$src/zlib"
-  # zlib's CMake build installs its static library under a name of its own on
-  # Windows; the name FindZLIB looks for first is libz.a.
-  [ -f "$prefix/lib/libz.a" ] || cp "$prefix/lib/libzlibstatic.a" "$prefix/lib/libz.a"
+  # The static library alone: Debian's source leaves out win32/, whose
+  # resource file the DLL needs. Its headers are installed, the library is
+  # copied under the name FindZLIB looks for first (zlib calls it
+  # libzlibstatic.a on Windows).
+  only_target=zlibstatic cmake_build zlib "$src/zlib" -DSKIP_INSTALL_LIBRARIES=ON
+  cp "$(find "$work/zlib" -maxdepth 1 -name 'lib*.a' | head -n 1)" "$prefix/lib/libz.a"
   mark_built zlib
 fi
 
@@ -104,6 +97,17 @@ if ! built libpng; then
   cmake_build libpng "$src/libpng" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF \
     -DPNG_EXECUTABLES=OFF -DPNG_HARDWARE_OPTIMIZATIONS=OFF -DZLIB_ROOT="$prefix"
   mark_built libpng
+fi
+
+if ! built freetype; then
+  fetch_source freetype 2.12.1 freetype
+  # Only what the game needs: TrueType outlines, no compressed or PNG fonts
+  # and no shaping. Its gzip support uses the zlib above: with its own copy,
+  # that copy's functions would clash with zlib's in the one static game.
+  cmake_build freetype "$src/freetype" \
+    -DFT_REQUIRE_ZLIB=ON -DZLIB_ROOT="$prefix" -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+  mark_built freetype
 fi
 
 if ! built sdl2; then

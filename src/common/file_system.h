@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace ridgeline {
 
@@ -22,6 +24,13 @@ int CreateNewFile(const std::filesystem::path& path);
 // (TARGET.part-PID, else TARGET.part-PID.1, ...), and opens it as
 // CreateNewFile does. `temporary` gets its name.
 int CreateFileBeside(const std::filesystem::path& target, std::filesystem::path& temporary);
+
+// Writes `text` to `target` through a file beside it (CreateFileBeside),
+// synced to the disk and then put in its place, so that `target` holds the
+// old text or the new, whole, whatever happens. On failure the temporary file
+// is gone and `target` as it was; returns why, in the system's words.
+std::optional<std::string> WriteFileWhole(const std::filesystem::path& target,
+                                          std::string_view text);
 
 // Puts `from` in the place of `to`, replacing a file there in one step.
 bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -1,7 +1,5 @@
 #include "desktop/settings_file.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -69,23 +67,7 @@ bool SaveSettings(const fs::path& file, const Settings& settings, std::string& e
   std::error_code made;
   fs::create_directories(file.parent_path(), made);
   if (made) return fail(made.message());
-  fs::path temporary;
-  const int descriptor = CreateFileBeside(file, temporary);
-  if (descriptor < 0) return fail(std::strerror(errno));
-  const std::string text = FormatSettings(settings);
-  std::FILE* out = fdopen(descriptor, "wb");
-  // On disk before the rename, so that a crash leaves the old file or the new
-  // one, never an empty one.
-  const bool written = out && std::fwrite(text.data(), 1, text.size(), out) == text.size() &&
-                       std::fflush(out) == 0 && SyncToDisk(descriptor);
-  const int writeErrno = errno;
-  const bool closed = out ? std::fclose(out) == 0 : close(descriptor) == 0;
-  if (!written || !closed || !PutInPlace(temporary, file)) {
-    const std::string reason = std::strerror(written ? errno : writeErrno);
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return fail(reason);
-  }
+  if (const auto why = WriteFileWhole(file, FormatSettings(settings))) return fail(*why);
   return true;
 }
 

@@ -39,7 +39,5 @@ if(EMSCRIPTEN)
   set_target_properties(ridgeline_web PROPERTIES OUTPUT_NAME index SUFFIX .html
                                                  LINK_DEPENDS "${page_files}")
 elseif(WIN32)
-  # One self-contained exe that imports only system DLLs.
-  target_link_options(ridgeline PRIVATE -static -static-libgcc -static-libstdc++)
-  target_link_libraries(ridgeline PRIVATE SDL2::SDL2main)
+  include(cmake/windows_game.cmake)
 endif()

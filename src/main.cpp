@@ -14,6 +14,7 @@
 #include "run/best_games.h"
 #include "run/options.h"
 #include "run/platform_choice.h"
+#include "run/player_console.h"
 #include "run/run_setup.h"
 #include "run/stats.h"
 #include "run/stop_signals.h"
@@ -33,7 +34,9 @@ constexpr int kFailureStatus = 1;
 constexpr int kNotVerifiedStatus = 1;
 
 void Complain(const std::string& message) {
-  std::fprintf(stderr, "ridgeline: %s\n", message.c_str());
+  const std::string line = "ridgeline: " + message;
+  std::fprintf(stderr, "%s\n", line.c_str());
+  ShowFailure(line);
 }
 
 // `status`, unless what was printed on standard output could not be written
@@ -47,6 +50,7 @@ int AfterStandardOutput(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  ReachParentConsole();
   StopRunOnSignals();
   // SDL's own handlers would turn the same signals into a window closed by
   // the player, and so into success.

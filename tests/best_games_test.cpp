@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/file_system.h"
 #include "fixture_data.h"
 #include "game/random.h"
 #include "game/state.h"
@@ -196,13 +197,13 @@ TEST_F(BestFolderTest, AFolderThatIsNotThereHoldsNothingAndOneThatIsAFileWarns) 
 }
 
 TEST_F(BestFolderTest, AWriteLeavesTheWholeFileOrNothingAndNoTemporaryFile) {
-  EXPECT_EQ(WriteWhole(dir_ + "/a.script", "first"), std::nullopt);
-  EXPECT_EQ(WriteWhole(dir_ + "/a.script", "second"), std::nullopt);
+  EXPECT_EQ(WriteFileWhole(dir_ + "/a.script", "first"), std::nullopt);
+  EXPECT_EQ(WriteFileWhole(dir_ + "/a.script", "second"), std::nullopt);
   EXPECT_EQ(ReadFile(dir_ + "/a.script"), "second");
   // A rename that fails (a folder holds the name) leaves the folder as it was.
   fs::create_directory(dir_ + "/b.script");
-  EXPECT_NE(WriteWhole(dir_ + "/b.script", "lost"), std::nullopt);
-  EXPECT_EQ(WriteWhole(dir_ + "/missing/c.script", "lost"), "No such file or directory");
+  EXPECT_NE(WriteFileWhole(dir_ + "/b.script", "lost"), std::nullopt);
+  EXPECT_EQ(WriteFileWhole(dir_ + "/missing/c.script", "lost"), "No such file or directory");
   EXPECT_EQ(Names(), (std::vector<std::string>{"a.script", "b.script"}));
   EXPECT_TRUE(fs::is_empty(dir_ + "/b.script"));
 

@@ -40,19 +40,7 @@ trap cleanup EXIT
 settings="$XDG_CONFIG_HOME/ridgeline/settings.ini"
 shots="$XDG_PICTURES_DIR/Ridgeline"
 
-fail() {
-  echo "FAILED: $*" >&2
-  tail -n 5 "$work"/*.err >&2
-  exit 1
-}
-# Waits up to a minute for a command to succeed.
-wait_for() {
-  for _ in $(seq 600); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  fail "gave up waiting for: $*"
-}
+source "$source/tests/game_waits.sh"
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 # A running game writes its trace as TRACE.part-PID and puts it in place at the end.
 passes() {

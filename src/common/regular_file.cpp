@@ -1,12 +1,13 @@
 #include "common/regular_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <utility>
+
+#include "common/file_system.h"
 
 namespace ridgeline {
 
@@ -17,7 +18,9 @@ const char* KindOf(mode_t mode) {
   if (S_ISFIFO(mode)) return "a FIFO";
   if (S_ISCHR(mode)) return "a character device";
   if (S_ISBLK(mode)) return "a block device";
+#ifdef S_ISSOCK  // a system where sockets have names
   if (S_ISSOCK(mode)) return "a socket";
+#endif
   return "a special file";
 }
 
@@ -41,9 +44,8 @@ int ReadableFile::Release() {
 }
 
 ReadableFile OpenRegularFile(const std::string& path, std::string& why) {
-  // Without O_NONBLOCK, opening a FIFO would wait for a writer before the
-  // check below could refuse it.
-  const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  // Opening a FIFO does not wait for a writer: the check below refuses it.
+  const int descriptor = OpenForReading(path);
   if (descriptor < 0) {
     why = std::strerror(errno);
     return {};

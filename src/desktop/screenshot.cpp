@@ -1,9 +1,12 @@
 #include "desktop/screenshot.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "common/file_system.h"
 #include "common/run_time_error.h"
 #include "media/png_file.h"
 
@@ -30,17 +33,26 @@ std::filesystem::path SaveScreenshot(const FrameView& picture, const std::filesy
   std::error_code made;
   std::filesystem::create_directories(dir, made);
   if (made) throw RunTimeError(dir.string() + ": cannot make it (" + made.message() + ")");
-  std::tm local{};
-  localtime_r(&now, &local);
+  // The one thread that reads the clock: the shared result is safe here.
+  const std::tm* clock = std::localtime(&now);
+  if (!clock) throw RunTimeError("the time of day is out of range");
+  const std::tm local = *clock;
   for (int copy = 1; copy <= kMostCopies; ++copy) {
     const std::filesystem::path path = dir / ScreenshotName(local, copy);
     auto failed = [&path](const std::string& why) {
       return RunTimeError(path.string() + ": cannot be written (" + why + ")");
     };
-    // "x": made anew or not at all, so that no earlier screenshot is lost.
-    std::FILE* out = std::fopen(path.c_str(), "wbx");
-    if (!out && errno == EEXIST) continue;
-    if (!out) throw failed(std::strerror(errno));
+    // Made anew or not at all, so that no earlier screenshot is lost.
+    const int descriptor = CreateNewFile(path);
+    if (descriptor < 0 && errno == EEXIST) continue;
+    if (descriptor < 0) throw failed(std::strerror(errno));
+    std::FILE* out = fdopen(descriptor, "wb");
+    if (!out) {
+      const int number = errno;
+      close(descriptor);
+      std::filesystem::remove(path, made);
+      throw failed(std::strerror(number));
+    }
     std::string why;
     try {
       WritePng(picture, out);
@@ -49,7 +61,7 @@ std::filesystem::path SaveScreenshot(const FrameView& picture, const std::filesy
     }
     if (std::fclose(out) != 0 && why.empty()) why = std::strerror(errno);
     if (!why.empty()) {
-      std::remove(path.c_str());
+      std::filesystem::remove(path, made);
       throw failed(why);
     }
     return path;

@@ -1,7 +1,5 @@
 #include "desktop/settings_file.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/file_system.h"
 #include "desktop/user_dirs.h"
 
 namespace ridgeline {
@@ -68,22 +67,7 @@ bool SaveSettings(const fs::path& file, const Settings& settings, std::string& e
   std::error_code made;
   fs::create_directories(file.parent_path(), made);
   if (made) return fail(made.message());
-  std::string temporary = file.string() + ".XXXXXX";
-  const int descriptor = mkstemp(temporary.data());
-  if (descriptor < 0) return fail(std::strerror(errno));
-  const std::string text = FormatSettings(settings);
-  std::FILE* out = fdopen(descriptor, "w");
-  // On disk before the rename, so that a crash leaves the old file or the new
-  // one, never an empty one.
-  const bool written = out && std::fwrite(text.data(), 1, text.size(), out) == text.size() &&
-                       std::fflush(out) == 0 && fsync(descriptor) == 0;
-  const int writeErrno = errno;
-  const bool closed = out ? std::fclose(out) == 0 : close(descriptor) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
-    const std::string reason = std::strerror(written ? errno : writeErrno);
-    std::remove(temporary.c_str());
-    return fail(reason);
-  }
+  if (const auto why = WriteFileWhole(file, FormatSettings(settings))) return fail(*why);
   return true;
 }
 

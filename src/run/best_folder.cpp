@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "common/file_system.h"
+#include "desktop/user_dirs.h"
 #include "run/script_file.h"
 
 namespace ridgeline {
@@ -31,8 +33,8 @@ std::string FileStem(const ReplayHeader& header) {
 // The warning for a file of the best folder that is left out, or nothing.
 std::optional<std::string> AddFile(const fs::directory_entry& entry, BestTable& table) {
   const std::string name = entry.path().filename().string();
-  // Hidden files include the temporary files of a save cut short.
-  if (name.starts_with('.')) return std::nullopt;
+  // Replays only: not hidden files, nor the temporary file of a save cut short.
+  if (name.starts_with('.') || !name.ends_with(".script")) return std::nullopt;
   // Such a name is not repeated, lest it send control sequences to the terminal.
   if (!Printable(name)) {
     return entry.path().parent_path().string() +
@@ -57,13 +59,8 @@ std::optional<std::string> AddFile(const fs::directory_entry& entry, BestTable& 
 }  // namespace
 
 std::string BestFolder() {
-  // A relative XDG_DATA_HOME is not valid and is ignored, as the base
-  // directory rules say.
-  const char* data = std::getenv("XDG_DATA_HOME");
-  if (data && data[0] == '/') return std::string(data) + "/ridgeline/best";
-  const char* home = std::getenv("HOME");
-  if (home && home[0] != '\0') return std::string(home) + "/.local/share/ridgeline/best";
-  return {};
+  const fs::path data = DataDir();
+  return data.empty() ? std::string() : (data / "best").string();
 }
 
 LoadedBest LoadBestFolder(const std::string& folder) {
@@ -104,39 +101,13 @@ std::optional<std::string> SaveReplay(const std::string& folder, const ReplayHea
     name += ".script";
     const std::string path = folder + "/" + name;
     if (fs::exists(path, ec)) continue;
-    if (auto why = WriteWhole(path, text)) {
+    if (auto why = WriteFileWhole(path, text)) {
       error = path + ": cannot be written (" + *why + ")";
       return std::nullopt;
     }
     return name;
   }
   error = folder + ": no free name for " + stem + ".script";
-  return std::nullopt;
-}
-
-std::optional<std::string> WriteWhole(const std::string& path, std::string_view text) {
-  const fs::path target(path);
-  fs::path temporaryName(".");
-  temporaryName += target.filename();
-  temporaryName += ".tmp";
-  const std::string temporary = (target.parent_path() / temporaryName).string();
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return std::string(std::strerror(errno));
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  const int writeError = errno;
-  const bool closed = std::fclose(file) == 0;
-  std::error_code ec;
-  if (!written || !closed) {
-    const std::string why = std::strerror(written ? errno : writeError);
-    fs::remove(temporary, ec);
-    return why;
-  }
-  fs::rename(temporary, target, ec);
-  if (ec) {
-    const std::string why = ec.message();
-    fs::remove(temporary, ec);
-    return why;
-  }
   return std::nullopt;
 }
 

@@ -9,9 +9,9 @@
 
 namespace ridgeline {
 
-// Where the best games are kept: $XDG_DATA_HOME/ridgeline/best, or
-// ~/.local/share/ridgeline/best when that is not set. Empty when neither
-// variable gives a place.
+// Where the best games are kept: "best" in the player's data folder
+// ($XDG_DATA_HOME/ridgeline/best, %APPDATA%\Ridgeline\best). Empty when no
+// place is known.
 std::string BestFolder();
 
 // The best games of `folder`, read from their replays. A file that cannot be
@@ -29,11 +29,6 @@ BestTable LoadBestTable(const std::string& folder);
 // returns nothing and sets `error` to one line.
 std::optional<std::string> SaveReplay(const std::string& folder, const ReplayHeader& header,
                                       std::string_view text, std::string& error);
-
-// Writes `text` to `path` through a temporary file beside it, renamed over it
-// once complete. On failure the temporary file is gone and `path` untouched;
-// returns why.
-std::optional<std::string> WriteWhole(const std::string& path, std::string_view text);
 
 // One warning line on standard error.
 void Warn(const std::string& line);

@@ -27,7 +27,9 @@ std::string LocalDateNow() {
 BestGames::BestGames(InputSource& from, std::uint64_t seed, std::string folder)
     : recorder_(from, seed), folder_(std::move(folder)) {
   if (folder_.empty()) {
-    Warn("neither XDG_DATA_HOME nor HOME is set: no best game will be kept");
+    Warn(
+        "no folder for the player's data is known (HOME, XDG_DATA_HOME): no best game will be "
+        "kept");
     return;
   }
   table_ = LoadBestTable(folder_);
@@ -78,7 +80,7 @@ void PrintBestScores() {
   const std::string folder = BestFolder();
   const BestTable table = LoadBestTable(folder);
   if (folder.empty()) {
-    std::puts("no best games: neither XDG_DATA_HOME nor HOME is set");
+    std::puts("no best games: no folder for the player's data is known (HOME, XDG_DATA_HOME)");
   } else if (table.Games().empty()) {
     std::printf("no best games kept yet in %s\n", folder.c_str());
   } else {

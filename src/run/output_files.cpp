@@ -1,7 +1,5 @@
 #include "run/output_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,38 +8,33 @@
 #include <filesystem>
 #include <vector>
 
+#include "common/file_system.h"
+
 namespace ridgeline {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// What a file is for telling two names of it apart: its device and inode
+// What a file is for telling two names of it apart: the system's identity
 // where it exists, else the path it would be made at.
 struct Identity {
-  bool exists = false;
-  dev_t device = 0;
-  ino_t inode = 0;
+  std::optional<FileIdentity> existing;
   fs::path resolved;
   bool special = false;  // a device, a pipe, a directory: never replaced
 
   bool operator==(const Identity& other) const {
-    return exists == other.exists &&
-           (exists ? device == other.device && inode == other.inode : resolved == other.resolved);
+    return existing.has_value() == other.existing.has_value() &&
+           (existing ? *existing == *other.existing : resolved == other.resolved);
   }
 };
 
-Identity IdentityOf(const std::string& name) {
+Identity IdentityOf(const fs::path& name) {
   Identity identity;
   std::error_code ignored;
   identity.resolved = fs::weakly_canonical(fs::absolute(name, ignored), ignored);
-  struct stat status {};
-  if (stat(name.c_str(), &status) == 0) {
-    identity.exists = true;
-    identity.device = status.st_dev;
-    identity.inode = status.st_ino;
-    identity.special = !S_ISREG(status.st_mode);
-  }
+  identity.existing = IdentityOfFile(name);
+  identity.special = identity.existing && !identity.existing->regular;
   return identity;
 }
 
@@ -98,7 +91,7 @@ std::optional<std::string> OutputClash(const Options& options, const std::string
   return std::nullopt;
 }
 
-OutputFile::OutputFile(std::string name, std::string temporary, std::FILE* stream)
+OutputFile::OutputFile(std::string name, fs::path temporary, std::FILE* stream)
     : name_(std::move(name)), temporary_(std::move(temporary)), stream_(stream) {}
 
 std::unique_ptr<OutputFile> OutputFile::Create(const std::string& name, std::string& error) {
@@ -106,8 +99,9 @@ std::unique_ptr<OutputFile> OutputFile::Create(const std::string& name, std::str
     error = name + ": cannot be written (" + std::strerror(number) + ")";
     return nullptr;
   };
-  struct stat status {};
-  const bool exists = stat(name.c_str(), &status) == 0;
+  std::error_code unknown;
+  const fs::file_status status = fs::status(name, unknown);
+  const bool exists = fs::exists(status);
   std::error_code unresolved;
   const fs::path existing = exists ? fs::canonical(name, unresolved) : fs::path();
   // Not ours to replace: a device or a pipe, and any file reached through
@@ -115,31 +109,26 @@ std::unique_ptr<OutputFile> OutputFile::Create(const std::string& name, std::str
   // are; a directory fails here.
   std::error_code ignored;
   const fs::path named = fs::absolute(name, ignored).lexically_normal();
-  if (exists && (!S_ISREG(status.st_mode) || unresolved || IsUnder(named, "/dev") ||
+  if (exists && (!fs::is_regular_file(status) || unresolved || IsUnder(named, "/dev") ||
                  IsUnder(named, "/proc"))) {
     std::FILE* stream = std::fopen(name.c_str(), "wb");
     if (!stream) return fail(errno);
     return std::unique_ptr<OutputFile>(new OutputFile(name, "", stream));
   }
   // Replacing a file is no licence to overwrite one that may not be written.
-  if (exists && access(existing.c_str(), W_OK) != 0) return fail(errno);
+  if (exists && !MayWrite(existing)) return fail(errno);
 
-  const std::string target = exists ? existing.string() : name;
-  const std::string stem = target + ".part-" + std::to_string(getpid());
-  std::string temporary = stem;
-  int descriptor = -1;
-  for (int attempt = 1; descriptor < 0; ++attempt) {
-    descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0 && errno != EEXIST) return fail(errno);
-    if (descriptor < 0) temporary = stem + "." + std::to_string(attempt);
-  }
+  const fs::path target = exists ? existing : fs::path(name);
+  fs::path temporary;
+  const int descriptor = CreateFileBeside(target, temporary);
+  if (descriptor < 0) return fail(errno);
   // The file that takes an existing one's place keeps its permissions.
-  if (exists) fchmod(descriptor, status.st_mode & 07777);
+  if (exists) fs::permissions(temporary, status.permissions(), ignored);
   std::FILE* stream = fdopen(descriptor, "wb");
   if (!stream) {
     const int number = errno;
     close(descriptor);
-    unlink(temporary.c_str());
+    fs::remove(temporary, ignored);
     return fail(number);
   }
   std::unique_ptr<OutputFile> file(new OutputFile(name, temporary, stream));
@@ -175,7 +164,7 @@ bool OutputFile::Keep(std::string& error) {
   if (std::fclose(std::exchange(stream_, nullptr)) != 0) {
     return fail("could not be written in full" + reason(errno));
   }
-  if (!temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+  if (!temporary_.empty() && !PutInPlace(temporary_, target_)) {
     return fail("could not be put in place" + reason(errno));
   }
   temporary_.clear();
@@ -184,7 +173,8 @@ bool OutputFile::Keep(std::string& error) {
 
 void OutputFile::Discard() {
   if (stream_) std::fclose(std::exchange(stream_, nullptr));
-  if (!temporary_.empty()) unlink(std::exchange(temporary_, {}).c_str());
+  std::error_code ignored;
+  if (!temporary_.empty()) fs::remove(std::exchange(temporary_, {}), ignored);
 }
 
 }  // namespace ridgeline

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,11 +48,11 @@ class OutputFile {
   void Discard();
 
  private:
-  OutputFile(std::string name, std::string temporary, std::FILE* stream);
+  OutputFile(std::string name, std::filesystem::path temporary, std::FILE* stream);
 
-  std::string name_;       // as the command line gave it
-  std::string target_;     // where it goes: the file that a symbolic link names, if any
-  std::string temporary_;  // empty when written directly
+  std::string name_;                 // as the command line gave it
+  std::filesystem::path target_;     // where it goes: the file that a symbolic link names, if any
+  std::filesystem::path temporary_;  // empty when written directly
   std::FILE* stream_;
 };
 

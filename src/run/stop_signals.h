@@ -7,7 +7,9 @@ namespace ridgeline {
 // status 128 + the signal's number as a shell reports a killed program. The
 // handler is used once: a second signal ends the program at once, for a run
 // that no longer reaches the end of its pass. A signal ignored when the game
-// starts (nohup) stays ignored.
+// starts (nohup) stays ignored. On Windows the console's events do the same:
+// Ctrl+C and Ctrl+Break as SIGINT, a console closed or a session ending as
+// SIGHUP.
 void StopRunOnSignals();
 
 }  // namespace ridgeline

@@ -10,6 +10,11 @@
 //   ridgeline-datagen --icon SIZE FILE
 //
 // writes the desktop icon, SIZE x SIZE pixels, to FILE (a .png).
+//
+//   ridgeline-datagen --windows-icon FILE
+//
+// writes the icon of the Windows game, in the sizes Explorer shows, to FILE
+// (a .ico).
 #include <charconv>
 #include <exception>
 #include <filesystem>
@@ -23,6 +28,7 @@
 #include "bytes.h"
 #include "common/data_files.h"
 #include "contact_sheet.h"
+#include "ico_writer.h"
 #include "icon.h"
 #include "midi_writer.h"
 #include "png_writer.h"
@@ -74,15 +80,21 @@ int IconSize(const std::string& text) {
 
 int main(int argc, char** argv) {
   const bool icon = argc == 4 && std::string(argv[1]) == "--icon";
+  const bool windowsIcon = argc == 3 && std::string(argv[1]) == "--windows-icon";
   if (argc != 3 && !(icon && datagen::IconSize(argv[2]))) {
     std::cerr << "usage: " << argv[0] << " DATA_DIR CONTACT_SHEET\n"
-              << "       " << argv[0] << " --icon SIZE FILE\n";
+              << "       " << argv[0] << " --icon SIZE FILE\n"
+              << "       " << argv[0] << " --windows-icon FILE\n";
     return 2;
   }
   using namespace datagen;
   try {
     if (icon) {
       WriteFile(argv[3], EncodePng(DrawIcon(IconSize(argv[2]))));
+      return 0;
+    }
+    if (windowsIcon) {
+      WriteFile(argv[2], EncodeIco({DrawIcon(16), DrawIcon(32), DrawIcon(48), DrawIcon(256)}));
       return 0;
     }
     const std::filesystem::path data = argv[1];

@@ -22,11 +22,16 @@ fs::path Home() {
   return AbsoluteFromEnvironment("HOME");
 }
 
-fs::path ConfigHome() {
-  const fs::path configHome = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
-  if (!configHome.empty()) return configHome;
+// An XDG base directory: $VARIABLE, else `underHome` in the home directory.
+fs::path BaseDir(const char* variable, const char* underHome) {
+  const fs::path base = AbsoluteFromEnvironment(variable);
+  if (!base.empty()) return base;
   const fs::path home = Home();
-  return home.empty() ? fs::path{} : home / ".config";
+  return home.empty() ? fs::path{} : home / underHome;
+}
+
+fs::path ConfigHome() {
+  return BaseDir("XDG_CONFIG_HOME", ".config");
 }
 
 // The pictures directory in user-dirs.dirs, a shell fragment written by
@@ -52,6 +57,11 @@ fs::path PicturesFromUserDirs(const fs::path& configHome, const fs::path& home) 
 fs::path SettingsDir() {
   const fs::path configHome = ConfigHome();
   return configHome.empty() ? fs::path{} : configHome / "ridgeline";
+}
+
+fs::path DataDir() {
+  const fs::path dataHome = BaseDir("XDG_DATA_HOME", ".local/share");
+  return dataHome.empty() ? fs::path{} : dataHome / "ridgeline";
 }
 
 fs::path ScreenshotDir() {

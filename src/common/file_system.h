@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ridgeline {
+
+// The calls on files that each operating system makes its own way. Those that
+// return a descriptor return -1 on failure and those that return bool return
+// false, with errno saying why.
+
+// Opens an existing file read-only, in binary mode, kept from child
+// processes. Opening a FIFO does not wait for a writer.
+int OpenForReading(const std::filesystem::path& path);
+
+// Makes a new file and opens it for writing, in binary mode, kept from child
+// processes; fails with EEXIST when something has the name already.
+int CreateNewFile(const std::filesystem::path& path);
+
+// Makes a new file beside `target`, named after it and this process
+// (TARGET.part-PID, else TARGET.part-PID.1, ...), and opens it as
+// CreateNewFile does. `temporary` gets its name.
+int CreateFileBeside(const std::filesystem::path& target, std::filesystem::path& temporary);
+
+// Writes `text` to `target` through a file beside it (CreateFileBeside),
+// synced to the disk and then put in its place, so that `target` holds the
+// old text or the new, whole, whatever happens. On failure the temporary file
+// is gone and `target` as it was; returns why, in the system's words.
+std::optional<std::string> WriteFileWhole(const std::filesystem::path& target,
+                                          std::string_view text);
+
+// Puts `from` in the place of `to`, replacing a file there in one step.
+bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Sends what was written to `descriptor` on to the disk.
+bool SyncToDisk(int descriptor);
+
+// Whether this process may write to the existing file `path`.
+bool MayWrite(const std::filesystem::path& path);
+
+// What tells two names of one file apart from two files: the volume and the
+// file's number on it. `regular` is false for a directory, a device or a pipe.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t number = 0;
+  bool regular = false;
+
+  bool operator==(const FileIdentity& other) const {
+    return volume == other.volume && number == other.number;
+  }
+};
+
+// The identity of the file `path` names, following links; nothing when there
+// is no such file.
+std::optional<FileIdentity> IdentityOfFile(const std::filesystem::path& path);
+
+}  // namespace ridgeline

@@ -1,0 +1,56 @@
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <cerrno>
+
+#include "common/file_system.h"
+
+namespace ridgeline {
+
+int OpenForReading(const std::filesystem::path& path) {
+  return _wopen(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+}
+
+int CreateNewFile(const std::filesystem::path& path) {
+  return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                _S_IREAD | _S_IWRITE);
+}
+
+bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  // The C library's rename refuses to replace a file that exists.
+  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  return false;
+}
+
+bool SyncToDisk(int descriptor) {
+  return _commit(descriptor) == 0;
+}
+
+bool MayWrite(const std::filesystem::path& path) {
+  return _waccess(path.c_str(), 2) == 0;
+}
+
+std::optional<FileIdentity> IdentityOfFile(const std::filesystem::path& path) {
+  // No access asked for: enough to read what the file is. A directory opens
+  // only with backup semantics.
+  const HANDLE handle =
+      CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  FileIdentity identity;
+  BY_HANDLE_FILE_INFORMATION information{};
+  // A device (NUL, CON) has no file number; it is never regular.
+  if (GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &information)) {
+    identity.volume = information.dwVolumeSerialNumber;
+    identity.number =
+        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+    identity.regular = !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  CloseHandle(handle);
+  return identity;
+}
+
+}  // namespace ridgeline

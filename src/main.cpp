@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/exit_status.h"
+#include "common/warning.h"
 #include "media/app_path.h"
 #include "media/media.h"
 #include "media/platform.h"
@@ -26,17 +28,12 @@ using namespace ridgeline;
 
 namespace {
 
-// Bad usage, found before anything runs.
-constexpr int kUsageStatus = 2;
-// The game could not start or went wrong while running.
-constexpr int kFailureStatus = 1;
 // A replay to verify that is not one, or does not end as it says.
 constexpr int kNotVerifiedStatus = 1;
 
 void Complain(const std::string& message) {
-  const std::string line = "ridgeline: " + message;
-  std::fprintf(stderr, "%s\n", line.c_str());
-  ShowFailure(line);
+  Warn(message);
+  ShowFailure("ridgeline: " + message);
 }
 
 // `status`, unless what was printed on standard output could not be written

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "common/exit_status.h"
+#include "common/warning.h"
 #include "game/state.h"
 #include "media/app_path.h"
 #include "media/media.h"
@@ -32,9 +34,6 @@ using namespace ridgeline;
 
 namespace {
 
-constexpr int kUsageStatus = 2;
-constexpr int kFailureStatus = 1;
-
 // What lives from start-up until the game ends.
 struct PageRun {
   std::unique_ptr<RunSetup> setup;
@@ -42,10 +41,6 @@ struct PageRun {
   bool hidden = false;
 };
 PageRun page;
-
-void Complain(const std::string& message) {
-  std::fprintf(stderr, "ridgeline: %s\n", message.c_str());
-}
 
 // Stops the loop, puts the run's files in place and lets the page know how
 // the game ended (status 0: the player ended it, or a scripted run its
@@ -55,7 +50,7 @@ void End(int status) {
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, nullptr);
   std::string error;
   if (page.setup && !page.setup->Finish(error)) {
-    Complain(error);
+    Warn(error);
     if (status == 0) status = kFailureStatus;
   }
   page.setup.reset();
@@ -79,7 +74,7 @@ void Tick() {
       return End(exit.status);
     } catch (const std::exception& failure) {
       // A failure while shutting down, after the error trap has already run.
-      Complain(failure.what());
+      Warn(failure.what());
       return End(kFailureStatus);
     }
     EM_ASM({ Module['passRun']($0, $1); }, playing, emscripten_get_now() - start);
@@ -97,7 +92,7 @@ EM_BOOL VisibilityChanged(int, const EmscriptenVisibilityChangeEvent* change, vo
 
 // Ends a game that could not start, saying why.
 int Refused(int status, const std::string& why) {
-  Complain(why);
+  Warn(why);
   End(status);
   return status;
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "common/file_system.h"
+#include "common/warning.h"
 #include "desktop/user_dirs.h"
 #include "run/script_file.h"
 
@@ -109,10 +110,6 @@ std::optional<std::string> SaveReplay(const std::string& folder, const ReplayHea
   }
   error = folder + ": no free name for " + stem + ".script";
   return std::nullopt;
-}
-
-void Warn(const std::string& line) {
-  std::fprintf(stderr, "ridgeline: %s\n", line.c_str());
 }
 
 }  // namespace ridgeline

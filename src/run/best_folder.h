@@ -30,7 +30,4 @@ BestTable LoadBestTable(const std::string& folder);
 std::optional<std::string> SaveReplay(const std::string& folder, const ReplayHeader& header,
                                       std::string_view text, std::string& error);
 
-// One warning line on standard error.
-void Warn(const std::string& line);
-
 }  // namespace ridgeline

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "common/warning.h"
 #include "game/state.h"
 #include "media/platform.h"
 #include "run/best_folder.h"

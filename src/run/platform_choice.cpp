@@ -1,8 +1,8 @@
 #include "run/platform_choice.h"
 
-#include <cstdio>
 #include <string>
 
+#include "common/warning.h"
 #include "desktop/desktop_platform.h"
 #include "desktop/settings_file.h"
 #include "media/headless/headless_platform.h"
@@ -30,7 +30,7 @@ KeptSettings PlayersSettings(const Options& options) {
   if (kept.file.empty()) return kept;
   std::string warning;
   kept.settings = LoadSettings(kept.file, warning);
-  if (!warning.empty()) std::fprintf(stderr, "ridgeline: %s\n", warning.c_str());
+  if (!warning.empty()) Warn(warning);
   return kept;
 }
 

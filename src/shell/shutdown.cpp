@@ -1,7 +1,7 @@
 #include "shell/shutdown.h"
 
-#include <cstdio>
-
+#include "common/exit_status.h"
+#include "common/warning.h"
 #include "game/state.h"
 #include "media/display.h"
 #include "media/windows_calls.h"
@@ -31,9 +31,9 @@ void RestoreTheDesktop() {
 
 void ShutDown(const std::string& failure) {
   // Said first, so that a step below that fails in turn cannot hide it.
-  if (!failure.empty()) std::fprintf(stderr, "ridgeline: %s\n", failure.c_str());
+  if (!failure.empty()) Warn(failure);
   RestoreTheDesktop();
-  throw ProgramExit{failure.empty() ? 0 : 1};
+  throw ProgramExit{failure.empty() ? 0 : kFailureStatus};
 }
 
 void ShutDownWithStatus(int status) {

@@ -15,19 +15,8 @@ PACKAGE_PACKAGES = $(RUN_PACKAGES) dpkg-dev file
 
 .PHONY: deps test-deps bench-deps package-deps build run test bench package web windows clean
 
-# Installs the packages of $(1) that are not installed yet, without the ones
-# they merely recommend; waits while another apt-get holds dpkg's lock.
-define install-missing
-@missing=$$(for p in $(1); do \
-    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
-  done); \
-if [ -n "$$missing" ]; then \
-  echo "Installing:" $$missing; \
-  $(SUDO) apt-get -o DPkg::Lock::Timeout=600 update -qq && \
-  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-    --no-install-recommends $$missing; \
-fi
-endef
+# Installs the packages of $(1) that are not installed yet.
+install-missing = @tools/install-packages $(1)
 
 deps:
 	$(call install-missing,$(RUN_PACKAGES))
@@ -63,22 +52,28 @@ bench: bench-deps
 package: package-deps build
 	cmake --build $(BUILD) -j $(JOBS) --target package
 
+# The cross builds' libraries live outside the clone, so that every clone on
+# this machine reuses them; each library is rebuilt when its recipe changes.
+DEPS_CACHE ?= $(HOME)/.cache/ridgeline
+WEB_DEPS     = $(DEPS_CACHE)/deps-web
+WINDOWS_DEPS = $(DEPS_CACHE)/deps-windows
+
 # Cross builds: WebAssembly (the web page build-web/index.html, and the game
 # for Node, in build-web/) and 64-bit Windows (in build-windows/). Each builds
 # zlib, libpng, freetype, SDL2 and SDL2_ttf from Debian's source packages once,
-# into its deps/ folder; the data generator runs natively.
+# into $(DEPS_CACHE); the data generator runs natively.
 web: deps
-	JOBS=$(JOBS) bash cmake/deps/build-deps.sh web build-web/deps
+	JOBS=$(JOBS) bash cmake/deps/build-deps.sh web $(WEB_DEPS)
 	NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} emcmake cmake -S . -B build-web \
-	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=$(CURDIR)/build-web/deps \
-	  -DCMAKE_FIND_ROOT_PATH=$(CURDIR)/build-web/deps
+	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=$(WEB_DEPS) \
+	  -DCMAKE_FIND_ROOT_PATH=$(WEB_DEPS)
 	NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} cmake --build build-web -j $(JOBS)
 
 windows: deps
-	JOBS=$(JOBS) bash cmake/deps/build-deps.sh windows build-windows/deps
+	JOBS=$(JOBS) bash cmake/deps/build-deps.sh windows $(WINDOWS_DEPS)
 	cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchains/mingw-w64-x86_64.cmake \
-	  -DCMAKE_PREFIX_PATH=$(CURDIR)/build-windows/deps -DCMAKE_FIND_ROOT_PATH=$(CURDIR)/build-windows/deps
+	  -DCMAKE_PREFIX_PATH=$(WINDOWS_DEPS) -DCMAKE_FIND_ROOT_PATH=$(WINDOWS_DEPS)
 	cmake --build build-windows -j $(JOBS)
 
 clean:

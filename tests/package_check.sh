@@ -17,19 +17,7 @@ fail() {
   exit 1
 }
 
-# Another apt-get may hold dpkg's lock for a while: wait for it.
-missing=()
-for package in desktop-file-utils appstream lintian man-db pngcheck; do
-  dpkg-query -W -f='${Status}\n' "$package" 2> /dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if ((${#missing[@]})); then
-  sudo=$([ "$(id -u)" = 0 ] || echo sudo)
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-    --no-install-recommends "${missing[@]}"
-fi
+tools/install-packages desktop-file-utils appstream lintian man-db pngcheck
 
 make package BUILD="$build" > /dev/null
 deb=$(ls "$build"/ridgeline_*_amd64.deb)

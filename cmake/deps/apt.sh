@@ -45,13 +45,4 @@ apt_update_once() {
 }
 
 # Installs the named packages that are not installed yet.
-apt_install() {
-  local missing=() p
-  for p in "$@"; do
-    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-  done
-  [ ${#missing[@]} = 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  apt_update_once
-  apt_retry apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
+apt_install() { "$(dirname "${BASH_SOURCE[0]}")/../../tools/install-packages" "$@"; }

@@ -22,6 +22,9 @@ source "$here/sources.sh"
 
 mkdir -p "$prefix"
 prefix=$(cd "$prefix" && pwd)
+# Two builds sharing the prefix (two clones, two make runs) take turns.
+exec 9>"$prefix/.lock"
+flock 9
 src="$prefix/src"
 work="$prefix/build"
 

@@ -1,0 +1,106 @@
+#include "replay/replay_run.h"
+
+#include <cstdio>
+
+#include "game/random.h"
+#include "game/state.h"
+#include "media/platform/platform.h"
+#include "replay/best_folder.h"
+#include "replay/fast_forward.h"
+#include "replay/script_file.h"
+#include "replay/script_input.h"
+#include "shell/events.h"
+#include "shell/frame_loop.h"
+#include "shell/input.h"
+
+namespace ridgeline {
+
+namespace {
+
+// The replay's events for the game; of the window's own events, Escape and
+// closing the window end the watching and the rest are dropped.
+class WatchInput : public InputSource {
+ public:
+  explicit WatchInput(std::vector<ScriptEvent> events) : script_(std::move(events)) {}
+
+  bool Next(EventPoint at, WindowEvent& event) override {
+    WindowEvent own;
+    while (CurrentPlatform().video->PollEvent(own)) {
+      if (own.kind == WindowEvent::Kind::Close ||
+          (own.kind == WindowEvent::Kind::KeyDown && own.keyCode == kKeyEscape)) {
+        event = WindowEvent{WindowEvent::Kind::Close};
+        return true;
+      }
+    }
+    return script_.Next(at, event);
+  }
+
+ private:
+  ScriptInput script_;
+};
+
+// The file that `named` stands for: itself, or the file of that rank.
+std::optional<std::string> ReplayFile(const std::string& named, std::string& error) {
+  const auto rank = Digits<std::size_t>(named);
+  if (!rank) return named;
+  const std::string folder = BestFolder();
+  const BestTable table = LoadBestTable(folder);
+  const auto& games = table.Games();
+  if (*rank < 1 || *rank > games.size()) {
+    error = "no game of rank " + named + " is kept (" + std::to_string(games.size()) + " in " +
+            (folder.empty() ? "no folder" : folder) + ")";
+    return std::nullopt;
+  }
+  return folder + "/" + games[*rank - 1].file;
+}
+
+}  // namespace
+
+ReplayRun::ReplayRun(std::string file, Replay replay, bool watching)
+    : file_(std::move(file)), replay_(std::move(replay)), watching_(watching) {}
+
+std::unique_ptr<ReplayRun> ReplayRun::Prepare(const std::string& fileOrRank, bool watching,
+                                              std::string& error) {
+  const auto file = ReplayFile(fileOrRank, error);
+  if (!file) return nullptr;
+  const auto text = ReadScriptFile(*file, error);
+  if (!text) return nullptr;
+  auto replay = ParseReplay(*text);
+  if (const auto* refusal = std::get_if<std::string>(&replay)) {
+    error = *file + ": not a replay (" + *refusal + ")";
+    return nullptr;
+  }
+  return std::unique_ptr<ReplayRun>(
+      new ReplayRun(*file, std::move(std::get<Replay>(replay)), watching));
+}
+
+void ReplayRun::Attach(Platform& platform) {
+  FixClock(*replay_.script.seed);
+  ResetRandom();
+  const ReplayHeader& header = replay_.header;
+  if (watching_) {
+    input_ = std::make_unique<WatchInput>(std::move(replay_.script.events));
+    FastForwardUntil(platform, header.began);
+    platform.video->SetTitle("Ridgeline \u2014 a game of " + std::to_string(header.score) +
+                             " (Escape ends)");
+  } else {
+    input_ = std::make_unique<ScriptInput>(std::move(replay_.script.events));
+    SetPassLimit(header.over + 1);
+    SetPassEndHook([this](long pass) {
+      if (auto ended = tracker_.PassEnded(pass, Game.GameState, Game.Score)) lastEnded_ = ended;
+    });
+  }
+  SetInputSource(input_.get());
+}
+
+bool ReplayRun::Finish(std::string& error) {
+  if (watching_) return true;
+  if (const auto difference = ReplayDifference(replay_.header, lastEnded_)) {
+    if (error.empty()) error = file_ + ": " + *difference;
+    return false;
+  }
+  std::printf("verified: %lld\n", static_cast<long long>(replay_.header.score));
+  return true;
+}
+
+}  // namespace ridgeline

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "common/file_system.h"
@@ -13,15 +15,22 @@ namespace ridgeline {
 
 namespace {
 
-// What a file that is not a regular one is, for a message.
-const char* KindOf(mode_t mode) {
-  if (S_ISFIFO(mode)) return "a FIFO";
-  if (S_ISCHR(mode)) return "a character device";
-  if (S_ISBLK(mode)) return "a block device";
-#ifdef S_ISSOCK  // a system where sockets have names
-  if (S_ISSOCK(mode)) return "a socket";
-#endif
+// What a file that is neither regular nor a folder is, for a message.
+const char* KindOf(std::filesystem::file_type type) {
+  using Type = std::filesystem::file_type;
+  if (type == Type::fifo) return "a FIFO";
+  if (type == Type::character) return "a character device";
+  if (type == Type::block) return "a block device";
+  if (type == Type::socket) return "a socket";
   return "a special file";
+}
+
+// A file that is there and is neither regular, nor a folder, nor a link
+// left dangling.
+bool IsSpecial(std::filesystem::file_type type) {
+  using Type = std::filesystem::file_type;
+  return type != Type::regular && type != Type::directory && type != Type::not_found &&
+         type != Type::none && type != Type::unknown;
 }
 
 }  // namespace
@@ -44,7 +53,16 @@ int ReadableFile::Release() {
 }
 
 ReadableFile OpenRegularFile(const std::string& path, std::string& why) {
-  // Opening a FIFO does not wait for a writer: the check below refuses it.
+  // A special file is refused before it is opened: where opening cannot be
+  // told not to wait (Node's file calls drop O_NONBLOCK), a FIFO would wait
+  // for a writer for ever. The check after opening covers a file that
+  // changed in between.
+  std::error_code unknown;
+  const auto type = std::filesystem::status(path, unknown).type();
+  if (IsSpecial(type)) {
+    why = std::string(KindOf(type)) + ", not a regular file";
+    return {};
+  }
   const int descriptor = OpenForReading(path);
   if (descriptor < 0) {
     why = std::strerror(errno);
@@ -61,7 +79,7 @@ ReadableFile OpenRegularFile(const std::string& path, std::string& why) {
     return {};
   }
   if (!S_ISREG(status.st_mode)) {
-    why = std::string(KindOf(status.st_mode)) + ", not a regular file";
+    why = "not a regular file";
     return {};
   }
   return ReadableFile(file.Release(), static_cast<std::uint64_t>(status.st_size));

@@ -45,13 +45,19 @@ function stored() {
       ([name, text]) => kName.test(name) && typeof text === 'string'));
 }
 
-// A checksum of a replay's text (64 bits of FNV-1a), to know one verified.
+// A checksum of a replay's text (64 bits, mixed as cyrb53 does), to know one
+// verified.
 function checksum(text) {
-  let hash = 0xcbf29ce484222325n;
+  let h1 = 0xdeadbeef;
+  let h2 = 0x41c6ce57;
   for (let i = 0; i < text.length; ++i) {
-    hash = BigInt.asUintN(64, (hash ^ BigInt(text.charCodeAt(i))) * 0x100000001b3n);
+    const c = text.charCodeAt(i);
+    h1 = Math.imul(h1 ^ c, 2654435761);
+    h2 = Math.imul(h2 ^ c, 1597334677);
   }
-  return hash.toString(16);
+  h1 = Math.imul(h1 ^ (h1 >>> 16), 2246822507) ^ Math.imul(h2 ^ (h2 >>> 13), 3266489909);
+  h2 = Math.imul(h2 ^ (h2 >>> 16), 2246822507) ^ Math.imul(h1 ^ (h1 >>> 13), 3266489909);
+  return (h2 >>> 0).toString(16).padStart(8, '0') + (h1 >>> 0).toString(16).padStart(8, '0');
 }
 
 function verified() {
@@ -121,7 +127,7 @@ Module['bestKept'] = () => {
   for (const text of Object.values(games)) sums.add(checksum(text));
   const unverified = Object.entries(stored()).filter(([, text]) => !sums.has(checksum(text)));
   try {
-    localStorage.setItem(kStorageKey, JSON.stringify({...Object.fromEntries(unverified), ...games}));
+    localStorage.setItem(kStorageKey, JSON.stringify(Object.assign(Object.fromEntries(unverified), games)));
     localStorage.setItem(kVerifiedKey, JSON.stringify([...sums]));
   } catch (error) {
     Module['showLine']('The best games cannot be saved in this browser (' + error.name +

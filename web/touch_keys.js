@@ -19,7 +19,8 @@ const kKeys = {
 const sides = [...document.querySelectorAll('.touch-keys')];
 
 function send(type, keyCode) {
-  const event = new KeyboardEvent(type, {...kKeys[keyCode], bubbles: true, cancelable: true});
+  const event =
+      new KeyboardEvent(type, Object.assign({bubbles: true, cancelable: true}, kKeys[keyCode]));
   // The game's library reads the legacy key code, which a made event lacks.
   Object.defineProperty(event, 'keyCode', {value: keyCode});
   Object.defineProperty(event, 'which', {value: keyCode});

@@ -46,6 +46,14 @@ const kWidth = 640;
 const kHeight = 480;
 
 const failures = [];
+// Each part's time, to keep the whole run short.
+let partStart = Date.now();
+function part(title) {
+  console.log(`  (${((Date.now() - partStart) / 1000).toFixed(1)} s)`);
+  console.log(title);
+  partStart = Date.now();
+}
+
 function check(ok, what) {
   console.log(`  ${ok ? 'ok' : 'FAILED'}: ${what}`);
   if (!ok) failures.push(what);
@@ -87,7 +95,11 @@ const foreignOrigin = `http://127.0.0.1:${foreign.address().port}`;
 const browser = await puppeteer.launch({
   executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
   headless: true,
-  args: process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [],
+  // Sound only after the player's first input, as browsers start by default.
+  args: [
+    '--autoplay-policy=user-gesture-required',
+    ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : [])
+  ],
 });
 
 // A page whose errors and foreign loads are counted as failures. Options:
@@ -419,7 +431,7 @@ check(
 await page.mouse.click(10, 10);
 await page.close();
 
-console.log('A window of 1280 x 800:');
+part('A window of 1280 x 800:');
 const wide = await openPage(`${origin}/index.html`, {viewport: {width: 1280, height: 800}});
 await waitForPasses(wide, 130);
 const wideView = await placeOf(wide, '#view');
@@ -430,7 +442,7 @@ await screenshot(wide, 'title-1280x800');
 await wide.close();
 
 for (const [width, height] of [[390, 844], [844, 390]]) {
-  console.log(`A phone, ${width} x ${height}:`);
+  part(`A phone, ${width} x ${height}:`);
   const phone = await openPage(`${origin}/index.html`, {
     viewport: {width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true}
   });
@@ -468,7 +480,7 @@ for (const [width, height] of [[390, 844], [844, 390]]) {
   await phone.close();
 }
 
-console.log('A pad:');
+part('A pad:');
 const padPage = await openPage(`${origin}/index.html`, {
   before: () => {
     // A standard pad, whose buttons the test presses through window.padButtons.
@@ -502,7 +514,7 @@ await checkPlay(padPage, 'pad', async (code) => {
 }, (code) => padPress(code, true), (code) => padPress(code, false));
 await padPage.close();
 
-console.log('On a display refreshing 144 times a second:');
+part('On a display refreshing 144 times a second:');
 // Animation frames 144 times a second, which headless Chromium does not give.
 const fast = await openPage(`${origin}/index.html`, {
   before: () => {
@@ -515,7 +527,7 @@ const fastRate = await passesPerSecond(fast);
 checkRate(fastRate);
 await fast.close();
 
-console.log(`A scripted run of ${passesText} passes:`);
+part(`A scripted run of ${passesText} passes:`);
 const script = fs.readFileSync(scriptFile);
 const scriptUrl = encodeURIComponent(`data:text/plain;base64,${script.toString('base64')}`);
 const scripted = await openPage(`${origin}/index.html?frames=${passesText}&script=${scriptUrl}`);
@@ -539,7 +551,7 @@ const figures = run.status !== 0 ? {count: 0, mean: 0, p99: 0} : await scripted.
 });
 await scripted.close();
 
-console.log('Runs that cannot start:');
+part('Runs that cannot start:');
 const refusals = [
   ['a script that is not there', `?script=missing.script`, 1, /could not be read/],
   ['a script from another site', `?script=${encodeURIComponent(foreignOrigin + '/x.script')}`,
@@ -557,7 +569,10 @@ for (const [what, query, status, line] of refusals) {
   await refused.close();
 }
 check(foreignRequests === 0, `the other site had ${foreignRequests} requests`);
+// In a browser of its own: here the page's files are kept by now.
+const fresh = await browser.createBrowserContext();
 const noData = await openPage(`${origin}/index.html`, {
+  context: fresh,
   prepare: async (p) => {
     await p.setRequestInterception(true);
     p.on('request', (request) => request.url().endsWith('/index.data') ?
@@ -570,8 +585,9 @@ check(
     noDataEnd.status === 1 && /could not be loaded/.test(noDataEnd.line),
     `the game's data missing: status ${noDataEnd.status}, "${noDataEnd.line}"`);
 await noData.close();
+await fresh.close();
 
-console.log('A game kept among the best, where the storage is full:');
+part('A game kept among the best, where the storage is full:');
 const keeping = await openPage(`${origin}/index.html`, {
   before: () => {
     Storage.prototype.setItem = () => {
@@ -598,7 +614,7 @@ await keeping.keyboard.press('Escape');
 await keeping.evaluate(() => window.ridgeline.ended);
 await keeping.close();
 
-console.log('The panel, and watching a kept game:');
+part('The panel, and watching a kept game:');
 // Twelve copies of the game kept, and a forged one that claims a better score.
 const copies = {};
 for (let i = 0; i < 12; ++i) copies[`copy${String(i).padStart(2, '0')}.script`] = keptText;
@@ -653,7 +669,7 @@ check(catchUp.longest <= 150, `the longest task while catching up took ${catchUp
 await lateWatch.keyboard.press('Escape');
 await lateWatch.close();
 
-console.log('Offline, after a first visit:');
+part('Offline, after a first visit:');
 const offline = await browser.createBrowserContext();
 const visit = await openPage(`${origin}/index.html`, {context: offline});
 const cacheName = await visit.evaluate(async () => {
@@ -669,6 +685,7 @@ check(await comesTrue(waitForPasses(visit, 30)), 'the page plays again with no n
 await visit.close();
 await offline.close();
 
+part('Figures:');
 console.log(`  ${figures.count} passes of play: mean ${figures.mean.toFixed(3)} ms, p99 ${
     figures.p99.toFixed(3)} ms`);
 console.log(`  the first picture ${firstPicture} ms after the page was asked for`);

@@ -89,13 +89,13 @@ Module['showLine'] = showLine;
 Module['passRun'] = (playing, milliseconds) => {
   stats.passes++;
   if (playing && stats.playTimes.length < kPlayTimesKept) stats.playTimes.push(milliseconds);
-  Module['pictureChanged']();
 };
 
 // The passes before a watched game run a slice at a time; the line says how
 // far they have come, and goes once the game shows.
 Module['catchingUp'] = (done, total) => {
-  showLine(done < total ? 'Finding the game: ' + Math.floor((100 * done) / total) + '%' : '');
+  const line = done < total ? 'Finding the game: ' + Math.floor((100 * done) / total) + '%' : '';
+  if (status.textContent !== line) showLine(line);
 };
 
 Module['gameEnded'] = (exitStatus) => {

@@ -55,8 +55,8 @@ function fit() {
   draw();
 }
 
-// The game has run passes: the picture is drawn again once this task is
-// done, after the last of them.
+// The game has shown a frame: the picture is drawn again once this task is
+// done, after the last frame of the animation frame's passes.
 let drawing = false;
 Module['pictureChanged'] = () => {
   if (drawing) return;

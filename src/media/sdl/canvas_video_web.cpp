@@ -1,5 +1,7 @@
 #include "media/sdl/canvas_video.h"
 
+#include <emscripten.h>
+
 #include <vector>
 
 #include "common/run_time_error.h"
@@ -48,6 +50,8 @@ void CanvasVideo::Present(const FrameView& frame) {
   SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
                     frame.pitch, canvas->format->format, canvas->pixels, canvas->pitch);
   SDL_UpdateWindowSurface(window_);
+  // The page shows the canvas enlarged, on a canvas of its own.
+  EM_ASM(Module['pictureChanged']());
 }
 
 void CanvasVideo::ShowCursor(bool show) {

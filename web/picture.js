@@ -36,6 +36,8 @@ function room() {
 }
 
 function draw() {
+  // The game's canvas is gone once the game has ended.
+  if (game.width === 0 || game.height === 0) return;
   viewContext.imageSmoothingEnabled = false;
   viewContext.drawImage(game, 0, 0, view.width, view.height);
 }

@@ -9,26 +9,16 @@
 #include <emscripten/html5.h>
 
 #include <chrono>
-#include <cstdio>
-#include <exception>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/data_folder.h"
-#include "app/options.h"
-#include "app/run_setup.h"
-#include "common/app_path.h"
-#include "common/exit_status.h"
-#include "common/warning.h"
+#include "app/program_run.h"
 #include "game/state.h"
-#include "media/directx/media.h"
 #include "media/platform/platform.h"
 #include "media/sdl/canvas_video.h"
 #include "media/sdl/frame_pacer.h"
 #include "replay/best_games.h"
 #include "shell/frame_loop.h"
-#include "shell/shutdown.h"
 
 using namespace ridgeline;
 
@@ -36,41 +26,32 @@ namespace {
 
 // What lives from start-up until the game ends.
 struct PageRun {
-  std::unique_ptr<RunSetup> setup;
+  ProgramRun run;
   TickPacer pacer;
   bool hidden = false;
 };
 PageRun page;
 
-// Stops the loop, puts the run's files in place and lets the page know how
-// the game ended (status 0: the player ended it, or a scripted run its
-// passes), so that it can offer another game or read the trace.
+// Lets the page know how the game ended (status 0: the player ended it, or a
+// scripted run its passes), so that it can offer another game or read the
+// trace.
+void TellPage(int status) {
+  EM_ASM({ Module['gameEnded']($0); }, status);
+}
+
+// Stops the loop and finishes the run: its files in place, then the page told.
 void End(int status) {
   emscripten_cancel_main_loop();
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, nullptr);
-  std::string error;
-  if (page.setup && !page.setup->Finish(error)) {
-    Warn(error);
-    if (status == 0) status = kFailureStatus;
-  }
-  page.setup.reset();
-  ReleaseMedia();
-  EM_ASM({ Module['gameEnded']($0); }, status);
+  TellPage(page.run.Finish(status));
 }
 
 // Runs one pass, timed for the page's figures; false once the game has ended.
 bool RunPass() {
   const bool playing = Game.GameState == GameState::Play;
   const double start = emscripten_get_now();
-  try {
-    RunLoopPass();
-  } catch (const ProgramExit& exit) {
-    End(exit.status);
-    return false;
-  } catch (const std::exception& failure) {
-    // A failure while shutting down, after the error trap has already run.
-    Warn(failure.what());
-    End(kFailureStatus);
+  if (const auto ended = EndedIn(RunLoopPass)) {
+    End(*ended);
     return false;
   }
   EM_ASM({ Module['passRun']($0, $1); }, playing, emscripten_get_now() - start);
@@ -85,7 +66,7 @@ constexpr double kCatchUpSliceMs = 8;
 // of them in each animation frame, and the page says how far it has come.
 // True while there are more to run.
 bool CatchingUp() {
-  const long firstShown = page.setup->FirstShownPass();
+  const long firstShown = page.run.FirstShownPass();
   if (PassesRun() >= firstShown) return false;
   const double start = emscripten_get_now();
   while (PassesRun() < firstShown && emscripten_get_now() - start < kCatchUpSliceMs) {
@@ -116,35 +97,23 @@ EM_BOOL VisibilityChanged(int, const EmscriptenVisibilityChangeEvent* change, vo
   return EM_FALSE;
 }
 
-// Ends a game that could not start, saying why.
-int Refused(int status, const std::string& why) {
-  Warn(why);
-  End(status);
-  return status;
+// A scripted run plays unheard: its sounds follow the frames, as in a
+// headless run, so that its trace is the same in every browser.
+Platform MakePagePlatform(const Options& options) {
+  return MakeCanvasPlatform(options.input.empty() && !options.mute);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string error;
-  const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
-  if (!options) return Refused(kUsageStatus, error);
-  const auto appPath = FindAppPath(error);
-  if (!appPath) return Refused(kFailureStatus, error);
-  SetAppPath(*appPath);
-  page.setup = RunSetup::Prepare(*options, error);
-  if (!page.setup) return Refused(kUsageStatus, error);
-  // A scripted run plays unheard: its sounds follow the frames, as in a
-  // headless run, so that its trace is the same in every browser.
-  Platform platform = MakeCanvasPlatform(options->input.empty() && !options->mute);
-  page.setup->Attach(platform);
-  SetPlatform(std::move(platform));
-  SetPassLimit(options->frames);
-  try {
-    StartUp();
-  } catch (const ProgramExit& exit) {
-    End(exit.status);
-    return exit.status;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (const auto ended = page.run.Start(args, MakePagePlatform)) {
+    TellPage(*ended);
+    return *ended;
+  }
+  if (const auto ended = EndedIn(StartUp)) {
+    End(*ended);
+    return *ended;
   }
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
   // The page keeps the best games in the browser's storage.

@@ -1,8 +1,5 @@
 #include "common/regular_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -36,7 +33,7 @@ bool IsSpecial(std::filesystem::file_type type) {
 }  // namespace
 
 ReadableFile::~ReadableFile() {
-  if (descriptor_ >= 0) close(descriptor_);
+  if (descriptor_ >= 0) CloseDescriptor(descriptor_);
 }
 
 ReadableFile::ReadableFile(ReadableFile&& other) noexcept
@@ -69,20 +66,9 @@ ReadableFile OpenRegularFile(const std::string& path, std::string& why) {
     return {};
   }
   ReadableFile file(descriptor, 0);
-  struct stat status {};
-  if (fstat(descriptor, &status) != 0) {
-    why = std::strerror(errno);
-    return {};
-  }
-  if (S_ISDIR(status.st_mode)) {
-    why = std::strerror(EISDIR);
-    return {};
-  }
-  if (!S_ISREG(status.st_mode)) {
-    why = "not a regular file";
-    return {};
-  }
-  return ReadableFile(file.Release(), static_cast<std::uint64_t>(status.st_size));
+  const auto size = RegularFileSize(descriptor, why);
+  if (!size) return {};
+  return ReadableFile(file.Release(), *size);
 }
 
 }  // namespace ridgeline

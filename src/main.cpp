@@ -11,6 +11,7 @@
 #include "app/options.h"
 #include "app/platform_choice.h"
 #include "app/player_console.h"
+#include "app/replay_check.h"
 #include "app/run_setup.h"
 #include "app/stats.h"
 #include "app/stop_signals.h"
@@ -75,7 +76,14 @@ int main(int argc, char** argv) {
     return kFailureStatus;
   }
   if (options->scores) {
-    PrintBestScores();
+    // A check interrupted stops the checking: the rest wait for the next time.
+    bool interrupted = false;
+    PrintBestScores([&interrupted](const std::string& file) -> std::optional<bool> {
+      if (interrupted) return std::nullopt;
+      const auto verified = VerifyInOwnRun(file);
+      interrupted = !verified;
+      return verified;
+    });
     return AfterStandardOutput(0);
   }
   const auto run = RunSetup::Prepare(*options, error);

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -65,6 +66,53 @@ ReadableFile OpenRegularFile(const std::string& path, std::string& why) {
     return {};
   }
   return ReadableFile(file.Release(), static_cast<std::uint64_t>(status.st_size));
+}
+
+namespace {
+
+// Reads `file` into `text` until its end or until `text` holds more than
+// `most` bytes; returns false with `why` set when a read fails.
+bool ReadUpTo(const ReadableFile& file, std::uint64_t most, std::string& text, std::string& why) {
+  char block[1 << 16];
+  while (text.size() <= most) {
+    const ssize_t got = read(file.Descriptor(), block, sizeof block);
+    if (got == 0) return true;
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      why = std::strerror(errno);
+      return false;
+    }
+    text.append(block, static_cast<std::size_t>(got));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadRegularFile(const std::string& path, std::uint64_t largest,
+                                           std::string& why) {
+  const ReadableFile file = OpenRegularFile(path, why);
+  if (!file.IsOpen()) return std::nullopt;
+  std::string text;
+  if (file.Size() <= largest) {
+    text.reserve(file.Size());
+    if (!ReadUpTo(file, largest, text, why)) return std::nullopt;
+  }
+  if (text.size() > largest || file.Size() > largest) {
+    why = kTooLarge;
+    return std::nullopt;
+  }
+  return text;
+}
+
+std::optional<std::string> ReadRegularFileStart(const std::string& path, std::size_t bytes,
+                                                std::string& why) {
+  const ReadableFile file = OpenRegularFile(path, why);
+  if (!file.IsOpen()) return std::nullopt;
+  std::string text;
+  if (!ReadUpTo(file, bytes, text, why)) return std::nullopt;
+  text.resize(std::min(text.size(), bytes));
+  return text;
 }
 
 }  // namespace ridgeline

@@ -67,7 +67,14 @@ bool SaveSettings(const fs::path& file, const Settings& settings, std::string& e
   std::error_code made;
   fs::create_directories(file.parent_path(), made);
   if (made) return fail(made.message());
-  if (const auto why = WriteFileWhole(file, FormatSettings(settings))) return fail(*why);
+  // A link is written through, so that the file it names stays the one in use.
+  std::error_code unresolved;
+  const fs::path target = fs::is_symlink(fs::symlink_status(file, unresolved))
+                              ? fs::weakly_canonical(file, unresolved)
+                              : file;
+  if (const auto why = WriteFileWhole(unresolved ? file : target, FormatSettings(settings))) {
+    return fail(*why);
+  }
   return true;
 }
 

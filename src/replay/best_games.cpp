@@ -1,5 +1,6 @@
 #include "replay/best_games.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -14,7 +15,7 @@ namespace ridgeline {
 
 namespace {
 
-std::function<void()> keptHook;
+std::function<void(const KeptGame&)> keptHook;
 
 std::string LocalDateNow() {
   const std::time_t now = std::time(nullptr);
@@ -33,7 +34,15 @@ BestGames::BestGames(InputSource& from, std::uint64_t seed, std::string folder)
         "kept");
     return;
   }
-  table_ = LoadBestTable(folder_);
+  LoadedBest loaded = LoadBest(folder_);
+  table_ = std::move(loaded.table);
+  index_ = std::move(loaded.index);
+  const auto unchecked = std::count_if(loaded.unranked.begin(), loaded.unranked.end(),
+                                       [](const UnrankedGame& game) { return !game.failed; });
+  if (unchecked > 0) {
+    Warn(std::to_string(unchecked) + " replays in " + folder_ +
+         " have not been replayed yet and do not rank: ridgeline --scores replays them");
+  }
 }
 
 std::string BestGames::Title() const {
@@ -61,6 +70,8 @@ void BestGames::Keep(const GameResult& game) {
     Warn(error + "; the game is not kept");
     return;
   }
+  // Played here, it is verified by having been played.
+  index_.Record(replay, *name, BestIndex::Verdict::Verified);
   const auto bestBefore = table_.Best();
   if (const auto left = table_.Add(BestGame{header, *name})) {
     std::error_code ec;
@@ -68,24 +79,40 @@ void BestGames::Keep(const GameResult& game) {
       Warn(folder_ + "/" + left->file + ": no longer among the best, but cannot be removed (" +
            ec.message() + ")");
     }
+    index_.Forget(left->file);
+  }
+  if (const auto why = index_.Write(folder_)) {
+    Warn(folder_ + "/" + std::string(BestIndex::kFileName) + ": cannot be written (" + *why +
+         "); --scores will replay the game again");
   }
   if (table_.Best() != bestBefore) CurrentPlatform().video->SetTitle(Title());
-  if (keptHook) keptHook();
+  const auto& games = table_.Games();
+  const auto at = std::find_if(games.begin(), games.end(),
+                               [&name](const BestGame& kept) { return kept.file == *name; });
+  if (keptHook && at != games.end()) {
+    keptHook(KeptGame{static_cast<std::size_t>(at - games.begin()) + 1, game.score});
+  }
 }
 
-void SetBestKeptHook(std::function<void()> hook) {
+void SetBestKeptHook(std::function<void(const KeptGame&)> hook) {
   keptHook = std::move(hook);
 }
 
-void PrintBestScores() {
+void PrintBestScores(const ReplayCheck& check) {
   const std::string folder = BestFolder();
-  const BestTable table = LoadBestTable(folder);
+  const LoadedBest loaded = LoadBest(folder, check);
   if (folder.empty()) {
     std::puts("no best games: no folder for the player's data is known (HOME, XDG_DATA_HOME)");
-  } else if (table.Games().empty()) {
+    return;
+  }
+  if (loaded.table.Games().empty()) {
     std::printf("no best games kept yet in %s\n", folder.c_str());
   } else {
-    std::fputs(FormatBestTable(table, folder).c_str(), stdout);
+    std::fputs(FormatBestTable(loaded.table, folder).c_str(), stdout);
+  }
+  for (const UnrankedGame& game : loaded.unranked) {
+    std::printf("unverified: %s/%s (%s)\n", folder.c_str(), game.file.c_str(),
+                game.failed ? "its replay does not end as it says" : "not replayed");
   }
 }
 

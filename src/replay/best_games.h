@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "replay/best_folder.h"
 #include "replay/best_table.h"
 #include "replay/game_tracker.h"
 #include "replay/recorder.h"
@@ -36,15 +38,23 @@ class BestGames {
   MemoryRecorder recorder_;
   std::string folder_;
   BestTable table_;
+  BestIndex index_;
   GameTracker tracker_;
+};
+
+// A game just kept among the best: its place, from 1, and its score.
+struct KeptGame {
+  std::size_t rank = 0;
+  std::int64_t score = 0;
 };
 
 // Calls `hook` whenever a game has been kept, once its replay is in the best
 // folder (empty: none); a web page copies the folder into its storage then.
-void SetBestKeptHook(std::function<void()> hook);
+void SetBestKeptHook(std::function<void(const KeptGame&)> hook);
 
 // Prints the table of the best games kept (--scores), or where they would be
-// when there are none yet.
-void PrintBestScores();
+// when there are none yet, then the files that do not rank. Each replay not
+// yet replayed is checked first, by `check`.
+void PrintBestScores(const ReplayCheck& check);
 
 }  // namespace ridgeline

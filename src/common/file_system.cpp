@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "common/path_text.h"
+
 namespace ridgeline {
 
 int CreateFileBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
@@ -67,11 +69,11 @@ std::optional<std::string> WriteFileWhole(const std::filesystem::path& target,
 std::optional<std::filesystem::path> WriteNewFileWhole(
     const std::filesystem::path& dir, const std::function<std::string(int)>& nameOf, int copies,
     std::string_view text, std::string& why) {
-  const auto temporary = WriteBeside(dir / nameOf(1), text, why);
+  const auto temporary = WriteBeside(dir / PathFromUtf8(nameOf(1)), text, why);
   if (!temporary) return std::nullopt;
   int number = EEXIST;
   for (int copy = 1; copy <= copies && number == EEXIST; ++copy) {
-    const std::filesystem::path path = dir / nameOf(copy);
+    const std::filesystem::path path = dir / PathFromUtf8(nameOf(copy));
     if (PutInPlaceAsNew(*temporary, path)) return path;
     number = errno;
   }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "common/file_system.h"
+#include "common/path_text.h"
 
 namespace ridgeline {
 
@@ -46,7 +47,7 @@ int ReadableFile::Release() {
 
 ReadableFile OpenRegularFile(const std::string& path, std::string& why) {
   // Opening a FIFO does not wait for a writer: the check below refuses it.
-  const int descriptor = OpenForReading(path);
+  const int descriptor = OpenForReading(PathFromUtf8(path));
   if (descriptor < 0) {
     why = std::strerror(errno);
     return {};

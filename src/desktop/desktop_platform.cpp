@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "common/path_text.h"
 #include "common/run_time_error.h"
 #include "desktop/screenshot.h"
 #include "desktop/settings_file.h"
@@ -56,8 +57,8 @@ struct Desktop {
     }
     try {
       const std::filesystem::path file = SaveScreenshot(picture, dir, std::time(nullptr));
-      Say(stdout,
-          "the picture of pass " + std::to_string(shownPass) + " is saved as " + file.string());
+      Say(stdout, "the picture of pass " + std::to_string(shownPass) + " is saved as " +
+                      Utf8FromPath(file));
     } catch (const RunTimeError& failure) {
       Say(stderr, std::string("no screenshot: ") + failure.what());
     }

@@ -1,6 +1,7 @@
 #include "desktop/screenshot.h"
 
 #include "common/file_system.h"
+#include "common/path_text.h"
 #include "common/run_time_error.h"
 #include "media/files/png_file.h"
 
@@ -26,7 +27,7 @@ std::filesystem::path SaveScreenshot(const FrameView& picture, const std::filesy
                                      std::time_t now) {
   std::error_code made;
   std::filesystem::create_directories(dir, made);
-  if (made) throw RunTimeError(dir.string() + ": cannot make it (" + made.message() + ")");
+  if (made) throw RunTimeError(Utf8FromPath(dir) + ": cannot make it (" + made.message() + ")");
   // The one thread that reads the clock: the shared result is safe here.
   const std::tm* clock = std::localtime(&now);
   if (!clock) throw RunTimeError("the time of day is out of range");
@@ -36,7 +37,9 @@ std::filesystem::path SaveScreenshot(const FrameView& picture, const std::filesy
   const auto nameOf = [&local](int copy) { return ScreenshotName(local, copy); };
   std::string why;
   const auto path = WriteNewFileWhole(dir, nameOf, kMostCopies, PngBytes(picture), why);
-  if (!path) throw RunTimeError((dir / nameOf(1)).string() + ": cannot be written (" + why + ")");
+  if (!path)
+    throw RunTimeError(Utf8FromPath(dir / PathFromUtf8(nameOf(1))) + ": cannot be written (" + why +
+                       ")");
   return *path;
 }
 

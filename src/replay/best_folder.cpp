@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "common/file_system.h"
+#include "common/path_text.h"
 #include "common/regular_file.h"
 #include "common/warning.h"
 #include "desktop/user_dirs.h"
@@ -37,13 +38,15 @@ std::string FileStem(const ReplayHeader& header) {
 constexpr std::size_t kReplayStart = 64 * 1024;
 
 // Why `start`, the first bytes of a file larger than them, cannot begin a
-// replay; nothing when it may. Only whole lines are read: a line longer than
-// the whole start is none that a replay has.
+// replay; nothing when it may. Its last line, cut short, is read only for its
+// length: the game writes no line of more than a few dozen bytes.
 std::optional<std::string> NotReplayStart(std::string_view start) {
+  constexpr std::size_t kLongestLine = 1024;
   const std::size_t lineEnd = start.rfind('\n');
-  if (lineEnd == std::string_view::npos) return "no line ends in its first bytes";
-  start = start.substr(0, lineEnd + 1);
-  auto replay = ParseReplay(start);
+  if (lineEnd == std::string_view::npos || start.size() - lineEnd > kLongestLine) {
+    return "a line longer than " + std::to_string(kLongestLine) + " bytes";
+  }
+  auto replay = ParseReplay(start.substr(0, lineEnd + 1));
   if (const auto* refusal = std::get_if<std::string>(&replay)) {
     // The seed and the events may come after the start.
     if (*refusal != "it has no seed") return *refusal;
@@ -54,16 +57,16 @@ std::optional<std::string> NotReplayStart(std::string_view start) {
 // Reads the folder's file `name`, a replay, into `loaded`; `check` as
 // LoadBestFolder has it.
 void AddFile(const fs::directory_entry& entry, const ReplayCheck& check, LoadedBest& loaded) {
-  const std::string name = entry.path().filename().string();
+  const std::string name = Utf8FromPath(entry.path().filename());
   auto warn = [&loaded](std::string line) { loaded.warnings.push_back(std::move(line)); };
   // Replays only: not hidden files, nor the temporary file of a save cut short.
   if (name.starts_with('.') || !name.ends_with(".script")) return;
   // Such a name is not repeated, lest it send control sequences to the terminal.
   if (!Printable(name)) {
-    return warn(entry.path().parent_path().string() +
+    return warn(Utf8FromPath(entry.path().parent_path()) +
                 ": a file whose name has unprintable bytes is skipped");
   }
-  const std::string path = entry.path().string();
+  const std::string path = Utf8FromPath(entry.path());
   std::error_code ec;
   if (entry.symlink_status(ec).type() != fs::file_type::regular) {
     return warn(path + ": skipped, not a regular file");
@@ -120,7 +123,7 @@ void AddFile(const fs::directory_entry& entry, const ReplayCheck& check, LoadedB
 
 std::string BestFolder() {
   const fs::path data = DataDir();
-  return data.empty() ? std::string() : (data / "best").string();
+  return data.empty() ? std::string() : Utf8FromPath(data / "best");
 }
 
 LoadedBest LoadBestFolder(const std::string& folder, const ReplayCheck& check) {
@@ -128,11 +131,11 @@ LoadedBest LoadBestFolder(const std::string& folder, const ReplayCheck& check) {
   if (folder.empty()) return loaded;
   loaded.index = BestIndex::Read(folder);
   std::error_code ec;
-  fs::directory_iterator entries(folder, ec);
+  fs::directory_iterator entries(PathFromUtf8(folder), ec);
   std::vector<std::string> names;
   for (; !ec && entries != fs::directory_iterator(); entries.increment(ec)) {
     AddFile(*entries, check, loaded);
-    names.push_back(entries->path().filename().string());
+    names.push_back(Utf8FromPath(entries->path().filename()));
   }
   // No folder yet is no game kept yet.
   if (ec && ec != std::errc::no_such_file_or_directory) {
@@ -158,7 +161,7 @@ LoadedBest LoadBest(const std::string& folder, const ReplayCheck& check) {
 std::optional<std::string> SaveReplay(const std::string& folder, const ReplayHeader& header,
                                       std::string_view text, std::string& error) {
   std::error_code ec;
-  fs::create_directories(folder, ec);
+  fs::create_directories(PathFromUtf8(folder), ec);
   if (ec) {
     error = folder + ": cannot be made (" + ec.message() + ")";
     return std::nullopt;
@@ -170,12 +173,12 @@ std::optional<std::string> SaveReplay(const std::string& folder, const ReplayHea
     return (copy > 1 ? stem + "-" + std::to_string(copy) : stem) + ".script";
   };
   std::string why;
-  const auto path = WriteNewFileWhole(folder, nameOf, kTries, text, why);
+  const auto path = WriteNewFileWhole(PathFromUtf8(folder), nameOf, kTries, text, why);
   if (!path) {
     error = folder + "/" + nameOf(1) + ": cannot be written (" + why + ")";
     return std::nullopt;
   }
-  return path->filename().string();
+  return Utf8FromPath(path->filename());
 }
 
 }  // namespace ridgeline

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "common/path_text.h"
 #include "common/warning.h"
 #include "game/state.h"
 #include "media/platform/platform.h"
@@ -75,7 +76,7 @@ void BestGames::Keep(const GameResult& game) {
   const auto bestBefore = table_.Best();
   if (const auto left = table_.Add(BestGame{header, *name})) {
     std::error_code ec;
-    if (!std::filesystem::remove(folder_ + "/" + left->file, ec) && ec) {
+    if (!std::filesystem::remove(PathFromUtf8(folder_ + "/" + left->file), ec) && ec) {
       Warn(folder_ + "/" + left->file + ": no longer among the best, but cannot be removed (" +
            ec.message() + ")");
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/file_system.h"
+#include "common/path_text.h"
 #include "common/regular_file.h"
 
 namespace ridgeline {
@@ -103,7 +104,8 @@ std::optional<std::string> BestIndex::Write(const std::string& folder) {
         .append(" ")
         .append(file) += '\n';
   }
-  if (auto why = WriteFileWhole(folder + "/" + std::string(kFileName), text)) return why;
+  if (auto why = WriteFileWhole(PathFromUtf8(folder + "/" + std::string(kFileName)), text))
+    return why;
   changed_ = false;
   return std::nullopt;
 }

@@ -138,6 +138,8 @@ for i in 1 2; do
 done
 twins() { [ "$(xdotool search --class ridgeline 2>/dev/null | wc -l)" -eq 2 ]; }
 within 20 twins || fail "two windows did not open: $(cat "$work"/twin*.err)"
+# Past the splash screen, which takes no key, to the title.
+sleep 4
 for window in $(xdotool search --class ridgeline); do
   within 10 shows_best "$window" || fail "title $(title "$window"), where the best is $score"
   xdotool windowfocus --sync "$window" key space
@@ -160,13 +162,16 @@ export XDG_PICTURES_DIR="$work/pictures"
 # Its lines go through a pipe, which no file-size limit stops.
 mkfifo "$work/limit.pipe"
 cat "$work/limit.pipe" >"$work/limit.err" &
+reader=$!
 (
   ulimit -f 0
   exec "$game" --windowed --scale 1 --seed 7 >/dev/null 2>"$work/limit.pipe"
 ) &
 player=$!
 within 20 has_window || fail "no window: $(cat "$work/limit.err")"
-xdotool windowfocus --sync "$(window)" key F12 space
+xdotool windowfocus --sync "$(window)" key F12
+sleep 4
+xdotool key space
 not_kept() { grep -q "the game is not kept" "$work/limit.err"; }
 within 60 not_kept || fail "no line for the game not kept: $(cat "$work/limit.err")"
 xdotool key Escape
@@ -175,7 +180,7 @@ player=
 [ "$(wc -l <"$work/limit.err")" -eq 3 ] || fail "not three lines: $(cat "$work/limit.err")"
 grep -q 'settings not saved (File too large)' "$work/limit.err" || fail "$(cat "$work/limit.err")"
 grep -q 'no screenshot: .*(File too large)' "$work/limit.err" || fail "$(cat "$work/limit.err")"
-wait
+wait "$reader"
 left=$(find "$XDG_CONFIG_HOME" "$XDG_PICTURES_DIR" "$best" -type f \( -size 0 -o -name '*.part-*' \))
 [ -z "$left" ] || fail "files left behind: $left"
 echo "kept and verified a game of $score; forgeries, twins and a file-size limit survived"

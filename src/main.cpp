@@ -95,6 +95,10 @@ int main(int argc, char** argv) {
   // The files in place and the report printed, however the run ended.
   const auto finish = [&](int status) {
     if (!run->Finish(error)) {
+      // A check cut short says so, rather than that the file fails.
+      if (status >= kFirstSignalStatus && !options->verify.empty()) {
+        error = options->verify + ": interrupted before its game over; not verified";
+      }
       Complain(error);
       if (status == 0) status = kFailureStatus;
     }

@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
   }
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
   // The page keeps the best games in the browser's storage.
-  SetBestKeptHook([](const KeptGame&) { EM_ASM({ Module['bestKept'](); }); });
+  SetBestKeptHook([] { EM_ASM({ Module['bestKept'](); }); });
   // The browser calls Tick at its display's rate; main returns, and the
   // runtime stays for the loop.
   emscripten_set_main_loop(Tick, 0, EM_FALSE);

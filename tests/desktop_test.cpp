@@ -108,7 +108,7 @@ TEST_F(SettingsFileTest, SurvivesARestartAndABrokenOrMissingFileNeverStopsTheGam
   fs::remove(file);
   fs::create_directory(file);
   EXPECT_EQ(LoadSettings(file, warning), Settings{});
-  EXPECT_NE(warning.find("not a regular file"), std::string::npos) << warning;
+  EXPECT_NE(warning.find("cannot be read (Is a directory)"), std::string::npos) << warning;
   std::ofstream(dir_ / "plain") << "a file, not a directory";
   EXPECT_FALSE(SaveSettings(dir_ / "plain/settings.ini", kChanged, error));
   EXPECT_TRUE(error.starts_with((dir_ / "plain/settings.ini").string() + ": settings not saved"))

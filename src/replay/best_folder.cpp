@@ -78,7 +78,9 @@ void AddFile(const fs::directory_entry& entry, const ReplayCheck& check, LoadedB
     return;
   }
   std::string why;
-  if (check && entry.file_size(ec) > kReplayStart) {
+  // A file too large to be a replay is refused on its size alone, below.
+  const std::uintmax_t size = entry.file_size(ec);
+  if (check && size > kReplayStart && size <= kLargestScript) {
     const auto start = ReadRegularFileStart(path, kReplayStart, why);
     if (!start) return warn(path + ": cannot be read (" + why + "); skipped");
     if (auto refusal = NotReplayStart(*start)) {

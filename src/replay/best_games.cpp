@@ -16,7 +16,7 @@ namespace ridgeline {
 
 namespace {
 
-std::function<void(const KeptGame&)> keptHook;
+std::function<void()> keptHook;
 
 std::string LocalDateNow() {
   const std::time_t now = std::time(nullptr);
@@ -87,15 +87,10 @@ void BestGames::Keep(const GameResult& game) {
          "); --scores will replay the game again");
   }
   if (table_.Best() != bestBefore) CurrentPlatform().video->SetTitle(Title());
-  const auto& games = table_.Games();
-  const auto at = std::find_if(games.begin(), games.end(),
-                               [&name](const BestGame& kept) { return kept.file == *name; });
-  if (keptHook && at != games.end()) {
-    keptHook(KeptGame{static_cast<std::size_t>(at - games.begin()) + 1, game.score});
-  }
+  if (keptHook) keptHook();
 }
 
-void SetBestKeptHook(std::function<void(const KeptGame&)> hook) {
+void SetBestKeptHook(std::function<void()> hook) {
   keptHook = std::move(hook);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -42,15 +41,9 @@ class BestGames {
   GameTracker tracker_;
 };
 
-// A game just kept among the best: its place, from 1, and its score.
-struct KeptGame {
-  std::size_t rank = 0;
-  std::int64_t score = 0;
-};
-
 // Calls `hook` whenever a game has been kept, once its replay is in the best
 // folder (empty: none); a web page copies the folder into its storage then.
-void SetBestKeptHook(std::function<void(const KeptGame&)> hook);
+void SetBestKeptHook(std::function<void()> hook);
 
 // Prints the table of the best games kept (--scores), or where they would be
 // when there are none yet, then the files that do not rank. Each replay not

@@ -73,7 +73,7 @@ xdotool windowactivate --sync "$window"
 xdotool key Return
 wait_for trace_has "$work/window.trace" '"state":1'
 wait_for trace_has "$work/window.trace" '"state":2'
-wait_for compgen -G "$best/*.script"
+wait_for compgen -G "$best/*.script" > /dev/null
 xdotool key Escape
 status=0
 wait "$game" || status=$?

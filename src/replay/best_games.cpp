@@ -41,8 +41,8 @@ BestGames::BestGames(InputSource& from, std::uint64_t seed, std::string folder)
   const auto unchecked = std::count_if(loaded.unranked.begin(), loaded.unranked.end(),
                                        [](const UnrankedGame& game) { return !game.failed; });
   if (unchecked > 0) {
-    Warn(std::to_string(unchecked) + " replays in " + folder_ +
-         " have not been replayed yet and do not rank: ridgeline --scores replays them");
+    Warn(std::to_string(unchecked) + " files in " + folder_ +
+         " have not been checked and do not rank: ridgeline --scores checks them");
   }
 }
 

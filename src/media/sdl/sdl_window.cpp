@@ -1,12 +1,12 @@
 #include "media/sdl/sdl_window.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "common/app_path.h"
 #include "common/data_files.h"
 #include "common/run_time_error.h"
+#include "common/warning.h"
 #include "media/directx/sdl_picture.h"
 #include "media/directx/text.h"
 #include "media/files/bitmap_check.h"
@@ -55,10 +55,9 @@ WindowSize GameWindowSize(long scale) {
     const std::string opens = small ? std::to_string(size.width) + " x " +
                                           std::to_string(size.height) + ", smaller than the picture"
                                     : std::to_string(largest) + " times";
-    std::fprintf(stderr,
-                 "ridgeline: a window %ld times 640 x 480 does not fit the desktop (%d x %d "
-                 "usable), so it opens at %s\n",
-                 scale, area.w, area.h, opens.c_str());
+    Warn("a window " + std::to_string(scale) + " times 640 x 480 does not fit the desktop (" +
+         std::to_string(area.w) + " x " + std::to_string(area.h) + " usable), so it opens at " +
+         opens);
   }
   return size;
 }

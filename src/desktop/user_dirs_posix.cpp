@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/path_text.h"
 #include "common/regular_file.h"
 
 namespace ridgeline {
@@ -62,7 +63,7 @@ std::optional<std::string> Unquoted(std::string_view quoted) {
 fs::path PicturesFromUserDirs(const fs::path& configHome, const fs::path& home) {
   std::string why;
   const auto text =
-      ReadRegularFile((configHome / "user-dirs.dirs").string(), kLargestUserDirs, why);
+      ReadRegularFile(Utf8FromPath(configHome / "user-dirs.dirs"), kLargestUserDirs, why);
   if (!text) return {};
   constexpr std::string_view kKey = "XDG_PICTURES_DIR=\"";
   constexpr std::string_view kHome = "$HOME";
@@ -76,7 +77,7 @@ fs::path PicturesFromUserDirs(const fs::path& configHome, const fs::path& home) 
     if (!value) continue;
     if (*value == kHome || value->starts_with(std::string(kHome) + "/")) {
       if (home.empty()) continue;
-      value = home.string() + value->substr(kHome.size());
+      value = Utf8FromPath(home) + value->substr(kHome.size());
     }
     if (value->starts_with('/')) return *value;
   }

@@ -43,9 +43,9 @@ std::optional<bool> VerifyInOwnRun(const std::string& path) {
   // Quiet: what it prints is this program's to say; with its standard
   // streams given, it shows no message box either.
   SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-  const HANDLE nothing = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
-                                     OPEN_EXISTING, 0, nullptr);
+  const HANDLE nothing =
+      CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  &inherited, OPEN_EXISTING, 0, nullptr);
   if (nothing == INVALID_HANDLE_VALUE) return std::nullopt;
   STARTUPINFOW start{};
   start.cb = sizeof start;

@@ -39,10 +39,10 @@ Settings LoadSettings(const fs::path& file, std::string& warning) {
   std::string why;
   const auto text = ReadRegularFile(name, kLargestFile, why);
   if (!text) {
-    warning = name + ": " +
-              (why == kTooLarge ? "larger than a settings file can be"
-                                : "cannot be read (" + why + ")") +
-              "; playing with the defaults";
+    warning =
+        name + ": " +
+        (why == kTooLarge ? "larger than a settings file can be" : "cannot be read (" + why + ")") +
+        "; playing with the defaults";
     return Settings{};
   }
   ReadSettings read = ParseSettings(*text);

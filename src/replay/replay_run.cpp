@@ -45,7 +45,7 @@ std::optional<std::string> ReplayFile(const std::string& named, std::string& err
   const auto rank = WholeNumber<std::size_t>(named);
   if (!rank) return named;
   const std::string folder = BestFolder();
-  const BestTable table = LoadBestTable(folder);
+  const BestTable table = LoadBest(folder).table;
   const auto& games = table.Games();
   if (*rank < 1 || *rank > games.size()) {
     error = "no game of rank " + named + " is kept (" + std::to_string(games.size()) + " in " +

@@ -14,6 +14,7 @@
 #include "app/run_setup.h"
 #include "app/stats.h"
 #include "app/stop_signals.h"
+#include "app/watch_next.h"
 #include "common/app_path.h"
 #include "common/exit_status.h"
 #include "common/warning.h"
@@ -113,5 +114,10 @@ int main(int argc, char** argv) {
   status = finish(status);
   SetDisplayLostHook(nullptr);
   ReleaseMedia();
+  if (status == 0 && RankChosenToWatch() != 0) {
+    WatchInstead(RankChosenToWatch(), error);
+    Complain(error);
+    return kFailureStatus;
+  }
   return status;
 }

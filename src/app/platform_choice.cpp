@@ -3,10 +3,12 @@
 #include <string>
 
 #include "app/stats.h"
+#include "app/watch_next.h"
 #include "common/warning.h"
 #include "desktop/desktop_platform.h"
 #include "desktop/settings_file.h"
 #include "media/headless/headless_platform.h"
+#include "replay/best_folder.h"
 
 namespace ridgeline {
 
@@ -34,6 +36,17 @@ KeptSettings PlayersSettings(const Options& options) {
   return kept;
 }
 
+// The best games kept, as the pause menu lists them: rank, score and day.
+std::vector<std::string> BestGameLines() {
+  std::vector<std::string> lines;
+  const BestTable table = LoadBestTable(BestFolder());
+  for (const BestGame& game : table.Games()) {
+    lines.push_back(std::to_string(lines.size() + 1) + ".  " + std::to_string(game.header.score) +
+                    "   " + game.header.date.substr(0, 10));
+  }
+  return lines;
+}
+
 }  // namespace
 
 Platform MakePlatform(const Options& options) {
@@ -43,7 +56,14 @@ Platform MakePlatform(const Options& options) {
   } else {
     KeptSettings kept = PlayersSettings(options);
     const Settings play = ForThisRun(kept.settings, options);
-    platform = MakeDesktopPlatform(play, std::move(kept), options.mute);
+    // Play at the window has the pause menu; a script or a game watched
+    // takes Escape and clicks as it always has.
+    MenuSources sources;
+    sources.menu = options.input.empty() && options.watch.empty();
+    sources.bestGames = BestGameLines;
+    sources.watch = ChooseToWatch;
+    // Muted in the settings, the game opens no sound device either.
+    platform = MakeDesktopPlatform(play, std::move(kept), options.mute || play.muted, sources);
   }
   if (options.stats) TimeFramesShown(platform);
   return platform;

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "media/sdl/controls.h"
+
 namespace ridgeline {
 
 // What a player sets for the desktop around the game. None of it reaches the
@@ -13,6 +15,7 @@ struct Settings {
   int volume = 100;        // 0 to 100, of the planned level
   bool muted = false;      // F9: silent, though the sounds go on playing unheard
   bool autopause = true;   // stop while the window is away (focus lost, minimised)
+  Controls controls = DefaultControls();  // the keys and pad buttons of the actions
 
   bool operator==(const Settings&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "replay/best_games.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -68,6 +69,13 @@ void BestGames::Keep(const GameResult& game) {
       Warn(folder_ + "/" + left->file + ": no longer among the best, but cannot be removed (" +
            ec.message() + ")");
     }
+  }
+  const auto& games = table_.Games();
+  const auto place = std::find_if(games.begin(), games.end(),
+                                  [&](const BestGame& kept) { return kept.file == *name; });
+  if (place != games.end()) {
+    CurrentPlatform().video->ShowNotice("New best: #" + std::to_string(place - games.begin() + 1) +
+                                        ", " + std::to_string(game.score));
   }
   if (table_.Best() != bestBefore) CurrentPlatform().video->SetTitle(Title());
   if (keptHook) keptHook();

@@ -2,8 +2,8 @@
 # Plays a game at a real window, in a virtual X display: Space until the game
 # is over, then Escape and Q. The game must then be kept in the best folder,
 # verify, fail to verify with its score changed, and show in the window's
-# title; the
-# kept game can then be watched and the watching ended with Escape.
+# title; the kept game can then be watched and the watching ended with
+# Escape.
 #
 #   sh tests/desktop_best.sh GAME
 # Exits 77 (skipped) when Xvfb, xdotool or xprop is missing.

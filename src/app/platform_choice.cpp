@@ -36,13 +36,16 @@ KeptSettings PlayersSettings(const Options& options) {
   return kept;
 }
 
-// The best games kept, as the pause menu lists them: rank, score and day.
-std::vector<std::string> BestGameLines() {
-  std::vector<std::string> lines;
+// The best games kept, as the pause menu lists them: rank and score, and
+// the day and time of the game.
+std::vector<std::pair<std::string, std::string>> BestGameLines() {
+  std::vector<std::pair<std::string, std::string>> lines;
   const BestTable table = LoadBestTable(BestFolder());
   for (const BestGame& game : table.Games()) {
-    lines.push_back(std::to_string(lines.size() + 1) + ".  " + std::to_string(game.header.score) +
-                    "   " + game.header.date.substr(0, 10));
+    // "YYYY-MM-DD HH:MM", without the seconds.
+    lines.emplace_back(
+        std::to_string(lines.size() + 1) + ".   " + std::to_string(game.header.score),
+        game.header.date.substr(0, 16));
   }
   return lines;
 }

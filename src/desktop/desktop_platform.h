@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "desktop/settings.h"
@@ -20,7 +21,8 @@ struct KeptSettings {
 // What the pause menu shows of the games kept, and what it asks for them.
 struct MenuSources {
   bool menu = false;  // play at the window: there is a pause menu
-  std::function<std::vector<std::string>()> bestGames;
+  // Each game kept, best first: its rank and score, and its date.
+  std::function<std::vector<std::pair<std::string, std::string>>()> bestGames;
   std::function<void(int rank)> watch;
 };
 

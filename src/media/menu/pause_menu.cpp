@@ -27,22 +27,25 @@ int MenuLayout::RowAt(int x, int y, int rows) {
   return row < rows ? row : -1;
 }
 
-PauseMenu::PauseMenu(WindowSettings& choices, bool inPage,
-                     std::function<std::vector<std::string>()> best)
+PauseMenu::PauseMenu(WindowSettings& choices, bool inPage, BestGames best)
     : choices_(choices), inPage_(inPage), best_(std::move(best)) {}
 
 void PauseMenu::Open() {
   page_ = Page::Main;
   cursor_ = 0;
+  mainCursor_ = 0;
   capturing_ = -1;
   refusal_.clear();
 }
 
 MenuOutcome PauseMenu::Go(Page page) {
+  // Back on the first page, the cursor is where it was when the page left
+  // was chosen.
+  if (page_ == Page::Main) mainCursor_ = cursor_;
+  cursor_ = page == Page::Main ? mainCursor_ : 0;
   page_ = page;
-  cursor_ = 0;
   refusal_.clear();
-  if (page == Page::Best) bestLines_ = best_ ? best_() : std::vector<std::string>{};
+  if (page == Page::Best) bestLines_ = best_ ? best_() : decltype(bestLines_){};
   return MenuOutcome::None;
 }
 
@@ -226,7 +229,8 @@ std::vector<PauseMenu::Item> PauseMenu::DisplayItems() {
 std::vector<PauseMenu::Item> PauseMenu::BestItems() {
   std::vector<Item> items;
   for (std::size_t i = 0; i < bestLines_.size(); ++i) {
-    items.push_back({bestLines_[i], "", [this, rank = static_cast<int>(i) + 1](MenuKey key) {
+    items.push_back({bestLines_[i].first, bestLines_[i].second,
+                     [this, rank = static_cast<int>(i) + 1](MenuKey key) {
                        if (key != MenuKey::Enter) return MenuOutcome::None;
                        watch_ = rank;
                        return MenuOutcome::Watch;
@@ -253,8 +257,12 @@ MenuView PauseMenu::View() {
     view.hint = "No game kept yet   Esc back";
   } else if (page_ == Page::Main) {
     view.hint = "Enter choose   Esc resume   Q quit";
+  } else if (page_ == Page::Keys || page_ == Page::Pad) {
+    view.hint = "Enter choose anew   Esc back";
+  } else if (page_ == Page::Best) {
+    view.hint = "Enter watch   Esc back";
   } else {
-    view.hint = "Enter choose   Left/Right change   Esc back";
+    view.hint = "Left/Right change   Esc back";
   }
   return view;
 }

@@ -38,8 +38,8 @@ struct MenuView {
 // Where the rows sit in the 640 x 480 picture, for drawing them and for
 // finding the one under the pointer.
 struct MenuLayout {
-  static constexpr int kLeft = 160;
-  static constexpr int kWidth = 320;
+  static constexpr int kLeft = 150;
+  static constexpr int kWidth = 340;
   static constexpr int kFirstRow = 130;
   static constexpr int kRowHeight = 24;
   // The row under (x, y) in the picture, or -1.
@@ -50,10 +50,10 @@ struct MenuLayout {
 // settings and outcomes out. The settings it changes are `choices`.
 class PauseMenu {
  public:
+  using BestGames = std::function<std::vector<std::pair<std::string, std::string>>()>;
   // `inPage`: a web page, where the display's items make no sense. `best`
-  // lists the best games kept, best first, as lines to show.
-  PauseMenu(WindowSettings& choices, bool inPage,
-            std::function<std::vector<std::string>()> best = {});
+  // lists the best games kept, best first, as a label and a value each.
+  PauseMenu(WindowSettings& choices, bool inPage, BestGames best = {});
 
   // Back to the first page, cursor on Resume.
   void Open();
@@ -91,10 +91,11 @@ class PauseMenu {
 
   WindowSettings& choices_;
   bool inPage_;
-  std::function<std::vector<std::string>()> best_;
-  std::vector<std::string> bestLines_;  // as read when the page opened
+  BestGames best_;
+  std::vector<std::pair<std::string, std::string>> bestLines_;  // as read when the page opened
   Page page_ = Page::Main;
   int cursor_ = 0;
+  int mainCursor_ = 0;       // the first page's cursor, kept while another is open
   int capturing_ = -1;       // the list of Controls being chosen, or -1
   std::vector<int> chosen_;  // its keys chosen so far
   std::string refusal_;      // why the last key was not taken

@@ -117,9 +117,12 @@ std::string KeyName(int key) {
 }
 
 std::string ButtonName(int button) {
-  const char* name =
+  const char* sdlName =
       SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(button));
-  return name ? name : "?";
+  // As pads print them: "A", "Leftshoulder"; read back whatever the case.
+  std::string name = sdlName ? sdlName : "?";
+  name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+  return name;
 }
 
 }  // namespace ridgeline

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media/directx/frame_view.h"
@@ -32,8 +33,8 @@ struct WindowHooks {
   std::function<void(const WindowSettings& now)> settingsChanged;
   std::function<void(const FrameView& picture)> screenshot;  // F12: the picture last shown
   std::function<void(bool paused)> pauseChanged;             // the sound waits too
-  // The best games kept, best first, each as a line for the menu.
-  std::function<std::vector<std::string>()> bestGames;
+  // The best games kept, best first, each as its rank and score, and its date.
+  std::function<std::vector<std::pair<std::string, std::string>>()> bestGames;
   // The player chose best game `rank` (1: the best) to watch once this game
   // has ended.
   std::function<void(int rank)> watch;

@@ -2,7 +2,6 @@
 
 #include <clocale>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +9,6 @@
 #include "common/run_time_error.h"
 #include "media/directx/sdl_picture.h"
 #include "media/directx/text.h"
-#include "media/menu/menu_picture.h"
 #include "media/sdl/lost_display.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/sdl_window.h"
@@ -21,54 +19,6 @@ namespace {
 
 RunTimeError Failure(const std::string& what) {
   return RunTimeError(what + ": " + SDL_GetError());
-}
-
-constexpr Uint64 kNoticeTicks = 2000;
-
-// The menu's meaning of a key, if it has one.
-std::optional<MenuKey> MenuKeyOf(SDL_Keycode key) {
-  switch (key) {
-    case SDLK_UP:
-      return MenuKey::Up;
-    case SDLK_DOWN:
-      return MenuKey::Down;
-    case SDLK_LEFT:
-      return MenuKey::Left;
-    case SDLK_RIGHT:
-      return MenuKey::Right;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_SPACE:
-      return MenuKey::Enter;
-    case SDLK_ESCAPE:
-    case SDLK_BACKSPACE:
-      return MenuKey::Back;
-    case SDLK_q:
-      return MenuKey::Quit;
-    default:
-      return std::nullopt;
-  }
-}
-
-// The menu's meaning of a pad's button: the d-pad moves, A chooses, B goes
-// back, Back and Start resume.
-std::optional<MenuKey> MenuKeyOfButton(Uint8 button) {
-  switch (button) {
-    case SDL_CONTROLLER_BUTTON_DPAD_UP:
-      return MenuKey::Up;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-      return MenuKey::Down;
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-      return MenuKey::Left;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-      return MenuKey::Right;
-    case SDL_CONTROLLER_BUTTON_A:
-      return MenuKey::Enter;
-    case SDL_CONTROLLER_BUTTON_B:
-      return MenuKey::Back;
-    default:
-      return std::nullopt;
-  }
 }
 
 // Vsync paces the game only where the display refreshes 60 times a second
@@ -107,7 +57,7 @@ void SdlVideo::ShowWindow(const std::string& label) {
   const bool vsync = RefreshIsSixty(RefreshRate(window_)) && presenter_->SetVsync(true);
   pacer_ = std::make_unique<FramePacer>(vsync, [this] { presenter_->SetVsync(false); });
   pads_ = std::make_unique<SdlPads>(settings_.controls);
-  if (settings_.menu) menu_ = std::make_unique<PauseMenu>(settings_, false, hooks_.bestGames);
+  if (settings_.menu) menu_ = std::make_unique<WindowMenu>(settings_, false, hooks_.bestGames);
 
   label_ = label;
   ShowLabel();
@@ -145,10 +95,10 @@ void SdlVideo::Present(const FrameView& frame) {
                       frame.pitch, lastFrame_->format->format, lastFrame_->pixels,
                       lastFrame_->pitch);
   }
-  if (NoticeShowing() && lastFrame_ &&
+  if (notice_.Showing() && lastFrame_ &&
       (shown_ || (shown_ = NewPicture(frame.width, frame.height)))) {
     SDL_BlitSurface(lastFrame_.get(), nullptr, shown_.get(), nullptr);
-    DrawNotice(*shown_, notice_);
+    notice_.Draw(*shown_);
     presenter_->Draw(ViewOf(*shown_));
   } else {
     presenter_->Draw(frame);
@@ -162,17 +112,12 @@ void SdlVideo::Present(const FrameView& frame) {
 
 void SdlVideo::ShowCursor(bool show) {
   cursorShown_ = show;
-  if (!menuOpen_) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+  if (!MenuOpen()) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
 void SdlVideo::ShowNotice(const std::string& text) {
-  notice_ = text;
-  noticeEnds_ = SDL_GetTicks64() + kNoticeTicks;
+  notice_.Show(text);
   if (showingPause_) ShowPaused();
-}
-
-bool SdlVideo::NoticeShowing() const {
-  return !notice_.empty() && SDL_GetTicks64() < noticeEnds_;
 }
 
 bool SdlVideo::PollEvent(WindowEvent& event) {
@@ -186,10 +131,9 @@ bool SdlVideo::PollEvent(WindowEvent& event) {
     // Paused, the game waits here for the event that ends the pause, without
     // spinning: its pass goes on only then. A notice shown meanwhile is taken
     // away when its time is up.
-    if (Paused() && NoticeShowing()) {
-      const Uint64 left = noticeEnds_ - SDL_GetTicks64();
-      if (SDL_WaitEventTimeout(&e, static_cast<int>(left) + 1) != 1) {
-        if (!NoticeShowing()) ShowPaused();
+    if (Paused() && notice_.Showing()) {
+      if (SDL_WaitEventTimeout(&e, notice_.TimeLeft() + 1) != 1) {
+        if (!notice_.Showing()) ShowPaused();
         continue;
       }
     } else if (Paused() ? SDL_WaitEvent(&e) != 1 : SDL_PollEvent(&e) != 1) {
@@ -208,7 +152,7 @@ bool SdlVideo::PollEvent(WindowEvent& event) {
 }
 
 void SdlVideo::Take(const SDL_Event& e) {
-  if (menuOpen_ && TakeInMenu(e)) return;
+  if (MenuOpen() && TakeInMenu(e)) return;
   std::vector<WindowEvent> fromPads;
   if (pads_ && pads_->Take(e, fromPads)) {
     for (const WindowEvent& event : fromPads) Hand(event);
@@ -219,15 +163,12 @@ void SdlVideo::Take(const SDL_Event& e) {
   WindowEvent event;
   if (!GameEventOf(e, event)) return;
   if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
-    if (e.type == SDL_KEYUP && menuKeysDown_.erase(e.key.keysym.sym) > 0) return;
+    if (menu_ && menu_->TakesRelease(e)) return;
     event.keyCode = GameKeyCode(settings_.controls, e.key.keysym.sym);
     const bool escape = e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE;
     // Escape held after it closed the menu does not open it again.
     if (menu_ && escape && e.key.repeat) return;
-    if (menu_ && !menuOpen_ && escape) {
-      menuKeysDown_.insert(SDLK_ESCAPE);
-      return OpenMenu();
-    }
+    if (menu_ && escape) return OpenMenu(SDLK_ESCAPE);
   }
   Hand(event);
 }
@@ -253,7 +194,7 @@ bool SdlVideo::TakePlatformKey(const SDL_KeyboardEvent& key) {
       if (hooks_.screenshot && lastFrame_) hooks_.screenshot(ViewOf(*lastFrame_));
       break;
     case PlatformKey::Pause:
-      if (menuOpen_) {
+      if (MenuOpen()) {
         CloseMenu();
       } else if (menu_) {
         OpenMenu();
@@ -298,7 +239,7 @@ void SdlVideo::Hand(const WindowEvent& event) {
   const bool opensMenu = event.kind == WindowEvent::Kind::MouseDown ||
                          (event.kind == WindowEvent::Kind::KeyDown && event.keyCode == kKeyEscape);
   if (menu_ && opensMenu) {
-    if (!menuOpen_) OpenMenu();
+    if (!MenuOpen()) OpenMenu();
     return;
   }
   // A paused game hears only what cannot move it on: releases, and the
@@ -336,77 +277,27 @@ void SdlVideo::ToggleMute() {
   if (hooks_.settingsChanged) hooks_.settingsChanged(settings_);
 }
 
-void SdlVideo::OpenMenu() {
-  menu_->Open();
-  menuOpen_ = true;
+void SdlVideo::OpenMenu(SDL_Keycode key) {
+  menu_->Open(key);
   SDL_ShowCursor(SDL_ENABLE);
   if (showingPause_) ShowPaused();
 }
 
 void SdlVideo::CloseMenu() {
-  menuOpen_ = false;
+  menu_->Close();
   SDL_ShowCursor(cursorShown_ ? SDL_ENABLE : SDL_DISABLE);
   if (showingPause_) ShowPaused();
 }
 
 bool SdlVideo::TakeInMenu(const SDL_Event& e) {
   const WindowSettings before = settings_;
-  switch (e.type) {
-    case SDL_KEYDOWN: {
-      const SDL_Keycode key = e.key.keysym.sym;
-      // The desktop's own keys act as ever; Pause resumes.
-      if (PlatformKeyOf(key, e.key.keysym.mod) != PlatformKey::None) return false;
-      menuKeysDown_.insert(key);
-      if (menu_->WantsKey() && key != SDLK_ESCAPE && key != SDLK_RETURN) {
-        if (!e.key.repeat) Act(menu_->Bind(key), before);
-      } else if (const auto menuKey = MenuKeyOf(key)) {
-        Act(menu_->Press(*menuKey), before);
-      }
-      return true;
-    }
-    case SDL_KEYUP:
-      return menuKeysDown_.erase(e.key.keysym.sym) > 0;
-    case SDL_MOUSEMOTION:
-    case SDL_MOUSEBUTTONDOWN: {
-      int width = 0;
-      int height = 0;
-      SDL_GetWindowSize(window_, &width, &height);
-      const Viewport v = FitPicture(width, height);
-      if (v.width <= 0 || v.height <= 0) return true;
-      const int x = e.type == SDL_MOUSEMOTION ? e.motion.x : e.button.x;
-      const int y = e.type == SDL_MOUSEMOTION ? e.motion.y : e.button.y;
-      const bool click = e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT;
-      Act(menu_->Point((x - v.x) * kPictureWidth / v.width, (y - v.y) * kPictureHeight / v.height,
-                       click),
-          before);
-      return true;
-    }
-    case SDL_MOUSEBUTTONUP:
-    case SDL_MOUSEWHEEL:
-      return true;
-    case SDL_CONTROLLERBUTTONDOWN: {
-      // The pads still see the press, so that its release matches it.
-      std::vector<WindowEvent> ignored;
-      pads_->Take(e, ignored);
-      const Uint8 button = e.cbutton.button;
-      if (button == SDL_CONTROLLER_BUTTON_BACK || button == SDL_CONTROLLER_BUTTON_START) {
-        if (menu_->WantsButton()) {
-          Act(button == SDL_CONTROLLER_BUTTON_BACK ? menu_->Press(MenuKey::Back)
-                                                   : menu_->EndBinding(),
-              before);
-        } else {
-          CloseMenu();
-        }
-      } else if (menu_->WantsButton()) {
-        Act(menu_->Bind(button), before);
-      } else if (const auto menuKey = MenuKeyOfButton(button)) {
-        Act(menu_->Press(*menuKey), before);
-      }
-      return true;
-    }
-    default:
-      return false;
-  }
+  const auto outcome = menu_->Take(e, window_);
+  if (!outcome) return false;
+  // The pads still see a press, so that its release matches it.
+  std::vector<WindowEvent> ignored;
+  if (e.type == SDL_CONTROLLERBUTTONDOWN) pads_->Take(e, ignored);
+  Act(*outcome, before);
+  return true;
 }
 
 void SdlVideo::Act(MenuOutcome outcome, const WindowSettings& before) {
@@ -445,14 +336,14 @@ void SdlVideo::ShowPaused() {
   SDL_SetSurfaceColorMod(lastFrame_.get(), 96, 96, 96);
   SDL_BlitSurface(lastFrame_.get(), nullptr, dimmed.get(), nullptr);
   SDL_SetSurfaceColorMod(lastFrame_.get(), 255, 255, 255);
-  if (menuOpen_) {
-    DrawMenu(*dimmed, menu_->View());
+  if (MenuOpen()) {
+    menu_->Draw(*dimmed);
   } else {
     const std::string text = "PAUSED";
     DrawTextLine(*dimmed, (kPictureWidth - TextWidth(text)) / 2, kPictureHeight / 2 - 8, text,
                  SDL_Color{255, 255, 255, 255});
   }
-  if (NoticeShowing()) DrawNotice(*dimmed, notice_);
+  notice_.Draw(*dimmed);
   presenter_->Draw(ViewOf(*dimmed));
   presenter_->Show();
 }

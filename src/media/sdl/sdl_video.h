@@ -8,7 +8,8 @@
 #include <string>
 
 #include "media/directx/surface.h"
-#include "media/menu/pause_menu.h"
+#include "media/menu/notice.h"
+#include "media/menu/window_menu.h"
 #include "media/platform/video_driver.h"
 #include "media/sdl/frame_pacer.h"
 #include "media/sdl/presenter.h"
@@ -61,7 +62,9 @@ class SdlVideo : public VideoDriver {
   // Whether the open menu takes `e`, acting on it if it does.
   bool TakeInMenu(const SDL_Event& e);
   void Hand(const WindowEvent& event);
-  void OpenMenu();
+  bool MenuOpen() const { return menu_ && menu_->IsOpen(); }
+  // `key`: the key that opened it, if one did.
+  void OpenMenu(SDL_Keycode key = SDLK_UNKNOWN);
   void CloseMenu();
   // Carries out what the menu's answer asks; `before`: the settings before it.
   void Act(MenuOutcome outcome, const WindowSettings& before);
@@ -70,9 +73,8 @@ class SdlVideo : public VideoDriver {
   void ChangeScale();
   void ToggleMute();
   bool Paused() const {
-    return pausedByHand_ || menuOpen_ || (settings_.autopause && (away_ || minimised_));
+    return pausedByHand_ || MenuOpen() || (settings_.autopause && (away_ || minimised_));
   }
-  bool NoticeShowing() const;
   void ShowPaused();
 
   Settings settings_;
@@ -86,13 +88,10 @@ class SdlVideo : public VideoDriver {
   std::unique_ptr<SdlPads> pads_;
   std::deque<WindowEvent> toGame_;
   std::set<SDL_Keycode> platformKeysDown_;  // so that their releases are the desktop's too
-  std::set<SDL_Keycode> menuKeysDown_;      // so that their releases are the menu's too
   SdlSurfacePtr lastFrame_;                 // for the pause and for screenshots
   SdlSurfacePtr shown_;                     // the last frame with a notice over it
-  std::unique_ptr<PauseMenu> menu_;         // null: Escape and clicks reach the game
-  std::string notice_;
-  Uint64 noticeEnds_ = 0;  // in SDL's ticks
-  bool menuOpen_ = false;
+  std::unique_ptr<WindowMenu> menu_;        // null: Escape and clicks reach the game
+  Notice notice_;
   bool cursorShown_ = true;
   bool pausedByHand_ = false;
   bool away_ = false;

@@ -18,6 +18,7 @@
 
 #include "app/data_folder.h"
 #include "app/options.h"
+#include "app/platform_choice.h"
 #include "app/run_setup.h"
 #include "common/app_path.h"
 #include "common/exit_status.h"
@@ -62,6 +63,8 @@ void End(int status) {
 // One animation frame: the passes due, each timed for the page's figures.
 void Tick() {
   if (page.hidden) return;
+  // Under the pause menu no pass runs, and none is owed when it closes.
+  if (CurrentPlatform().video->Held()) return page.pacer.Stop();
   const auto now = std::chrono::duration<double, std::milli>(emscripten_get_now());
   long due = page.pacer.PassesDue(std::chrono::duration_cast<Nanoseconds>(now));
   // A kept game being watched: the passes before it began run unseen, at once.
@@ -111,7 +114,11 @@ int main(int argc, char** argv) {
   if (!page.setup) return Refused(kUsageStatus, error);
   // A scripted run plays unheard: its sounds follow the frames, as in a
   // headless run, so that its trace is the same in every browser.
-  Platform platform = MakeCanvasPlatform(options->input.empty() && !options->mute);
+  // Play has the pause menu; a script or a game watched takes Escape and
+  // clicks as it always has.
+  const bool play = options->input.empty() && options->watch.empty();
+  Platform platform =
+      MakeCanvasPlatform(options->input.empty() && !options->mute, play, MenuBestGames);
   page.setup->Attach(platform);
   SetPlatform(std::move(platform));
   SetPassLimit(options->frames);

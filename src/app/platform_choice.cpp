@@ -36,9 +36,9 @@ KeptSettings PlayersSettings(const Options& options) {
   return kept;
 }
 
-// The best games kept, as the pause menu lists them: rank and score, and
-// the day and time of the game.
-std::vector<std::pair<std::string, std::string>> BestGameLines() {
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> MenuBestGames() {
   std::vector<std::pair<std::string, std::string>> lines;
   const BestTable table = LoadBestTable(BestFolder());
   for (const BestGame& game : table.Games()) {
@@ -49,8 +49,6 @@ std::vector<std::pair<std::string, std::string>> BestGameLines() {
   }
   return lines;
 }
-
-}  // namespace
 
 Platform MakePlatform(const Options& options) {
   Platform platform;
@@ -63,7 +61,7 @@ Platform MakePlatform(const Options& options) {
     // takes Escape and clicks as it always has.
     MenuSources sources;
     sources.menu = options.input.empty() && options.watch.empty();
-    sources.bestGames = BestGameLines;
+    sources.bestGames = MenuBestGames;
     sources.watch = ChooseToWatch;
     // Muted in the settings, the game opens no sound device either.
     platform = MakeDesktopPlatform(play, std::move(kept), options.mute || play.muted, sources);

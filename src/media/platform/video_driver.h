@@ -44,6 +44,11 @@ class VideoDriver {
 
   // Takes the next pending event of the window, if there is one.
   virtual bool PollEvent(WindowEvent& event) = 0;
+
+  // Whether no pass may run now (the pause menu is open), taking the
+  // window's events meanwhile. Only a window that cannot wait inside
+  // PollEvent, a web page's, is ever held here.
+  virtual bool Held() { return false; }
 };
 
 }  // namespace ridgeline

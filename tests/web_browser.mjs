@@ -10,9 +10,10 @@
 // Serves BUILD_WEB on 127.0.0.1 and checks, in one page, that the splash and
 // then the title show the native pictures pixel for pixel, that a key starts
 // play and that Space and Right act on the picture, that passes run 60 a
-// second, that a hidden page runs none, and that Escape ends the game and
-// offers another; in a second page, that animation frames 144 times a second
-// still run 60 passes a second; in a third, that SCRIPT played there gives
+// second, that a hidden page runs none, and that Escape holds the game under
+// the pause menu and Q then ends it, after which the page offers another; in
+// a second page, that animation frames 144 times a second still run 60
+// passes a second; in a third, that SCRIPT played there gives
 // the native trace byte for byte; then that a game played to its end is kept
 // and listed beside the canvas (its replay is written to
 // REFERENCE/browser.script) and can be watched. No page may log an error or
@@ -279,8 +280,12 @@ await setHidden(false);
 await waitForPasses(page, hiddenAt + 10);
 
 await page.keyboard.press('Escape');
+const menuAt = await passes(page);
+await new Promise((resolve) => setTimeout(resolve, 500));
+check(await passes(page) === menuAt, 'the pause menu holds the passes');
+await page.keyboard.press('KeyQ');
 const ended = await page.evaluate(() => window.ridgeline.ended);
-check(ended.status === 0, `Escape ends the game (status ${ended.status})`);
+check(ended.status === 0, `Escape and Q end the game (status ${ended.status})`);
 check(
     await page.evaluate(() => !document.getElementById('again').hidden),
     'the page then offers to play again');
@@ -338,6 +343,7 @@ check(
     `the panel lists the game kept, to watch or download ("${listed}")`);
 fs.writeFileSync(path.join(referenceDir, 'browser.script'), kept.text);
 await keeping.keyboard.press('Escape');
+await keeping.keyboard.press('KeyQ');
 await keeping.evaluate(() => window.ridgeline.ended);
 await keeping.close();
 

@@ -8,7 +8,8 @@
 namespace ridgeline {
 
 // What a player sets for the desktop around the game. None of it reaches the
-// game: a pass runs the same in a window or full screen, loud or muted.
+// game: a pass runs the same in a window or full screen, loud or muted, and
+// a key reaches it as the code of the action it is bound to.
 struct Settings {
   bool fullScreen = true;  // desktop full screen, or a window
   int scale = 0;           // the window as a multiple of 640 x 480; 0: the largest that fits

@@ -280,6 +280,8 @@ await setHidden(false);
 await waitForPasses(page, hiddenAt + 10);
 
 await page.keyboard.press('Escape');
+// Taken at the next pass's event point: the passes then due still run.
+await new Promise((resolve) => setTimeout(resolve, 200));
 const menuAt = await passes(page);
 await new Promise((resolve) => setTimeout(resolve, 500));
 check(await passes(page) === menuAt, 'the pause menu holds the passes');

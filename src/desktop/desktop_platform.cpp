@@ -66,6 +66,8 @@ struct Desktop {
     next.controls = now.controls;
     if (next == play) return;
     if (sound) sound->SetVolume(next.muted ? 0 : next.volume);
+    // Muted at the start, this run opened no sound device to turn up.
+    if (!sound && play.muted && !next.muted) video->ShowNotice("Sound on from the next start");
     if (!kept.file.empty()) {
       CopyChanges(play, next, kept.settings);
       std::string error;

@@ -7,6 +7,9 @@
 #include "app/player_console.h"
 #include "app/program_run.h"
 #include "app/stop_signals.h"
+#include "app/watch_next.h"
+#include "common/exit_status.h"
+#include "common/warning.h"
 #include "shell/form1.h"
 
 using namespace ridgeline;
@@ -22,5 +25,13 @@ int main(int argc, char** argv) {
     return *ended;
   }
   // The game's loop runs here until the program ends.
-  return run.Finish(EndedIn([] { Form1.Form_Load(); }).value_or(0));
+  const int status = run.Finish(EndedIn([] { Form1.Form_Load(); }).value_or(0));
+  // A best game chosen in the menu: the program goes on as its watching.
+  if (status == 0 && RankChosenToWatch() != 0) {
+    std::string error;
+    WatchInstead(RankChosenToWatch(), error);
+    Warn(error);
+    return kFailureStatus;
+  }
+  return status;
 }

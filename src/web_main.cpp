@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/platform_choice.h"
 #include "app/program_run.h"
 #include "game/state.h"
 #include "media/platform/platform.h"
@@ -81,6 +82,8 @@ bool CatchingUp() {
 // One animation frame: the passes due.
 void Tick() {
   if (page.hidden || CatchingUp()) return;
+  // Under the pause menu no pass runs, and none is owed when it closes.
+  if (CurrentPlatform().video->Held()) return page.pacer.Stop();
   const auto now = std::chrono::duration<double, std::milli>(emscripten_get_now());
   const long due = page.pacer.PassesDue(std::chrono::duration_cast<Nanoseconds>(now));
   for (long pass = 0; pass < due; ++pass) {
@@ -99,8 +102,11 @@ EM_BOOL VisibilityChanged(int, const EmscriptenVisibilityChangeEvent* change, vo
 
 // A scripted run plays unheard: its sounds follow the frames, as in a
 // headless run, so that its trace is the same in every browser.
+// Play has the pause menu; a script or a game watched takes Escape and
+// clicks as it always has.
 Platform MakePagePlatform(const Options& options) {
-  return MakeCanvasPlatform(options.input.empty() && !options.mute);
+  const bool play = options.input.empty() && options.watch.empty();
+  return MakeCanvasPlatform(options.input.empty() && !options.mute, play, MenuBestGames);
 }
 
 }  // namespace

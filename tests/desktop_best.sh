@@ -1,6 +1,6 @@
 #!/bin/sh
 # Plays a game at a real window, in a virtual X display: Space until the game
-# is over, then Escape. The game must then be kept in the best folder, verify,
+# is over, then Escape and Q. The game must then be kept in the best folder, verify,
 # fail to verify with its score changed, and show in the window's title; the
 # kept game can then be watched and the watching ended with Escape. Then:
 # ten forged copies of it neither rank nor show in the title; two games that
@@ -81,7 +81,7 @@ title() { xprop -id "${1:-$(window)}" _NET_WM_NAME; }
 shows_best() { title "$@" | grep -qF "\"Ridgeline — best $score\""; }
 within 10 shows_best || fail "title $(title), where the best is $score"
 
-xdotool key Escape
+xdotool key Escape q # the pause menu, then quit
 wait "$player" || fail "the game ended with status $?: $(cat "$work/play.err")"
 player=
 [ ! -s "$work/play.err" ] || fail "the game complained: $(cat "$work/play.err")"

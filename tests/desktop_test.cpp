@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include <SDL.h>
+
 #include "desktop/screenshot.h"
 #include "desktop/settings_file.h"
 #include "desktop/user_dirs.h"
@@ -24,7 +26,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Settings kChanged{false, 3, 40, true, false};
+const Settings kChanged{false, 3, 40, true, false, LaptopKeys()};
+
+// kChanged's controls, with Space and J to fire and the pad's Y to jump.
+Settings WithOwnControls() {
+  Settings settings{false, 3, 40, true, false};
+  settings.controls.lists[Controls::Fire] = {SDLK_SPACE, SDLK_j};
+  settings.controls.lists[Controls::PadJump] = {SDL_CONTROLLER_BUTTON_Y};
+  return settings;
+}
 
 TEST(Settings, ReadBackAsWrittenAndEveryMissingOrBrokenOneTakesItsDefault) {
   const ReadSettings written = ParseSettings(FormatSettings(kChanged));
@@ -39,13 +49,24 @@ TEST(Settings, ReadBackAsWrittenAndEveryMissingOrBrokenOneTakesItsDefault) {
   };
   const Case cases[] = {
       {"", defaults, "fullscreen is missing (and 4 more)"},
-      {"fullscreen=no\nscale =3\n  volume = 40 \nmute = yes\r\nautopause = off\n", kChanged, ""},
+      {"fullscreen=no\nscale =3\n  volume = 40 \nmute = yes\r\nautopause = off\n"
+       "key.left = a\nkey.right = D\nkey.jump = W\nkey.fire = J, K\n",
+       kChanged, ""},
+      {"fullscreen=no\nscale =3\nvolume = 40\nmute = yes\nautopause = off\n"
+       "key.fire = Space,J\npad.jump = Y\n",
+       WithOwnControls(), ""},
+      // Keys the desktop keeps, three keys, no key: the defaults stand.
+      {"fullscreen=no\nscale =3\nvolume = 40\nmute = yes\nautopause = off\n"
+       "key.fire = Escape\nkey.left = A, B, C\nkey.jump =\npad.fire = start\n",
+       Settings{false, 3, 40, true, false},
+       "line 6: key.fire needs one or two key names (Escape, Return, Pause, F9, F11 and F12 are "
+       "taken) (and 3 more)"},
       {"fullscreen = no\nscale = 3\nvolume = 140\nmute = yes\nautopause = no\n",
        Settings{false, 3, 100, true, false}, "line 3: volume needs a whole number from 0 to 100"},
       {"# comment\n\nfullscreen = maybe\nscale = 17\nvolume = 40\nmute = yes\nautopause = no\n",
        Settings{true, 0, 40, true, false}, "line 3: fullscreen needs yes or no (and 1 more)"},
       {"colour = blue\nfullscreen = no\nscale = 3\nvolume = 40\nmute = yes\nautopause = no\n",
-       kChanged, "line 1: no such setting"},
+       Settings{false, 3, 40, true, false}, "line 1: no such setting"},
       {std::string("\x89PNG\r\n\x1a\n\0\x01", 10), defaults,
        "line 1: not a setting (name = value) (and 7 more)"},
   };

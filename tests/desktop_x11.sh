@@ -102,7 +102,7 @@ sleep 2
 [ "$(passes "$work/play.trace")" -eq "$paused_at" ] || fail "passes ran while minimised"
 xdotool windowactivate "$window"
 wait_for more_passes_than "$work/play.trace" "$paused_at"
-key Escape
+key Escape q # the menu, then quit
 finish
 ! grep -q '"state":1' "$work/play.trace" || fail "a desktop key started a game"
 grep -q '"state":3' "$work/play.trace" || fail "the title screen never came"
@@ -111,7 +111,7 @@ grep -q '"state":3' "$work/play.trace" || fail "the title screen never came"
 echo "2. The settings survive a restart"
 start again
 windowed || fail "the window setting was lost"
-key Escape
+key Escape q
 finish
 [ ! -s "$work/again.err" ] || fail "$(cat "$work/again.err")"
 grep -qx 'mute = yes' "$settings" || fail "the mute setting was lost"
@@ -119,7 +119,7 @@ grep -qx 'mute = yes' "$settings" || fail "the mute setting was lost"
 echo "3. A broken settings file is survived, with one line"
 printf 'volume = loud\n\x00\xff\n' > "$settings"
 start broken
-key Escape
+key Escape q
 finish
 [ "$(wc -l < "$work/broken.err")" -eq 1 ] || fail "$(cat "$work/broken.err")"
 grep -q 'settings.ini: line 1: volume needs' "$work/broken.err" || fail "$(cat "$work/broken.err")"

@@ -216,10 +216,14 @@ std::string GameEvents(SdlVideo& video) {
 // A window with its first frame shown, and its hooks noted.
 class DesktopKeysTest : public SdlVideoTest {
  protected:
-  void Open(bool autopause) {
+  void Open(bool autopause, bool menu = false) {
     SdlVideo::Hooks hooks;
-    hooks.fullScreenChanged = [this](bool on) { noted_ += on ? "full " : "window "; };
-    hooks.muteToggled = [this] { noted_ += "mute "; };
+    hooks.settingsChanged = [this](const WindowSettings& now) {
+      noted_ += now.windowed != settings_.windowed ? (now.windowed ? "window " : "full ")
+                : now.muted != settings_.muted     ? "mute "
+                                                   : "changed ";
+      settings_ = now;
+    };
     hooks.screenshot = [this](const FrameView& picture) {
       noted_ += "shot ";
       const auto* row = static_cast<const Uint8*>(picture.pixels) + 400 * picture.pitch;
@@ -228,7 +232,9 @@ class DesktopKeysTest : public SdlVideoTest {
       SDL_FreeFormat(format);
     };
     hooks.pauseChanged = [this](bool paused) { noted_ += paused ? "paused " : "resumed "; };
-    video_ = std::make_unique<SdlVideo>(SdlVideo::Settings{true, 1, autopause}, std::move(hooks));
+    settings_.autopause = autopause;
+    settings_.menu = menu;
+    video_ = std::make_unique<SdlVideo>(settings_, std::move(hooks));
     video_->ShowWindow("Now Loading...");
     video_->SetFullScreen(true);
     video_->Present(ViewOf(*Picture()));
@@ -241,6 +247,7 @@ class DesktopKeysTest : public SdlVideoTest {
   }
 
   std::unique_ptr<SdlVideo> video_;
+  WindowSettings settings_{true, 1};  // as the hooks last heard them
   std::string noted_;
   SDL_Color shot_{};  // the screenshot's pixel at (600, 400)
 };
@@ -313,6 +320,33 @@ TEST_F(DesktopKeysTest, PausedTheWindowShowsTheLastPictureDimmedWithoutTouchingI
   EXPECT_EQ(GameEvents(*video_), "close");
   EXPECT_EQ(noted_, "paused shot resumed ");
   EXPECT_TRUE(Same(shot_, kBlue));
+}
+
+TEST_F(DesktopKeysTest, TheMenuHoldsTheGameUntilResumedAndQHandsItEscape) {
+  Open(true, true);
+  for (SDL_Keycode key : {SDLK_ESCAPE, SDLK_DOWN, SDLK_ESCAPE, SDLK_SPACE, SDLK_ESCAPE, SDLK_q}) {
+    PushKey(SDL_KEYDOWN, key);
+    PushKey(SDL_KEYUP, key);
+  }
+  // Only the Space pressed between the two menus is the game's, and the
+  // Escape that Q hands it; the menu's own keys are not let go to the game.
+  EXPECT_EQ(GameEvents(*video_), "+32 -32 +27 close");
+  EXPECT_EQ(noted_, "paused resumed paused resumed ");
+}
+
+TEST_F(DesktopKeysTest, AKeyBoundInTheMenuReachesTheGameAsItsAction) {
+  Open(true, true);
+  // To Keys, down to Fire, then K, and Enter to keep it alone.
+  for (SDL_Keycode key : {SDLK_ESCAPE, SDLK_DOWN, SDLK_RETURN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN,
+                          SDLK_RETURN, SDLK_k, SDLK_RETURN, SDLK_ESCAPE, SDLK_ESCAPE}) {
+    PushKey(SDL_KEYDOWN, key);
+  }
+  // K fires; Space, bound to nothing now, is any other key.
+  PushKey(SDL_KEYDOWN, SDLK_k);
+  PushKey(SDL_KEYDOWN, SDLK_SPACE);
+  EXPECT_EQ(GameEvents(*video_), "+32 +255 close");
+  EXPECT_EQ(noted_, "paused changed resumed ");
+  EXPECT_EQ(settings_.controls.lists[Controls::Fire], std::vector<int>{SDLK_k});
 }
 
 TEST_F(DesktopKeysTest, WithoutAutopauseTheGamePlaysOnWhileAway) {

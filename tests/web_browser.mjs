@@ -11,8 +11,8 @@
 // then the title show the native pictures pixel for pixel, that the first key
 // only opens the page's gate, that a key then starts play and that Space and
 // Right act on the picture, that passes run 60 a second, that a hidden page
-// runs none, that a click on the canvas does not end the game, and that
-// Escape ends it and offers another; that the picture fills a large window;
+// runs none, that a click on the canvas opens the pause menu, which holds the
+// game until Escape, and that Escape then Q ends it and offers another; that the picture fills a large window;
 // on phones held upright and turned, that the picture and the touch buttons
 // are all in sight and play as the keys do; that a pad plays; in another page,
 // that animation frames 144 times a second still run 60 passes a second; in
@@ -354,13 +354,18 @@ async function checkPlay(page, how, press, hold, release) {
       `${how}: holding Right runs, the player at x ${ran.x} (${(ran.share * 100).toFixed(0)}% shown)`);
 }
 
-// A click (or tap) on the picture during play: the game goes on.
+// A click (or tap) on the picture during play opens the pause menu, which
+// holds the game without ending it; Escape goes on with the game.
 async function checkPictureClick(page, how, click) {
   const view = await placeOf(page, '#view');
   await click(view.x + view.width / 2, view.y + view.height / 2);
+  await new Promise((resolve) => setTimeout(resolve, 200));
   const at = await passes(page);
+  await new Promise((resolve) => setTimeout(resolve, 500));
+  check(await passes(page) === at && !(await isEnded(page)),
+      `${how} on the picture opens the menu and does not end the game`);
+  await page.keyboard.press('Escape');
   await waitForPasses(page, at + 20);
-  check(!(await isEnded(page)), `${how} on the picture does not end the game`);
 }
 
 const keyNames = {27: 'Escape', 32: 'Space', 37: 'ArrowLeft', 38: 'ArrowUp', 39: 'ArrowRight'};
@@ -423,8 +428,14 @@ await setHidden(false);
 await waitForPasses(page, hiddenAt + 10);
 
 await page.keyboard.press('Escape');
+// Taken at the next pass's event point: the passes then due still run.
+await new Promise((resolve) => setTimeout(resolve, 200));
+const menuAt = await passes(page);
+await new Promise((resolve) => setTimeout(resolve, 500));
+check(await passes(page) === menuAt, 'the pause menu holds the passes');
+await page.keyboard.press('KeyQ');
 const ended = await page.evaluate(() => window.ridgeline.ended);
-check(ended.status === 0, `Escape ends the game (status ${ended.status})`);
+check(ended.status === 0, `Escape and Q end the game (status ${ended.status})`);
 check(
     await page.evaluate(() => !document.getElementById('again').hidden),
     'the page then offers to play again');
@@ -622,6 +633,7 @@ const keptText = await keeping.evaluate(() => {
 });
 fs.writeFileSync(path.join(referenceDir, 'browser.script'), keptText);
 await keeping.keyboard.press('Escape');
+await keeping.keyboard.press('KeyQ');
 await keeping.evaluate(() => window.ridgeline.ended);
 await keeping.close();
 

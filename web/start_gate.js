@@ -4,16 +4,14 @@
 // page the keyboard, and never reaches the game, which cannot tell it from
 // one it should act on. A scripted run plays unheard and needs no gate.
 //
-// A click or tap on the picture is the page's too: the game would take a
-// click as the end of the game, the first thing many players try.
+// After it, a click or tap on the picture opens the pause menu, as a click on
+// the desktop's window does.
 (function() {
 'use strict';
 
 const gate = document.getElementById('gate');
 const game = document.getElementById('canvas');
 const kFirstInputs = ['keydown', 'mousedown', 'touchstart'];
-const kPointerEvents = ['mousedown', 'mouseup', 'click', 'touchstart', 'touchend', 'touchmove',
-  'touchcancel', 'wheel'];
 
 // The key that opened the gate, whose release is the gate's too.
 let openingKey = null;
@@ -43,10 +41,6 @@ function keepOpeningKeyUp(event) {
   openingKey = null;
 }
 
-function keepFromGame(event) {
-  if (event.target === game) event.stopImmediatePropagation();
-}
-
 if (!new URLSearchParams(location.search).has('script')) {
   gate.hidden = false;
   // Listening on the window as it captures: before the game's own listeners.
@@ -58,5 +52,4 @@ if (!new URLSearchParams(location.search).has('script')) {
 for (const type of ['keydown', 'mousedown', 'pointerup', 'touchend']) {
   window.addEventListener(type, startSound, true);
 }
-for (const type of kPointerEvents) window.addEventListener(type, keepFromGame, true);
 })();

@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "app/watch_next.h"
 #include "common/warning.h"
 #include "desktop/desktop_platform.h"
 #include "desktop/settings_file.h"
 #include "media/headless/headless_platform.h"
+#include "replay/best_folder.h"
 
 namespace ridgeline {
 
@@ -35,11 +37,35 @@ KeptSettings PlayersSettings(const Options& options) {
 
 }  // namespace
 
+std::vector<std::pair<std::string, std::string>> MenuBestGames() {
+  std::vector<std::pair<std::string, std::string>> lines;
+  const BestTable table = LoadBest(BestFolder()).table;
+  for (const BestGame& game : table.Games()) {
+    // "YYYY-MM-DD HH:MM", without the seconds.
+    lines.emplace_back(
+        std::to_string(lines.size() + 1) + ".   " + std::to_string(game.header.score),
+        game.header.date.substr(0, 16));
+  }
+  return lines;
+}
+
 Platform MakePlatform(const Options& options) {
-  if (options.headless) return MakeHeadlessPlatform().platform;
-  KeptSettings kept = PlayersSettings(options);
-  const Settings play = ForThisRun(kept.settings, options);
-  return MakeDesktopPlatform(play, std::move(kept), options.mute);
+  Platform platform;
+  if (options.headless) {
+    platform = MakeHeadlessPlatform().platform;
+  } else {
+    KeptSettings kept = PlayersSettings(options);
+    const Settings play = ForThisRun(kept.settings, options);
+    // Play at the window has the pause menu; a script or a game watched
+    // takes Escape and clicks as it always has.
+    MenuSources sources;
+    sources.menu = options.input.empty() && options.watch.empty();
+    sources.bestGames = MenuBestGames;
+    sources.watch = ChooseToWatch;
+    // Muted in the settings, the game opens no sound device either.
+    platform = MakeDesktopPlatform(play, std::move(kept), options.mute || play.muted, sources);
+  }
+  return platform;
 }
 
 }  // namespace ridgeline

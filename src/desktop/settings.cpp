@@ -38,9 +38,13 @@ struct Entry {
   int Settings::*number = nullptr;
   int lowest = 0;
   int highest = 0;
+  int controls = -1;  // a list of Controls, read from names
 };
 
-constexpr std::array<Entry, 5> kEntries{{
+// The controls came later than the rest: a file without them is no problem.
+constexpr std::size_t kAlwaysWritten = 5;
+
+constexpr std::array<Entry, 11> kEntries{{
     {"fullscreen", "yes: desktop full screen; no: a window (Alt+Enter or F11 switches)",
      &Settings::fullScreen},
     {"scale", "the window as a multiple of 640 x 480; 0: the largest that fits", nullptr,
@@ -48,10 +52,32 @@ constexpr std::array<Entry, 5> kEntries{{
     {"volume", "0 to 100", nullptr, &Settings::volume, 0, 100},
     {"mute", "yes: silent (F9 switches)", &Settings::muted},
     {"autopause", "yes: the game pauses while its window is away", &Settings::autopause},
+    {"key.left", "up to two SDL key names each, such as Left, A, Space or J", nullptr, nullptr, 0,
+     0, Controls::Left},
+    {"key.right", "", nullptr, nullptr, 0, 0, Controls::Right},
+    {"key.jump", "", nullptr, nullptr, 0, 0, Controls::Jump},
+    {"key.fire", "", nullptr, nullptr, 0, 0, Controls::Fire},
+    {"pad.jump", "up to two pad buttons each: a, b, x, y, leftshoulder, rightshoulder", nullptr,
+     nullptr, 0, 0, Controls::PadJump},
+    {"pad.fire", "", nullptr, nullptr, 0, 0, Controls::PadFire},
 }};
+
+std::optional<std::vector<int>> ReadControls(const Entry& entry, std::string_view value) {
+  return Controls::IsPadList(entry.controls) ? ReadButtonNames(value) : ReadKeyNames(value);
+}
+
+std::string ControlsText(const Entry& entry, const Settings& settings) {
+  const std::vector<int>& list = settings.controls.lists[entry.controls];
+  return Controls::IsPadList(entry.controls) ? ButtonNames(list) : KeyNames(list);
+}
 
 std::string Expected(const Entry& entry) {
   if (entry.flag) return "yes or no";
+  if (entry.controls >= 0) {
+    return Controls::IsPadList(entry.controls)
+               ? "one or two pad buttons (a, b, x, y, ...)"
+               : "one or two key names (Escape, Return, Pause, F9, F11 and F12 are taken)";
+  }
   return "a whole number from " + std::to_string(entry.lowest) + " to " +
          std::to_string(entry.highest);
 }
@@ -101,7 +127,12 @@ ReadSettings ParseSettings(std::string_view text) {
     }
     const Entry& entry = kEntries[i];
     seen[i] = true;
-    if (entry.flag) {
+    if (entry.controls >= 0) {
+      if (const auto list = ReadControls(entry, value)) {
+        read.settings.controls.lists[entry.controls] = *list;
+        continue;
+      }
+    } else if (entry.flag) {
       if (const auto flag = ReadFlag(value)) {
         read.settings.*entry.flag = *flag;
         continue;
@@ -112,7 +143,7 @@ ReadSettings ParseSettings(std::string_view text) {
     }
     problems.Add(where + std::string(entry.name) + " needs " + Expected(entry));
   }
-  for (std::size_t i = 0; i < kEntries.size(); ++i) {
+  for (std::size_t i = 0; i < kAlwaysWritten; ++i) {
     if (!seen[i]) problems.Add(std::string(kEntries[i].name) + " is missing");
   }
   read.problem = problems.Text();
@@ -125,13 +156,16 @@ std::string FormatSettings(const Settings& settings) {
       "# Edit them while the game is not running; options on the command line\n"
       "# (see ridgeline --help) change them for one run only.\n";
   for (const Entry& entry : kEntries) {
-    text += "\n# ";
-    text += entry.comment;
-    text += '\n';
+    if (!entry.comment.empty()) {
+      text += "\n# ";
+      text += entry.comment;
+      text += '\n';
+    }
     text += entry.name;
     text += " = ";
-    text +=
-        entry.flag ? (settings.*entry.flag ? "yes" : "no") : std::to_string(settings.*entry.number);
+    text += entry.controls >= 0 ? ControlsText(entry, settings)
+            : entry.flag        ? (settings.*entry.flag ? "yes" : "no")
+                                : std::to_string(settings.*entry.number);
     text += '\n';
   }
   return text;

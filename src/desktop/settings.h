@@ -3,16 +3,20 @@
 #include <string>
 #include <string_view>
 
+#include "media/sdl/controls.h"
+
 namespace ridgeline {
 
 // What a player sets for the desktop around the game. None of it reaches the
-// game: a pass runs the same in a window or full screen, loud or muted.
+// game: a pass runs the same in a window or full screen, loud or muted, and
+// a key reaches it as the code of the action it is bound to.
 struct Settings {
   bool fullScreen = true;  // desktop full screen, or a window
   int scale = 0;           // the window as a multiple of 640 x 480; 0: the largest that fits
   int volume = 100;        // 0 to 100, of the planned level
   bool muted = false;      // F9: silent, though the sounds go on playing unheard
   bool autopause = true;   // stop while the window is away (focus lost, minimised)
+  Controls controls = DefaultControls();  // the keys and pad buttons of the actions
 
   bool operator==(const Settings&) const = default;
 };

@@ -86,6 +86,13 @@ void BestGames::Keep(const GameResult& game) {
     Warn(folder_ + "/" + std::string(BestIndex::kFileName) + ": cannot be written (" + *why +
          "); --scores will replay the game again");
   }
+  const auto& games = table_.Games();
+  const auto place = std::find_if(games.begin(), games.end(),
+                                  [&](const BestGame& kept) { return kept.file == *name; });
+  if (place != games.end()) {
+    CurrentPlatform().video->ShowNotice("New best: #" + std::to_string(place - games.begin() + 1) +
+                                        ", " + std::to_string(game.score));
+  }
   if (table_.Best() != bestBefore) CurrentPlatform().video->SetTitle(Title());
   if (keptHook) keptHook();
 }

@@ -13,8 +13,8 @@ namespace ridgeline {
 
 // The best games of a run played at the window: every game is recorded as it
 // is played, and one that ends among the ten best is kept in the best folder
-// as its replay, with the best score shown in the window's title. The game
-// itself knows nothing of it.
+// as its replay, with a notice of its place and the best score shown in the
+// window's title. The game itself knows nothing of it.
 class BestGames {
  public:
   // Records what `from` delivers in a run whose clock `seed` fixes, and keeps

@@ -13,7 +13,8 @@ class SoundDriver {
   virtual ~SoundDriver() = default;
 
   // Opens the default output device and feeds it from `mixer`, which mixes
-  // at Mixer::kRate in stereo; throws RunTimeError when there is no device.
+  // at Mixer::kRate in stereo; where there is no device, the sounds go on
+  // unheard.
   virtual void Open(Mixer& mixer) = 0;
   // Stops feeding from the mixer, which is about to go away.
   virtual void Close() = 0;

@@ -38,8 +38,17 @@ class VideoDriver {
 
   virtual void ShowCursor(bool show) = 0;
 
+  // Shows a line over the picture for a moment ("Sound off"), in the window
+  // only: never in a frame. Where nobody watches, there is nothing to show.
+  virtual void ShowNotice(const std::string& /*text*/) {}
+
   // Takes the next pending event of the window, if there is one.
   virtual bool PollEvent(WindowEvent& event) = 0;
+
+  // Whether no pass may run now (the pause menu is open), taking the
+  // window's events meanwhile. Only a window that cannot wait inside
+  // PollEvent, a web page's, is ever held here.
+  virtual bool Held() { return false; }
 };
 
 }  // namespace ridgeline

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/key_codes.h"
 #include "common/run_time_error.h"
 #include "media/directx/sdl_picture.h"
 #include "media/sdl/sdl_keys.h"
@@ -36,7 +37,8 @@ void CanvasVideo::ShowWindow(const std::string& label) {
   // Plain pixels that SDL puts on the canvas, not a texture of a renderer.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (!SDL_GetWindowSurface(window_)) throw Failure("cannot draw on the page's canvas");
-  pads_ = std::make_unique<SdlPads>();
+  pads_ = std::make_unique<SdlPads>(settings_.controls);
+  if (settings_.menu) menu_ = std::make_unique<WindowMenu>(settings_, true, hooks_.bestGames);
   Present(ViewOf(*LabelPicture(label)));
 }
 
@@ -49,35 +51,152 @@ void CanvasVideo::Present(const FrameView& frame) {
   SDL_Surface* canvas = SDL_GetWindowSurface(window_);
   SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
                     frame.pitch, canvas->format->format, canvas->pixels, canvas->pitch);
+  // Kept for the menu to lie over, before any notice goes on the canvas.
+  if (menu_ && (lastFrame_ || (lastFrame_ = NewPicture(frame.width, frame.height)))) {
+    SDL_BlitSurface(canvas, nullptr, lastFrame_.get(), nullptr);
+  }
+  notice_.Draw(*canvas);
   SDL_UpdateWindowSurface(window_);
   // The page shows the canvas enlarged, on a canvas of its own.
   EM_ASM(Module['pictureChanged']());
 }
 
 void CanvasVideo::ShowCursor(bool show) {
-  SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+  cursorShown_ = show;
+  if (!MenuOpen()) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void CanvasVideo::ShowNotice(const std::string& text) {
+  notice_.Show(text);
 }
 
 bool CanvasVideo::PollEvent(WindowEvent& event) {
   SDL_Event e;
-  while (fromPads_.empty() && SDL_PollEvent(&e) == 1) {
+  while (toGame_.empty() && !MenuOpen() && SDL_PollEvent(&e) == 1) {
     std::vector<WindowEvent> made;
     if (pads_ && pads_->Take(e, made)) {
-      fromPads_.insert(fromPads_.end(), made.begin(), made.end());
+      for (const WindowEvent& fromPad : made) Hand(fromPad);
       continue;
     }
-    const bool key = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
-    if (key && PlatformKeyOf(e.key.keysym.sym, e.key.keysym.mod) != PlatformKey::None) continue;
-    if (GameEventOf(e, event)) return true;
+    if (Take(e, event)) return true;
   }
-  if (fromPads_.empty()) return false;
-  event = fromPads_.front();
-  fromPads_.pop_front();
+  // Open, the menu takes the events that follow, as Held does.
+  if (MenuOpen()) Held();
+  if (toGame_.empty()) return false;
+  event = toGame_.front();
+  toGame_.pop_front();
   return true;
 }
 
-Platform MakeCanvasPlatform(bool withSound) {
-  return WithSdlSound(std::make_unique<CanvasVideo>(), withSound);
+void CanvasVideo::Hand(const WindowEvent& event) {
+  // The pad's Back opens the menu where there is one, as Escape does.
+  if (menu_ && event.kind == WindowEvent::Kind::KeyDown && event.keyCode == kKeyEscape) {
+    if (!MenuOpen()) OpenMenu(SDLK_UNKNOWN);
+    return;
+  }
+  toGame_.push_back(event);
+}
+
+bool CanvasVideo::Take(const SDL_Event& e, WindowEvent& event) {
+  const bool key = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
+  if (key && PlatformKeyOf(e.key.keysym.sym, e.key.keysym.mod) != PlatformKey::None) return false;
+  if (!GameEventOf(e, event)) return false;
+  if (key) {
+    if (menu_ && menu_->TakesRelease(e)) return false;
+    event.keyCode = GameKeyCode(settings_.controls, e.key.keysym.sym);
+  }
+  const bool escape = e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE;
+  if (menu_ && (escape || e.type == SDL_MOUSEBUTTONDOWN)) {
+    // Escape held after it closed the menu does not open it again.
+    if (!escape || !e.key.repeat) OpenMenu(escape ? SDLK_ESCAPE : SDLK_UNKNOWN);
+    return false;
+  }
+  return true;
+}
+
+bool CanvasVideo::Held() {
+  SDL_Event e;
+  while (MenuOpen() && SDL_PollEvent(&e) == 1) TakeInMenu(e);
+  return MenuOpen();
+}
+
+void CanvasVideo::TakeInMenu(const SDL_Event& e) {
+  const auto outcome = menu_->Take(e, window_);
+  if (!outcome) {
+    // A key let go that the game holds is still the game's.
+    WindowEvent event;
+    if (e.type == SDL_KEYUP && GameEventOf(e, event)) {
+      event.keyCode = GameKeyCode(settings_.controls, e.key.keysym.sym);
+      toGame_.push_back(event);
+    }
+    return;
+  }
+  // The pads still see a press, so that its release matches it.
+  std::vector<WindowEvent> ignored;
+  if (e.type == SDL_CONTROLLERBUTTONDOWN && pads_) pads_->Take(e, ignored);
+  switch (*outcome) {
+    case MenuOutcome::None:
+      break;
+    case MenuOutcome::Resume:
+      return CloseMenu();
+    case MenuOutcome::Watch:
+      if (hooks_.watch) hooks_.watch(menu_->WatchChosen());
+      [[fallthrough]];
+    case MenuOutcome::Quit: {
+      // The game ends as Escape has always ended it, at its next event point.
+      WindowEvent escape;
+      escape.keyCode = kKeyEscape;
+      toGame_.push_back(escape);
+      return CloseMenu();
+    }
+    case MenuOutcome::Changed:
+      if (hooks_.settingsChanged) hooks_.settingsChanged(settings_);
+      break;
+  }
+  ShowHeld();
+}
+
+void CanvasVideo::OpenMenu(SDL_Keycode key) {
+  menu_->Open(key);
+  SDL_ShowCursor(SDL_ENABLE);
+  if (hooks_.pauseChanged) hooks_.pauseChanged(true);
+  ShowHeld();
+}
+
+void CanvasVideo::CloseMenu() {
+  menu_->Close();
+  SDL_ShowCursor(cursorShown_ ? SDL_ENABLE : SDL_DISABLE);
+  if (hooks_.pauseChanged) hooks_.pauseChanged(false);
+  if (lastFrame_) Present(ViewOf(*lastFrame_));
+}
+
+void CanvasVideo::ShowHeld() {
+  if (!lastFrame_) return;
+  SDL_Surface* canvas = SDL_GetWindowSurface(window_);
+  SDL_SetSurfaceColorMod(lastFrame_.get(), 96, 96, 96);
+  SDL_BlitSurface(lastFrame_.get(), nullptr, canvas, nullptr);
+  SDL_SetSurfaceColorMod(lastFrame_.get(), 255, 255, 255);
+  menu_->Draw(*canvas);
+  notice_.Draw(*canvas);
+  SDL_UpdateWindowSurface(window_);
+}
+
+Platform MakeCanvasPlatform(bool withSound, bool menu, PauseMenu::BestGames best) {
+  // The sound, made after the canvas, follows the menu's choices.
+  auto sound = std::make_shared<SoundDriver*>(nullptr);
+  WindowSettings settings;
+  settings.menu = menu;
+  WindowHooks hooks;
+  hooks.bestGames = std::move(best);
+  hooks.pauseChanged = [sound](bool paused) {
+    if (*sound) (*sound)->Pause(paused);
+  };
+  hooks.settingsChanged = [sound](const WindowSettings& now) {
+    if (*sound) (*sound)->SetVolume(now.muted ? 0 : now.volume);
+  };
+  Platform platform = WithSdlSound(std::make_unique<CanvasVideo>(settings, hooks), withSound);
+  *sound = platform.sound.get();
+  return platform;
 }
 
 }  // namespace ridgeline

@@ -16,6 +16,7 @@ int KeyOf(PadButton button) {
       return kKeyRight;
     case PadButton::Up:
     case PadButton::A:
+    case PadButton::Y:
       return kKeyUp;
     case PadButton::B:
     case PadButton::X:

@@ -10,9 +10,9 @@
 namespace ridgeline {
 
 // The buttons of a game pad that stand for keys: the d-pad's Left, Right and
-// Up; A is Up (jump); B and X are Space (fire); Start is Return; Back is
-// Escape.
-enum class PadButton { Left, Right, Up, A, B, X, Start, Back };
+// Up; A and Y, the two buttons the player binds to jump, are Up; B and X,
+// the two bound to fire, are Space; Start is Return; Back is Escape.
+enum class PadButton { Left, Right, Up, A, Y, B, X, Start, Back };
 
 // One axis of a stick as a direction (-1, 0 or 1), with a dead zone and
 // hysteresis: a direction is taken once the stick is pushed past kPressAt

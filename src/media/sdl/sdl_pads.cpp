@@ -6,7 +6,22 @@ namespace ridgeline {
 
 namespace {
 
-std::optional<PadButton> ButtonOf(Uint8 button) {
+// The pad's button that `button` is bound to as the `index`th of a list.
+std::optional<PadButton> Bound(const std::vector<int>& list, Uint8 button, PadButton first,
+                               PadButton second) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (list[i] == button) return i == 0 ? first : second;
+  }
+  return std::nullopt;
+}
+
+std::optional<PadButton> ButtonOf(Uint8 button, const Controls& controls) {
+  if (auto jump = Bound(controls.lists[Controls::PadJump], button, PadButton::A, PadButton::Y)) {
+    return jump;
+  }
+  if (auto fire = Bound(controls.lists[Controls::PadFire], button, PadButton::B, PadButton::X)) {
+    return fire;
+  }
   switch (button) {
     case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
       return PadButton::Left;
@@ -14,12 +29,6 @@ std::optional<PadButton> ButtonOf(Uint8 button) {
       return PadButton::Right;
     case SDL_CONTROLLER_BUTTON_DPAD_UP:
       return PadButton::Up;
-    case SDL_CONTROLLER_BUTTON_A:
-      return PadButton::A;
-    case SDL_CONTROLLER_BUTTON_B:
-      return PadButton::B;
-    case SDL_CONTROLLER_BUTTON_X:
-      return PadButton::X;
     case SDL_CONTROLLER_BUTTON_START:
       return PadButton::Start;
     case SDL_CONTROLLER_BUTTON_BACK:
@@ -31,7 +40,8 @@ std::optional<PadButton> ButtonOf(Uint8 button) {
 
 }  // namespace
 
-SdlPads::SdlPads() : started_(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {}
+SdlPads::SdlPads(const Controls& controls)
+    : controls_(controls), started_(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {}
 
 SdlPads::~SdlPads() {
   for (const auto& [id, pad] : pads_) SDL_GameControllerClose(pad);
@@ -58,7 +68,7 @@ bool SdlPads::Take(const SDL_Event& event, std::vector<WindowEvent>& out) {
     }
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-      if (const auto button = ButtonOf(event.cbutton.button)) {
+      if (const auto button = ButtonOf(event.cbutton.button, controls_)) {
         keys_.Button(event.cbutton.which, *button, event.type == SDL_CONTROLLERBUTTONDOWN, out);
       }
       return true;

@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "media/sdl/controls.h"
 #include "media/sdl/pad_keys.h"
 
 namespace ridgeline {
@@ -15,8 +16,9 @@ namespace ridgeline {
 // come out as the keys they stand for (PadKeys).
 class SdlPads {
  public:
-  // Without SDL's pad support the game plays on without pads.
-  SdlPads();
+  // Without SDL's pad support the game plays on without pads. The buttons
+  // that jump and fire are those of `controls`, which may change meanwhile.
+  explicit SdlPads(const Controls& controls);
   ~SdlPads();
   SdlPads(const SdlPads&) = delete;
   SdlPads& operator=(const SdlPads&) = delete;
@@ -26,6 +28,7 @@ class SdlPads {
   bool Take(const SDL_Event& event, std::vector<WindowEvent>& out);
 
  private:
+  const Controls& controls_;
   bool started_ = false;
   std::map<SDL_JoystickID, SDL_GameController*> pads_;
   PadKeys keys_;

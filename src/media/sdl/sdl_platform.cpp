@@ -13,11 +13,13 @@ Platform MakeSdlPlatform(const WindowSettings& settings, WindowHooks hooks, bool
 Platform WithSdlSound(std::unique_ptr<VideoDriver> video, bool withSound) {
   Platform platform;
   platform.video = std::move(video);
+  // Either way the sounds are clocked first, before any other watcher sees
+  // the frame, as the headless video driver clocks them when presenting.
   if (withSound) {
-    platform.sound = std::make_unique<SdlSound>();
+    auto sound = std::make_unique<SdlSound>();
+    platform.frameShown.push_back([clock = sound.get()](const FrameView&) { clock->FrameShown(); });
+    platform.sound = std::move(sound);
   } else {
-    // Clocked first, before any other watcher sees the frame, as the headless
-    // video driver clocks it when presenting.
     auto sound = std::make_unique<HeadlessSound>();
     platform.frameShown.push_back([clock = sound.get()](const FrameView&) { clock->FrameShown(); });
     platform.sound = std::move(sound);

@@ -3,19 +3,22 @@
 #include <cstdint>
 #include <string>
 
-#include "common/run_time_error.h"
+#include "common/warning.h"
+#include "media/headless/headless_sound.h"
 #include "media/platform/mixer.h"
 
 namespace ridgeline {
 
 void SdlSound::Open(Mixer& mixer) {
-  auto fail = [] {
-    return RunTimeError(std::string("no sound device (") + SDL_GetError() +
-                        "); --mute plays without sound");
-  };
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw fail();
   mixer_ = &mixer;
   SetVolume(volume_);
+  // Without a device the game plays on unheard, its sounds following the
+  // frames as they would with --mute.
+  auto silent = [this] {
+    Warn(std::string("no sound device (") + SDL_GetError() + "): playing without sound");
+    silent_ = true;
+  };
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return silent();
   SDL_AudioSpec want{};
   want.freq = Mixer::kRate;
   want.format = AUDIO_S16SYS;
@@ -26,8 +29,12 @@ void SdlSound::Open(Mixer& mixer) {
   // No changes allowed: SDL converts to whatever the hardware takes, so the
   // mixer always works in its own format.
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-  if (device_ == 0) throw fail();
+  if (device_ == 0) return silent();
   SDL_PauseAudioDevice(device_, 0);
+}
+
+void SdlSound::FrameShown() {
+  if (silent_ && mixer_) mixer_->Advance(HeadlessSound::kFramesPerShownFrame);
 }
 
 void SdlSound::Close() {

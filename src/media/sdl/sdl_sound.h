@@ -7,7 +7,7 @@
 namespace ridgeline {
 
 // The default SDL audio device, fed by the game's mixer from SDL's audio
-// thread.
+// thread. Where there is none, the game plays silent after one warning line.
 class SdlSound : public SoundDriver {
  public:
   ~SdlSound() override { Close(); }
@@ -17,12 +17,15 @@ class SdlSound : public SoundDriver {
   void Unlock() override;
   void SetVolume(int volume) override;
   void Pause(bool paused) override;
+  // Moves the sounds on by one frame shown, where no device plays them.
+  void FrameShown();
 
  private:
   static void Callback(void* mixer, Uint8* stream, int length);
   SDL_AudioDeviceID device_ = 0;
   Mixer* mixer_ = nullptr;
   int volume_ = 100;
+  bool silent_ = false;  // no device opened: the frames clock the sounds
 };
 
 }  // namespace ridgeline

@@ -56,7 +56,8 @@ void SdlVideo::ShowWindow(const std::string& label) {
 
   const bool vsync = RefreshIsSixty(RefreshRate(window_)) && presenter_->SetVsync(true);
   pacer_ = std::make_unique<FramePacer>(vsync, [this] { presenter_->SetVsync(false); });
-  pads_ = std::make_unique<SdlPads>();
+  pads_ = std::make_unique<SdlPads>(settings_.controls);
+  if (settings_.menu) menu_ = std::make_unique<WindowMenu>(settings_, false, hooks_.bestGames);
 
   label_ = label;
   ShowLabel();
@@ -94,7 +95,14 @@ void SdlVideo::Present(const FrameView& frame) {
                       frame.pitch, lastFrame_->format->format, lastFrame_->pixels,
                       lastFrame_->pitch);
   }
-  presenter_->Draw(frame);
+  if (notice_.Showing() && lastFrame_ &&
+      (shown_ || (shown_ = NewPicture(frame.width, frame.height)))) {
+    SDL_BlitSurface(lastFrame_.get(), nullptr, shown_.get(), nullptr);
+    notice_.Draw(*shown_);
+    presenter_->Draw(ViewOf(*shown_));
+  } else {
+    presenter_->Draw(frame);
+  }
   // Waiting before showing, not after, keeps the moments the frames appear
   // evenly spaced, whatever each frame took to draw.
   pacer_->Wait();
@@ -103,7 +111,13 @@ void SdlVideo::Present(const FrameView& frame) {
 }
 
 void SdlVideo::ShowCursor(bool show) {
-  SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+  cursorShown_ = show;
+  if (!MenuOpen()) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlVideo::ShowNotice(const std::string& text) {
+  notice_.Show(text);
+  if (showingPause_) ShowPaused();
 }
 
 bool SdlVideo::PollEvent(WindowEvent& event) {
@@ -115,9 +129,16 @@ bool SdlVideo::PollEvent(WindowEvent& event) {
     }
     SDL_Event e;
     // Paused, the game waits here for the event that ends the pause, without
-    // spinning: its pass goes on only then.
-    const bool got = Paused() ? SDL_WaitEvent(&e) == 1 : SDL_PollEvent(&e) == 1;
-    if (!got) return false;
+    // spinning: its pass goes on only then. A notice shown meanwhile is taken
+    // away when its time is up.
+    if (Paused() && notice_.Showing()) {
+      if (SDL_WaitEventTimeout(&e, notice_.TimeLeft() + 1) != 1) {
+        if (!notice_.Showing()) ShowPaused();
+        continue;
+      }
+    } else if (Paused() ? SDL_WaitEvent(&e) != 1 : SDL_PollEvent(&e) != 1) {
+      return false;
+    }
     Take(e);
     if (Paused() == showingPause_) continue;
     showingPause_ = Paused();
@@ -131,6 +152,7 @@ bool SdlVideo::PollEvent(WindowEvent& event) {
 }
 
 void SdlVideo::Take(const SDL_Event& e) {
+  if (MenuOpen() && TakeInMenu(e)) return;
   std::vector<WindowEvent> fromPads;
   if (pads_ && pads_->Take(e, fromPads)) {
     for (const WindowEvent& event : fromPads) Hand(event);
@@ -139,7 +161,16 @@ void SdlVideo::Take(const SDL_Event& e) {
   if (e.type == SDL_WINDOWEVENT) return TakeWindowEvent(e.window);
   if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && TakePlatformKey(e.key)) return;
   WindowEvent event;
-  if (GameEventOf(e, event)) Hand(event);
+  if (!GameEventOf(e, event)) return;
+  if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
+    if (menu_ && menu_->TakesRelease(e)) return;
+    event.keyCode = GameKeyCode(settings_.controls, e.key.keysym.sym);
+    const bool escape = e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE;
+    // Escape held after it closed the menu does not open it again.
+    if (menu_ && escape && e.key.repeat) return;
+    if (menu_ && escape) return OpenMenu(SDLK_ESCAPE);
+  }
+  Hand(event);
 }
 
 bool SdlVideo::TakePlatformKey(const SDL_KeyboardEvent& key) {
@@ -157,13 +188,19 @@ bool SdlVideo::TakePlatformKey(const SDL_KeyboardEvent& key) {
       SwitchFullScreen(settings_.windowed);
       break;
     case PlatformKey::Mute:
-      if (hooks_.muteToggled) hooks_.muteToggled();
+      ToggleMute();
       break;
     case PlatformKey::Screenshot:
       if (hooks_.screenshot && lastFrame_) hooks_.screenshot(ViewOf(*lastFrame_));
       break;
     case PlatformKey::Pause:
-      pausedByHand_ = !pausedByHand_;
+      if (MenuOpen()) {
+        CloseMenu();
+      } else if (menu_) {
+        OpenMenu();
+      } else {
+        pausedByHand_ = !pausedByHand_;
+      }
       break;
     case PlatformKey::Alt:
     case PlatformKey::None:
@@ -198,6 +235,13 @@ void SdlVideo::TakeWindowEvent(const SDL_WindowEvent& window) {
 }
 
 void SdlVideo::Hand(const WindowEvent& event) {
+  // The pad's Back and a click open the menu where there is one.
+  const bool opensMenu = event.kind == WindowEvent::Kind::MouseDown ||
+                         (event.kind == WindowEvent::Kind::KeyDown && event.keyCode == kKeyEscape);
+  if (menu_ && opensMenu) {
+    if (!MenuOpen()) OpenMenu();
+    return;
+  }
   // A paused game hears only what cannot move it on: releases, and the
   // player ending it.
   const bool movesGameOn = event.kind == WindowEvent::Kind::KeyDown && event.keyCode != kKeyEscape;
@@ -216,7 +260,72 @@ void SdlVideo::SwitchFullScreen(bool on) {
     SDL_SetWindowSize(window_, windowSize_.width, windowSize_.height);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
-  if (hooks_.fullScreenChanged) hooks_.fullScreenChanged(on);
+  if (hooks_.settingsChanged) hooks_.settingsChanged(settings_);
+}
+
+void SdlVideo::ChangeScale() {
+  windowSize_ = GameWindowSize(settings_.scale);
+  if (!settings_.windowed) return;
+  SDL_SetWindowSize(window_, windowSize_.width, windowSize_.height);
+  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+void SdlVideo::ToggleMute() {
+  settings_.muted = !settings_.muted;
+  ShowNotice(settings_.muted ? "Sound off" : "Sound on");
+  if (hooks_.settingsChanged) hooks_.settingsChanged(settings_);
+}
+
+void SdlVideo::OpenMenu(SDL_Keycode key) {
+  menu_->Open(key);
+  SDL_ShowCursor(SDL_ENABLE);
+  if (showingPause_) ShowPaused();
+}
+
+void SdlVideo::CloseMenu() {
+  menu_->Close();
+  SDL_ShowCursor(cursorShown_ ? SDL_ENABLE : SDL_DISABLE);
+  if (showingPause_) ShowPaused();
+}
+
+bool SdlVideo::TakeInMenu(const SDL_Event& e) {
+  const WindowSettings before = settings_;
+  const auto outcome = menu_->Take(e, window_);
+  if (!outcome) return false;
+  // The pads still see a press, so that its release matches it.
+  std::vector<WindowEvent> ignored;
+  if (e.type == SDL_CONTROLLERBUTTONDOWN) pads_->Take(e, ignored);
+  Act(*outcome, before);
+  return true;
+}
+
+void SdlVideo::Act(MenuOutcome outcome, const WindowSettings& before) {
+  switch (outcome) {
+    case MenuOutcome::None:
+      break;
+    case MenuOutcome::Resume:
+      return CloseMenu();
+    case MenuOutcome::Watch:
+      if (hooks_.watch) hooks_.watch(menu_->WatchChosen());
+      [[fallthrough]];
+    case MenuOutcome::Quit: {
+      // The game ends as Escape has always ended it, at its next event point.
+      WindowEvent escape;
+      escape.keyCode = kKeyEscape;
+      toGame_.push_back(escape);
+      return CloseMenu();
+    }
+    case MenuOutcome::Changed:
+      if (settings_.windowed != before.windowed) {
+        settings_.windowed = before.windowed;
+        SwitchFullScreen(before.windowed);
+      } else {
+        if (settings_.scale != before.scale) ChangeScale();
+        if (hooks_.settingsChanged) hooks_.settingsChanged(settings_);
+      }
+      break;
+  }
+  if (showingPause_) ShowPaused();
 }
 
 void SdlVideo::ShowPaused() {
@@ -226,9 +335,14 @@ void SdlVideo::ShowPaused() {
   SDL_SetSurfaceColorMod(lastFrame_.get(), 96, 96, 96);
   SDL_BlitSurface(lastFrame_.get(), nullptr, dimmed.get(), nullptr);
   SDL_SetSurfaceColorMod(lastFrame_.get(), 255, 255, 255);
-  const std::string text = "PAUSED";
-  DrawTextLine(*dimmed, (kPictureWidth - TextWidth(text)) / 2, kPictureHeight / 2 - 8, text,
-               SDL_Color{255, 255, 255, 255});
+  if (MenuOpen()) {
+    menu_->Draw(*dimmed);
+  } else {
+    const std::string text = "PAUSED";
+    DrawTextLine(*dimmed, (kPictureWidth - TextWidth(text)) / 2, kPictureHeight / 2 - 8, text,
+                 SDL_Color{255, 255, 255, 255});
+  }
+  notice_.Draw(*dimmed);
   presenter_->Draw(ViewOf(*dimmed));
   presenter_->Show();
 }

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "media/directx/surface.h"
+#include "media/menu/notice.h"
+#include "media/menu/window_menu.h"
 #include "media/platform/video_driver.h"
 #include "media/sdl/frame_pacer.h"
 #include "media/sdl/presenter.h"
@@ -24,10 +26,13 @@ namespace ridgeline {
 // frames a second on every monitor.
 //
 // The desktop's own keys (PlatformKeyOf) act here and never reach the game.
-// While the window is away (focus lost or minimised) or the player pauses,
-// no event that would move the game on is handed out: PollEvent waits, the
-// passes stop, and the window shows the last picture dimmed under "PAUSED".
-// The game pads' buttons come out as keys (SdlPads).
+// While the window is away (focus lost or minimised), the player pauses or
+// the pause menu is open, no event that would move the game on is handed
+// out: PollEvent waits, the passes stop, and the window shows the last
+// picture dimmed under "PAUSED" or the menu. The menu and notices are drawn
+// over the picture shown, never into a frame. Keys reach the game as the
+// codes of the actions they are bound to; the game pads' buttons come out as
+// keys (SdlPads).
 class SdlVideo : public VideoDriver {
  public:
   using Settings = WindowSettings;
@@ -43,6 +48,7 @@ class SdlVideo : public VideoDriver {
   void SetFullScreen(bool fullScreen) override;
   void Present(const FrameView& frame) override;
   void ShowCursor(bool show) override;
+  void ShowNotice(const std::string& text) override;
   bool PollEvent(WindowEvent& event) override;
 
  private:
@@ -53,10 +59,22 @@ class SdlVideo : public VideoDriver {
   // Whether a key event is the desktop's, acting on it if it is.
   bool TakePlatformKey(const SDL_KeyboardEvent& key);
   void TakeWindowEvent(const SDL_WindowEvent& window);
+  // Whether the open menu takes `e`, acting on it if it does.
+  bool TakeInMenu(const SDL_Event& e);
   void Hand(const WindowEvent& event);
+  bool MenuOpen() const { return menu_ && menu_->IsOpen(); }
+  // `key`: the key that opened it, if one did.
+  void OpenMenu(SDL_Keycode key = SDLK_UNKNOWN);
+  void CloseMenu();
+  // Carries out what the menu's answer asks; `before`: the settings before it.
+  void Act(MenuOutcome outcome, const WindowSettings& before);
   // Alt+Enter, F11: between the desktop's full screen and a window.
   void SwitchFullScreen(bool on);
-  bool Paused() const { return pausedByHand_ || (settings_.autopause && (away_ || minimised_)); }
+  void ChangeScale();
+  void ToggleMute();
+  bool Paused() const {
+    return pausedByHand_ || MenuOpen() || (settings_.autopause && (away_ || minimised_));
+  }
   void ShowPaused();
 
   Settings settings_;
@@ -71,6 +89,10 @@ class SdlVideo : public VideoDriver {
   std::deque<WindowEvent> toGame_;
   std::set<SDL_Keycode> platformKeysDown_;  // so that their releases are the desktop's too
   SdlSurfacePtr lastFrame_;                 // for the pause and for screenshots
+  SdlSurfacePtr shown_;                     // the last frame with a notice over it
+  std::unique_ptr<WindowMenu> menu_;        // null: Escape and clicks reach the game
+  Notice notice_;
+  bool cursorShown_ = true;
   bool pausedByHand_ = false;
   bool away_ = false;
   bool minimised_ = false;

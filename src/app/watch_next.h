@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace ridgeline {
+
+// A kept game that the player chose in the pause menu, to be watched once
+// the game being played has ended: the program then starts afresh as
+// `ridgeline --watch RANK`, as if the player had typed it.
+void ChooseToWatch(int rank);
+// The rank chosen, 1 for the best; 0 when none was.
+int RankChosenToWatch();
+
+// Replaces the running program by itself watching best game `rank`. Returns
+// only when that fails, with `error` set to one line.
+void WatchInstead(int rank, std::string& error);
+
+}  // namespace ridgeline

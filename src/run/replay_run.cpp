@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "game/random.h"
-#include "game/state.h"
 #include "media/platform.h"
 #include "run/best_folder.h"
 #include "run/fast_forward.h"
+#include "run/replay_check.h"
 #include "run/script_file.h"
 #include "run/script_input.h"
 #include "shell/events.h"
@@ -57,7 +57,13 @@ std::optional<std::string> ReplayFile(const std::string& named, std::string& err
 }  // namespace
 
 ReplayRun::ReplayRun(std::string file, Replay replay, bool watching)
-    : file_(std::move(file)), replay_(std::move(replay)), watching_(watching) {}
+    : file_(std::move(file)), watching_(watching) {
+  if (watching_) {
+    replay_ = std::move(replay);
+  } else {
+    check_ = std::make_unique<ReplayCheck>(std::move(replay));
+  }
+}
 
 std::unique_ptr<ReplayRun> ReplayRun::Prepare(const Options& options, std::string& error) {
   const bool watching = !options.watch.empty();
@@ -75,31 +81,27 @@ std::unique_ptr<ReplayRun> ReplayRun::Prepare(const Options& options, std::strin
 }
 
 void ReplayRun::Attach(Platform& platform) {
-  FixClock(*replay_.script.seed);
-  ResetRandom();
-  const ReplayHeader& header = replay_.header;
   if (watching_) {
+    FixClock(*replay_.script.seed);
+    ResetRandom();
+    const ReplayHeader& header = replay_.header;
     input_ = std::make_unique<WatchInput>(std::move(replay_.script.events));
     FastForwardUntil(platform, header.began);
     platform.video->SetTitle("Ridgeline \u2014 a game of " + std::to_string(header.score) +
                              " (Escape ends)");
+    SetInputSource(input_.get());
   } else {
-    input_ = std::make_unique<ScriptInput>(std::move(replay_.script.events));
-    SetPassLimit(header.over + 1);
-    SetPassEndHook([this](long pass) {
-      if (auto ended = tracker_.PassEnded(pass, Game.GameState, Game.Score)) lastEnded_ = ended;
-    });
+    check_->Attach();
   }
-  SetInputSource(input_.get());
 }
 
 bool ReplayRun::Finish(std::string& error) {
   if (watching_) return true;
-  if (const auto difference = ReplayDifference(replay_.header, lastEnded_)) {
+  if (const auto difference = check_->Difference()) {
     if (error.empty()) error = file_ + ": " + *difference;
     return false;
   }
-  std::printf("verified: %lld\n", static_cast<long long>(replay_.header.score));
+  std::printf("verified: %lld\n", static_cast<long long>(check_->Claim().score));
   return true;
 }
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "run/game_tracker.h"
 #include "run/options.h"
+#include "run/replay_check.h"
 #include "run/replay_file.h"
 #include "shell/input_source.h"
 
@@ -40,11 +40,10 @@ class ReplayRun {
   ReplayRun(std::string file, Replay replay, bool watching);
 
   std::string file_;
-  Replay replay_;
   bool watching_;
-  std::unique_ptr<InputSource> input_;
-  GameTracker tracker_;
-  std::optional<GameResult> lastEnded_;
+  Replay replay_;                       // watching
+  std::unique_ptr<InputSource> input_;  // watching
+  std::unique_ptr<ReplayCheck> check_;  // checking
 };
 
 }  // namespace ridgeline

@@ -1,0 +1,17 @@
+# ridgeline-board, the score board's server: the game's core, which plays
+# every replay submitted, with Debian's cpp-httplib (HTTP), nlohmann-json,
+# SQLite and libpq, and OpenSSL's SHA-256.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+find_package(nlohmann_json 3 REQUIRED)
+find_package(SQLite3 REQUIRED)
+find_package(PostgreSQL REQUIRED)
+find_package(OpenSSL REQUIRED)
+find_package(Threads REQUIRED)
+
+file(GLOB BOARD_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/board/*.cpp)
+add_executable(ridgeline-board ${BOARD_SOURCES})
+target_link_libraries(ridgeline-board PRIVATE ridgeline_core PkgConfig::HTTPLIB
+                      nlohmann_json::nlohmann_json SQLite::SQLite3 PostgreSQL::PostgreSQL
+                      OpenSSL::Crypto Threads::Threads)
+add_dependencies(ridgeline-board game_data)

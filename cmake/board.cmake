@@ -15,3 +15,14 @@ target_link_libraries(ridgeline-board PRIVATE ridgeline_core PkgConfig::HTTPLIB
                       nlohmann_json::nlohmann_json SQLite::SQLite3 PostgreSQL::PostgreSQL
                       OpenSSL::Crypto Threads::Threads)
 add_dependencies(ridgeline-board game_data)
+
+if(BUILD_TESTING)
+  # The server driven over HTTP, on an SQLite file and on a throwaway
+  # PostgreSQL cluster (skipped where PostgreSQL is not installed).
+  foreach(engine sqlite postgresql)
+    add_test(NAME board_server_${engine}
+             COMMAND sh ${CMAKE_SOURCE_DIR}/tests/board_server.sh $<TARGET_FILE:ridgeline-board>
+                     ${CMAKE_SOURCE_DIR} ${engine})
+    set_tests_properties(board_server_${engine} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+  endforeach()
+endif()

@@ -38,10 +38,10 @@ stop_board() {
   server=
 }
 
-# POSTs the file $1 as player $2; prints the status, the body in $work/answer.
+# POSTs the file $1 as player $2, as the README says to; prints the status,
+# the body in $work/answer.
 submit() {
-  curl -s -o "$work/answer" -w '%{http_code}' --data-binary "@$1" \
-    -H 'Content-Type: text/plain' "$url/api/replays?name=$2"
+  curl -s -o "$work/answer" -w '%{http_code}' --data-binary "@$1" "$url/api/replays?name=$2"
 }
 
 # The status of GET $1 (a path), the body in $work/got.

@@ -39,7 +39,17 @@ std::optional<std::int64_t> Parameter(const httplib::Request& request, const cha
 }
 
 void PostReplay(BoardServices& services, const httplib::Request& request,
-                httplib::Response& response) {
+                httplib::Response& response, const httplib::ContentReader& reader) {
+  // Read here rather than by httplib, which refuses a body of more than 8 KB
+  // sent as a form, as curl --data-binary sends it unless told otherwise.
+  // The body cap holds either way: past it the reading fails with 413.
+  std::string body;
+  if (!reader([&](const char* data, std::size_t length) {
+        body.append(data, length);
+        return true;
+      })) {
+    return;
+  }
   const std::string name = request.get_param_value("name");
   if (const auto problem = NameProblem(name)) return Send(response, ErrorAnswer(400, *problem));
   int wait = 0;
@@ -53,7 +63,7 @@ void PostReplay(BoardServices& services, const httplib::Request& request,
   auto answer = promise.get_future();
   const bool queued = services.checks.TryPush([&] {
     try {
-      promise.set_value(Submit(services.store, services.limits, name, request.body));
+      promise.set_value(Submit(services.store, services.limits, name, body));
     } catch (const std::exception& failure) {
       std::fprintf(stderr, "ridgeline-board: a submission failed: %s\n", failure.what());
       promise.set_value(ErrorAnswer(500, "the board failed to handle the submission"));
@@ -125,8 +135,9 @@ void GetPage(BoardServices& services, httplib::Response& response) {
 }  // namespace
 
 void AddBoardRoutes(httplib::Server& server, BoardServices& services) {
-  server.Post("/api/replays", [&](const httplib::Request& request, httplib::Response& response) {
-    PostReplay(services, request, response);
+  server.Post("/api/replays", [&](const httplib::Request& request, httplib::Response& response,
+                                  const httplib::ContentReader& reader) {
+    PostReplay(services, request, response, reader);
   });
   server.Get("/api/scores", [&](const httplib::Request& request, httplib::Response& response) {
     GetScores(services, request, response);

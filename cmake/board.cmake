@@ -1,9 +1,10 @@
 # ridgeline-board, the score board's server: the game's core, which plays
 # every replay submitted, with Debian's cpp-httplib (HTTP), nlohmann-json,
 # SQLite and libpq, and OpenSSL's SHA-256.
-find_package(PkgConfig REQUIRED)
-pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
-find_package(nlohmann_json 3 REQUIRED)
+if(NOT TARGET PkgConfig::HTTPLIB OR NOT TARGET nlohmann_json::nlohmann_json)
+  message(FATAL_ERROR "ridgeline-board needs cpp-httplib and nlohmann-json "
+                      "(apt-get install libcpp-httplib-dev nlohmann-json3-dev)")
+endif()
 find_package(SQLite3 REQUIRED)
 find_package(PostgreSQL REQUIRED)
 find_package(OpenSSL REQUIRED)

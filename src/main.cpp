@@ -20,6 +20,7 @@
 #include "run/run_setup.h"
 #include "run/stats.h"
 #include "run/stop_signals.h"
+#include "run/submit_run.h"
 #include "shell/form1.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
@@ -66,6 +67,8 @@ int main(int argc, char** argv) {
     std::puts("ridgeline " RIDGELINE_VERSION);
     return AfterStandardOutput(0);
   }
+  // Sending a kept game plays nothing: no data needed.
+  if (!options->submit.empty()) return AfterStandardOutput(SubmitKeptGame(*options));
   // Before any output file is opened: a game without its data writes nothing.
   if (const auto appPath = FindAppPath(error)) {
     SetAppPath(*appPath);

@@ -83,5 +83,22 @@ grep -q stopped "$work/board.err" || fail "no word of stopping"
 start_board "$db"
 get /api/scores >/dev/null
 grep -q '"total":2' "$work/got" || fail "after a restart: $(cat "$work/got")"
+
+# The game's --submit: a third replay taken, with the board and the name kept
+# in the settings; sent again with those, refused with the board's reason.
+if [ "$engine" = sqlite ]; then
+  game=$(dirname "$board")/ridgeline
+  sed 's/^# date .*/# date 2027-01-01 00:00:00/' "$kept" >"$work/third"
+  export XDG_CONFIG_HOME="$work/config"
+  "$game" --submit "$work/third" --board "$url" --name "Zoë" >"$work/submitted" 2>&1 ||
+    fail "--submit: $(cat "$work/submitted")"
+  grep -qx "rank 3 on $url: $score" "$work/submitted" || fail "--submit printed $(cat "$work/submitted")"
+  grep -qx "board = $url" "$XDG_CONFIG_HOME/ridgeline/settings.ini" &&
+    grep -qx "name = Zoë" "$XDG_CONFIG_HOME/ridgeline/settings.ini" || fail "the board and the name are not kept"
+  if "$game" --submit "$work/third" >"$work/submitted" 2>&1; then fail "sent twice, taken twice"; fi
+  grep -q "(HTTP 409): this replay is on the board already" "$work/submitted" ||
+    fail "--submit again printed $(cat "$work/submitted")"
+fi
+
 stop_board
 echo "board on $engine: passed"

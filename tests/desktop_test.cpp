@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Settings kChanged{false, 3, 40, true, false};
+const Settings kChanged{false, 3, 40, true, false, "http://127.0.0.1:8080", "Zo\u00eb = 1st"};
 
 TEST(Settings, ReadBackAsWrittenAndEveryMissingOrBrokenOneTakesItsDefault) {
   const ReadSettings written = ParseSettings(FormatSettings(kChanged));
@@ -38,12 +38,17 @@ TEST(Settings, ReadBackAsWrittenAndEveryMissingOrBrokenOneTakesItsDefault) {
   };
   const Case cases[] = {
       {"", defaults, "fullscreen is missing (and 4 more)"},
-      {"fullscreen=no\nscale =3\n  volume = 40 \nmute = yes\r\nautopause = off\n", kChanged, ""},
+      {"fullscreen=no\nscale =3\n  volume = 40 \nmute = yes\r\nautopause = off\n"
+       "board = http://127.0.0.1:8080\nname = Zo\u00eb = 1st \n",
+       kChanged, ""},
       {"fullscreen = no\nscale = 3\nvolume = 140\nmute = yes\nautopause = no\n",
-       Settings{false, 3, 100, true, false}, "line 3: volume needs a whole number from 0 to 100"},
+       Settings{false, 3, 100, true, false, "", ""},
+       "line 3: volume needs a whole number from 0 to 100"},
       {"# comment\n\nfullscreen = maybe\nscale = 17\nvolume = 40\nmute = yes\nautopause = no\n",
-       Settings{true, 0, 40, true, false}, "line 3: fullscreen needs yes or no (and 1 more)"},
-      {"colour = blue\nfullscreen = no\nscale = 3\nvolume = 40\nmute = yes\nautopause = no\n",
+       Settings{true, 0, 40, true, false, "", ""},
+       "line 3: fullscreen needs yes or no (and 1 more)"},
+      {"colour = blue\nfullscreen = no\nscale = 3\nvolume = 40\nmute = yes\nautopause = no\n"
+       "name=Zo\u00eb = 1st\nboard=http://127.0.0.1:8080\n",
        kChanged, "line 1: no such setting"},
       {std::string("\x89PNG\r\n\x1a\n\0\x01", 10), defaults,
        "line 1: not a setting (name = value) (and 7 more)"},
@@ -99,7 +104,7 @@ TEST_F(SettingsFileTest, SurvivesARestartAndABrokenOrMissingFileNeverStopsTheGam
   EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), {}), 1);
 
   std::ofstream(file, std::ios::binary) << "volume = 40\nmute = \xff\xfe\n";
-  EXPECT_EQ(LoadSettings(file, warning), (Settings{true, 0, 40, false, true}));
+  EXPECT_EQ(LoadSettings(file, warning), (Settings{true, 0, 40, false, true, "", ""}));
   EXPECT_EQ(warning, file.string() +
                          ": line 2: mute needs yes or no (and 3 more); the defaults stand in for "
                          "what could not be read");

@@ -8,7 +8,7 @@ set -eu
 game=$1
 source_dir=$2
 seed=$3
-passes=${4:-1500}
+passes=${4:-3000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 awk -v PASSES="$passes" -v SEED="$seed" -f "$source_dir/tests/random_script.awk" >"$work/input"

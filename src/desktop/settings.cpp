@@ -32,7 +32,7 @@ std::optional<int> ReadNumber(std::string_view value, int lowest, int highest) {
 }
 
 // One setting as the file names and explains it, and how its value is read
-// and written.
+// and written. A text may be left out of the file.
 struct Entry {
   std::string_view name;
   std::string_view comment;
@@ -40,9 +40,10 @@ struct Entry {
   int Settings::*number = nullptr;
   int lowest = 0;
   int highest = 0;
+  std::string Settings::*text = nullptr;
 };
 
-constexpr std::array<Entry, 5> kEntries{{
+constexpr std::array<Entry, 7> kEntries{{
     {"fullscreen", "yes: desktop full screen; no: a window (Alt+Enter or F11 switches)",
      &Settings::fullScreen},
     {"scale", "the window as a multiple of 640 x 480; 0: the largest that fits", nullptr,
@@ -50,6 +51,10 @@ constexpr std::array<Entry, 5> kEntries{{
     {"volume", "0 to 100", nullptr, &Settings::volume, 0, 100},
     {"mute", "yes: silent (F9 switches)", &Settings::muted},
     {"autopause", "yes: the game pauses while its window is away", &Settings::autopause},
+    {"board", "the score board that --submit sends kept games to (http://host:port)", nullptr,
+     nullptr, 0, 0, &Settings::board},
+    {"name", "the name that --submit gives the board", nullptr, nullptr, 0, 0,
+     &Settings::playerName},
 }};
 
 std::string Expected(const Entry& entry) {
@@ -103,6 +108,10 @@ ReadSettings ParseSettings(std::string_view text) {
     }
     const Entry& entry = kEntries[i];
     seen[i] = true;
+    if (entry.text) {
+      read.settings.*entry.text = std::string(value);
+      continue;
+    }
     if (entry.flag) {
       if (const auto flag = ReadFlag(value)) {
         read.settings.*entry.flag = *flag;
@@ -115,7 +124,7 @@ ReadSettings ParseSettings(std::string_view text) {
     problems.Add(where + std::string(entry.name) + " needs " + Expected(entry));
   }
   for (std::size_t i = 0; i < kEntries.size(); ++i) {
-    if (!seen[i]) problems.Add(std::string(kEntries[i].name) + " is missing");
+    if (!seen[i] && !kEntries[i].text) problems.Add(std::string(kEntries[i].name) + " is missing");
   }
   read.problem = problems.Text();
   return read;
@@ -132,8 +141,9 @@ std::string FormatSettings(const Settings& settings) {
     text += '\n';
     text += entry.name;
     text += " = ";
-    text +=
-        entry.flag ? (settings.*entry.flag ? "yes" : "no") : std::to_string(settings.*entry.number);
+    text += entry.text   ? settings.*entry.text
+            : entry.flag ? (settings.*entry.flag ? "yes" : "no")
+                         : std::to_string(settings.*entry.number);
     text += '\n';
   }
   return text;

@@ -39,8 +39,9 @@ class WatchInput : public InputSource {
   ScriptInput script_;
 };
 
-// The file that `named` stands for: itself, or the file of that rank.
-std::optional<std::string> ReplayFile(const std::string& named, std::string& error) {
+}  // namespace
+
+std::optional<std::string> KeptReplayFile(const std::string& named, std::string& error) {
   const auto rank = Digits<std::size_t>(named);
   if (!rank) return named;
   const std::string folder = BestFolder();
@@ -54,8 +55,6 @@ std::optional<std::string> ReplayFile(const std::string& named, std::string& err
   return folder + "/" + games[*rank - 1].file;
 }
 
-}  // namespace
-
 ReplayRun::ReplayRun(std::string file, Replay replay, bool watching)
     : file_(std::move(file)), watching_(watching) {
   if (watching_) {
@@ -67,7 +66,7 @@ ReplayRun::ReplayRun(std::string file, Replay replay, bool watching)
 
 std::unique_ptr<ReplayRun> ReplayRun::Prepare(const Options& options, std::string& error) {
   const bool watching = !options.watch.empty();
-  const auto file = ReplayFile(watching ? options.watch : options.verify, error);
+  const auto file = KeptReplayFile(watching ? options.watch : options.verify, error);
   if (!file) return nullptr;
   const auto text = ReadScriptFile(*file, error);
   if (!text) return nullptr;

@@ -13,6 +13,11 @@ namespace ridgeline {
 
 struct Platform;
 
+// The replay file that `named` stands for: itself, or the file of the game
+// of that rank in the table of the best. Nothing, with `error` set to one
+// line, for a rank with no game.
+std::optional<std::string> KeptReplayFile(const std::string& named, std::string& error);
+
 // A kept game replayed: checked headless (--verify), where the run ends in
 // the pass of the game over and must end the game there with the score the
 // file states, or shown in a window (--watch), where the passes before the

@@ -24,7 +24,7 @@ if(EMSCRIPTEN)
   target_link_libraries(ridgeline_web PRIVATE ridgeline_core)
   add_dependencies(ridgeline_web game_data)
   set(page_files ${CMAKE_SOURCE_DIR}/web/shell.html ${CMAKE_SOURCE_DIR}/web/page.js
-                 ${CMAKE_SOURCE_DIR}/web/best_games.js
+                 ${CMAKE_SOURCE_DIR}/web/best_games.js ${CMAKE_SOURCE_DIR}/web/board.js
                  ${CMAKE_SOURCE_DIR}/web/sdl_library_functions.txt)
   set(preloads)
   foreach(file IN LISTS RIDGELINE_DATA_FILES)
@@ -35,6 +35,7 @@ if(EMSCRIPTEN)
     -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_SOURCE_DIR}/web/sdl_library_functions.txt
     --shell-file ${CMAKE_SOURCE_DIR}/web/shell.html "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/page.js"
     "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/best_games.js"
+    "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/board.js"
     ${preloads})
   set_target_properties(ridgeline_web PROPERTIES OUTPUT_NAME index SUFFIX .html
                                                  LINK_DEPENDS "${page_files}")

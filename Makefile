@@ -11,9 +11,17 @@ SUDO     = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RUN_PACKAGES     = cmake g++ make libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-dejavu-core
 # The score board's server (and the game's --submit): HTTP, JSON, SQLite, PostgreSQL.
 BOARD_PACKAGES   = $(RUN_PACKAGES) libcpp-httplib-dev nlohmann-json3-dev libsqlite3-dev libpq-dev pkg-config
-TEST_PACKAGES    = $(BOARD_PACKAGES) libgtest-dev curl sqlite3 postgresql
+TEST_PACKAGES    = $(BOARD_PACKAGES) libgtest-dev ccache curl sqlite3 postgresql
 BENCH_PACKAGES   = $(RUN_PACKAGES) libbenchmark-dev
 PACKAGE_PACKAGES = $(RUN_PACKAGES) dpkg-dev file
+
+# A compiler cache, where one is installed, makes the next build of the same
+# code take seconds, in this clone or any other on the machine: paths are
+# hashed relative to the clone.
+CCACHE   = $(shell command -v ccache)
+LAUNCHER = $(if $(CCACHE),-DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: deps test-deps bench-deps package-deps board-deps build run test bench package board web windows clean
 
@@ -34,7 +42,7 @@ board-deps:
 # A player's build: the game alone, and a new compiler's new warnings do not
 # stop it. `make test` turns the tests and -Werror on in the same folder.
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(LAUNCHER)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -43,7 +51,7 @@ run: build
 	./$(BUILD)/ridgeline $(ARGS)
 
 test: test-deps $(BUILD)/CMakeCache.txt
-	cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DRIDGELINE_WERROR=ON
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DRIDGELINE_WERROR=ON $(LAUNCHER)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -81,7 +89,7 @@ web: deps
 
 windows: deps
 	JOBS=$(JOBS) bash cmake/deps/build-deps.sh windows $(WINDOWS_DEPS)
-	cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchains/mingw-w64-x86_64.cmake \
 	  -DCMAKE_PREFIX_PATH=$(WINDOWS_DEPS) -DCMAKE_FIND_ROOT_PATH=$(WINDOWS_DEPS)
 	cmake --build build-windows -j $(JOBS)

@@ -1,8 +1,8 @@
 #include "bench_game.h"
 
-#include "media/app_path.h"
+#include "common/app_path.h"
+#include "media/directx/media.h"
 #include "media/headless/headless_platform.h"
-#include "media/media.h"
 
 using namespace ridgeline;
 

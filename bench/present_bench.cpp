@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "media/directx/sdl_picture.h"
 #include "media/sdl/surface_presenter.h"
-#include "media/sdl_picture.h"
 
 using namespace ridgeline;
 

@@ -50,7 +50,7 @@ install(FILES dist/${RIDGELINE_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/
 install(FILES ${CMAKE_BINARY_DIR}/${RIDGELINE_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_BINARY_DIR}/ridgeline.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES README.md dist/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+install(FILES README.md docs/runs.md dist/copyright ${CMAKE_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES dist/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME ridgeline)

@@ -7,9 +7,9 @@
 
 #include "common/run_time_error.h"
 #include "fuzz_file.h"
-#include "media/directdraw.h"
-#include "media/platform.h"
-#include "media/sdl_picture.h"
+#include "media/directx/directdraw.h"
+#include "media/directx/sdl_picture.h"
+#include "media/platform/platform.h"
 
 using namespace ridgeline;
 

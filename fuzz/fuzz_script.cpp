@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/script.h"
+#include "replay/script.h"
 
 using namespace ridgeline;
 

@@ -7,9 +7,9 @@
 
 #include "common/run_time_error.h"
 #include "fuzz_file.h"
-#include "media/directsound.h"
-#include "media/mixer.h"
-#include "media/platform.h"
+#include "media/directx/directsound.h"
+#include "media/platform/mixer.h"
+#include "media/platform/platform.h"
 
 using namespace ridgeline;
 

@@ -16,17 +16,18 @@
 #include <string>
 #include <vector>
 
+#include "app/data_folder.h"
+#include "app/options.h"
+#include "app/run_setup.h"
+#include "common/app_path.h"
 #include "common/exit_status.h"
 #include "common/warning.h"
 #include "game/state.h"
-#include "media/app_path.h"
-#include "media/media.h"
-#include "media/platform.h"
+#include "media/directx/media.h"
+#include "media/platform/platform.h"
 #include "media/sdl/canvas_video.h"
 #include "media/sdl/frame_pacer.h"
-#include "run/best_games.h"
-#include "run/options.h"
-#include "run/run_setup.h"
+#include "replay/best_games.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 

@@ -14,7 +14,7 @@
 #include "desktop/settings_file.h"
 #include "desktop/user_dirs.h"
 #include "fixture_data.h"
-#include "media/sdl_picture.h"
+#include "media/directx/sdl_picture.h"
 #include "read_file.h"
 
 namespace ridgeline {

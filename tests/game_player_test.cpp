@@ -6,7 +6,7 @@
 #include "game/player.h"
 #include "game/state.h"
 #include "game_scene.h"
-#include "media/display.h"
+#include "media/directx/display.h"
 #include "screens/screens.h"
 
 namespace ridgeline {

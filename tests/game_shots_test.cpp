@@ -6,8 +6,8 @@
 #include "game/shots.h"
 #include "game/state.h"
 #include "game_scene.h"
-#include "media/display.h"
-#include "media/sound.h"
+#include "media/directx/display.h"
+#include "media/directx/sound.h"
 
 namespace ridgeline {
 

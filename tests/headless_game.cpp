@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "common/app_path.h"
 #include "fixture_data.h"
 #include "game/random.h"
 #include "game/state.h"
-#include "media/app_path.h"
-#include "media/display.h"
-#include "media/media.h"
+#include "media/directx/display.h"
+#include "media/directx/media.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 

@@ -3,7 +3,7 @@
 #include "common/run_time_error.h"
 #include "fixture_data.h"
 #include "headless_game.h"
-#include "media/display.h"
+#include "media/directx/display.h"
 
 namespace ridgeline {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "headless_game.h"
-#include "media/mixer.h"
-#include "media/sound.h"
+#include "media/directx/sound.h"
+#include "media/platform/mixer.h"
 
 namespace ridgeline {
 

@@ -8,7 +8,7 @@
 #include "fixture_data.h"
 #include "headless_game.h"
 #include "read_file.h"
-#include "run/replay_file.h"
+#include "replay/replay_file.h"
 #include "scripted_run.h"
 
 namespace ridgeline {

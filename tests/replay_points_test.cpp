@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/run_setup.h"
 #include "fixture_data.h"
 #include "headless_game.h"
-#include "media/platform.h"
+#include "media/platform/platform.h"
 #include "read_file.h"
-#include "run/run_setup.h"
 #include "scripted_run.h"
 
 namespace ridgeline {

@@ -6,17 +6,17 @@
 #include <fstream>
 #include <map>
 
+#include "app/run_setup.h"
 #include "fixture_data.h"
 #include "game/random.h"
 #include "game/state.h"
 #include "headless_game.h"
-#include "media/platform.h"
-#include "media/sound.h"
+#include "media/directx/sound.h"
+#include "media/platform/platform.h"
 #include "read_file.h"
-#include "run/fast_forward.h"
-#include "run/run_setup.h"
-#include "run/script_input.h"
-#include "run/trace.h"
+#include "replay/fast_forward.h"
+#include "replay/script_input.h"
+#include "replay/trace.h"
 #include "scripted_run.h"
 #include "shell/events.h"
 #include "shell/frame_loop.h"

@@ -11,8 +11,8 @@
 #include "fixture_data.h"
 #include "game/state.h"
 #include "headless_game.h"
-#include "media/display.h"
-#include "media/platform.h"
+#include "media/directx/display.h"
+#include "media/platform/platform.h"
 #include "robust_bitmap_forms.h"
 
 namespace ridgeline {

@@ -3,7 +3,7 @@
 #include <limits>
 #include <variant>
 
-#include "run/script.h"
+#include "replay/script.h"
 
 namespace ridgeline {
 

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/run_setup.h"
 #include "fixture_data.h"
 #include "headless_game.h"
-#include "media/platform.h"
+#include "media/platform/platform.h"
 #include "read_file.h"
-#include "run/run_setup.h"
 
 namespace ridgeline {
 

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "media/pad_keys.h"
+#include "common/app_path.h"
+#include "media/sdl/pad_keys.h"
 #include "media/sdl/sdl_video.h"
 
 namespace ridgeline {
@@ -69,6 +70,7 @@ TEST(PadKeys, AKeyIsDownWhileAnyOfItsControlsOnAnyPadHoldsIt) {
 class VirtualPadTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    SetAppPath(RIDGELINE_BUILD_DIR);
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     // SDL's display without a screen never gives the window the focus, and
     // SDL drops a pad's events while the game's window has none.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "media/directx/sdl_picture.h"
 #include "media/sdl/renderer_presenter.h"
-#include "media/sdl_picture.h"
 
 namespace ridgeline {
 

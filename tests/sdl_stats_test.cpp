@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "run/stats.h"
+#include "app/stats.h"
 
 namespace ridgeline {
 

@@ -5,8 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "common/app_path.h"
 #include "common/run_time_error.h"
-#include "media/sdl_picture.h"
+#include "media/directx/sdl_picture.h"
 
 namespace ridgeline {
 
@@ -17,6 +18,8 @@ namespace {
 class SdlVideoTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The window's icon comes from the build's own data.
+    SetAppPath(RIDGELINE_BUILD_DIR);
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
   }

@@ -4,7 +4,7 @@
 
 #include "game/state.h"
 #include "headless_game.h"
-#include "media/display.h"
+#include "media/directx/display.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 

@@ -5,10 +5,10 @@
 #include "common/run_time_error.h"
 #include "game/state.h"
 #include "headless_game.h"
-#include "media/display.h"
-#include "media/media.h"
-#include "media/platform.h"
-#include "media/sound.h"
+#include "media/directx/display.h"
+#include "media/directx/media.h"
+#include "media/directx/sound.h"
+#include "media/platform/platform.h"
 
 namespace ridgeline {
 

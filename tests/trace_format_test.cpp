@@ -8,9 +8,9 @@
 
 #include "game/state.h"
 #include "headless_game.h"
-#include "media/sound.h"
-#include "run/number_text.h"
-#include "run/trace.h"
+#include "media/directx/sound.h"
+#include "replay/number_text.h"
+#include "replay/trace.h"
 
 namespace ridgeline {
 

@@ -7,10 +7,11 @@
 #include <cstdio>
 #include <thread>
 
+#include "app/data_folder.h"
 #include "board/board_options.h"
 #include "board/board_routes.h"
+#include "common/app_path.h"
 #include "common/exit_status.h"
-#include "media/app_path.h"
 
 using namespace ridgeline;
 

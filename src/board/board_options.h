@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "run/replay_verify.h"
+#include "board/replay_verify.h"
 
 namespace ridgeline {
 

@@ -3,9 +3,9 @@
 #include <httplib.h>
 
 #include "board/rate_limit.h"
+#include "board/replay_verify.h"
 #include "board/score_store.h"
 #include "board/work_queue.h"
-#include "run/replay_verify.h"
 
 namespace ridgeline {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "board/replay_verify.h"
 #include "board/score_store.h"
-#include "run/replay_verify.h"
 
 namespace ridgeline {
 

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -42,6 +43,11 @@ std::optional<std::string> WriteFileWhole(const std::filesystem::path& target,
     return reason;
   }
   return std::nullopt;
+}
+
+bool IsUnder(const std::filesystem::path& file, const std::filesystem::path& dir) {
+  auto [dirEnd, fileAt] = std::mismatch(dir.begin(), dir.end(), file.begin(), file.end());
+  return dirEnd == dir.end() && fileAt != file.end();
 }
 
 }  // namespace ridgeline

@@ -57,4 +57,7 @@ struct FileIdentity {
 // is no such file.
 std::optional<FileIdentity> IdentityOfFile(const std::filesystem::path& path);
 
+// Whether `file`'s path starts with `dir`'s, element by element, and goes on.
+bool IsUnder(const std::filesystem::path& file, const std::filesystem::path& dir);
+
 }  // namespace ridgeline

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "desktop/settings.h"
-#include "media/platform.h"
+#include "media/platform/platform.h"
 
 namespace ridgeline {
 

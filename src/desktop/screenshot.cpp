@@ -8,7 +8,7 @@
 
 #include "common/file_system.h"
 #include "common/run_time_error.h"
-#include "media/png_file.h"
+#include "media/files/png_file.h"
 
 namespace ridgeline {
 

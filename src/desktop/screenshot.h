@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "media/frame_view.h"
+#include "media/directx/frame_view.h"
 
 namespace ridgeline {
 

@@ -4,7 +4,7 @@
 
 #include "game/event_pump.h"
 #include "game/state.h"
-#include "media/display.h"
+#include "media/directx/display.h"
 
 namespace ridgeline {
 

@@ -2,8 +2,8 @@
 
 #include "game/enemies.h"
 #include "game/state.h"
-#include "media/display.h"
-#include "media/sound.h"
+#include "media/directx/display.h"
+#include "media/directx/sound.h"
 
 namespace ridgeline {
 

@@ -1,8 +1,8 @@
 #include "game/state.h"
 
+#include "common/app_path.h"
 #include "common/data_files.h"
-#include "media/app_path.h"
-#include "media/display.h"
+#include "media/directx/display.h"
 
 namespace ridgeline {
 

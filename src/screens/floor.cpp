@@ -1,4 +1,4 @@
-#include "media/display.h"
+#include "media/directx/display.h"
 #include "screens/screens.h"
 
 namespace ridgeline {

@@ -1,6 +1,6 @@
 #include "game/event_pump.h"
 #include "game/state.h"
-#include "media/display.h"
+#include "media/directx/display.h"
 #include "screens/screen_parts.h"
 #include "screens/screens.h"
 

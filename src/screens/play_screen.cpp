@@ -2,8 +2,8 @@
 #include "game/player.h"
 #include "game/shots.h"
 #include "game/state.h"
-#include "media/display.h"
-#include "media/sound.h"
+#include "media/directx/display.h"
+#include "media/directx/sound.h"
 #include "screens/screen_parts.h"
 #include "screens/screens.h"
 

@@ -1,7 +1,7 @@
 #include "screens/screen_parts.h"
 
 #include "game/state.h"
-#include "media/display.h"
+#include "media/directx/display.h"
 
 namespace ridgeline {
 

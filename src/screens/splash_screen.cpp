@@ -1,6 +1,6 @@
 #include "game/state.h"
-#include "media/display.h"
-#include "media/sound.h"
+#include "media/directx/display.h"
+#include "media/directx/sound.h"
 #include "screens/screen_parts.h"
 #include "screens/screens.h"
 

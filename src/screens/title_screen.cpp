@@ -1,5 +1,5 @@
-#include "media/display.h"
-#include "media/sound.h"
+#include "media/directx/display.h"
+#include "media/directx/sound.h"
 #include "screens/screen_parts.h"
 #include "screens/screens.h"
 

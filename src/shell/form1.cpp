@@ -1,6 +1,6 @@
 #include "shell/form1.h"
 
-#include "media/window.h"
+#include "media/directx/window.h"
 #include "shell/frame_loop.h"
 #include "shell/input.h"
 

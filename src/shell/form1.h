@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/ddraw_types.h"
+#include "media/directx/ddraw_types.h"
 
 namespace ridgeline {
 

@@ -1,6 +1,6 @@
 #include "shell/input_source.h"
 
-#include "media/platform.h"
+#include "media/platform/platform.h"
 
 namespace ridgeline {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/video_driver.h"
+#include "media/platform/video_driver.h"
 #include "shell/event_point.h"
 
 namespace ridgeline {

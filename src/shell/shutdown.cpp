@@ -3,8 +3,8 @@
 #include "common/exit_status.h"
 #include "common/warning.h"
 #include "game/state.h"
-#include "media/display.h"
-#include "media/windows_calls.h"
+#include "media/directx/display.h"
+#include "media/directx/windows_calls.h"
 #include "shell/form1.h"
 
 namespace ridgeline {

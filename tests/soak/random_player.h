@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "media/video_driver.h"
+#include "media/platform/video_driver.h"
 
 namespace ridgeline {
 

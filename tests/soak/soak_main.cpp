@@ -14,12 +14,13 @@
 #include <memory>
 #include <string>
 
+#include "app/data_folder.h"
+#include "common/app_path.h"
 #include "common/run_time_error.h"
 #include "game/random.h"
 #include "game/state.h"
-#include "media/app_path.h"
+#include "media/directx/media.h"
 #include "media/headless/headless_platform.h"
-#include "media/media.h"
 #include "random_player.h"
 #include "robust_invariants.h"
 #include "shell/frame_loop.h"
@@ -82,7 +83,16 @@ int main(int argc, char** argv) {
   HeadlessPlatform headless = MakeHeadlessPlatform();
   HeadlessVideo& window = *headless.video;
   SetPlatform(std::move(headless.platform));
-  if (!options.appDir.empty()) SetAppPath(options.appDir);
+  if (options.appDir.empty()) {
+    std::string error;
+    const auto found = FindAppPath(error);
+    if (!found) {
+      std::fprintf(stderr, "ridgeline_soak: %s\n", error.c_str());
+      return 1;
+    }
+    options.appDir = *found;
+  }
+  SetAppPath(options.appDir);
   FixClock(options.seed);
 
   RandomPlayer player(options.seed);

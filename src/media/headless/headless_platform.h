@@ -2,7 +2,7 @@
 
 #include "media/headless/headless_sound.h"
 #include "media/headless/headless_video.h"
-#include "media/platform.h"
+#include "media/platform/platform.h"
 
 namespace ridgeline {
 

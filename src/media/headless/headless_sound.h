@@ -1,7 +1,7 @@
 #pragma once
 
-#include "media/mixer.h"
-#include "media/sound_driver.h"
+#include "media/platform/mixer.h"
+#include "media/platform/sound_driver.h"
 
 namespace ridgeline {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "media/headless/headless_sound.h"
-#include "media/video_driver.h"
+#include "media/platform/video_driver.h"
 
 namespace ridgeline {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "media/platform.h"
-#include "media/video_driver.h"
+#include "media/platform/platform.h"
+#include "media/platform/video_driver.h"
 
 namespace ridgeline {
 

@@ -1,11 +1,11 @@
 #include "media/sdl/canvas_video.h"
 
 #include "common/run_time_error.h"
+#include "media/directx/sdl_picture.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/sdl_platform.h"
 #include "media/sdl/sdl_window.h"
 #include "media/sdl/viewport.h"
-#include "media/sdl_picture.h"
 
 namespace ridgeline {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "media/frame_view.h"
+#include "media/directx/frame_view.h"
 
 namespace ridgeline {
 

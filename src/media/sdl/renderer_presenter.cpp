@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "media/directx/sdl_picture.h"
 #include "media/sdl/viewport.h"
-#include "media/sdl_picture.h"
 
 namespace ridgeline {
 

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "media/video_driver.h"
+#include "media/platform/video_driver.h"
 
 namespace ridgeline {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "media/pad_keys.h"
+#include "media/sdl/pad_keys.h"
 
 namespace ridgeline {
 

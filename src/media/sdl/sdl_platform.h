@@ -3,8 +3,8 @@
 #include <functional>
 #include <memory>
 
-#include "media/frame_view.h"
-#include "media/platform.h"
+#include "media/directx/frame_view.h"
+#include "media/platform/platform.h"
 
 namespace ridgeline {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/run_time_error.h"
-#include "media/mixer.h"
+#include "media/platform/mixer.h"
 
 namespace ridgeline {
 

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "media/sound_driver.h"
+#include "media/platform/sound_driver.h"
 
 namespace ridgeline {
 

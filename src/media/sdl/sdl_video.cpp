@@ -7,11 +7,11 @@
 
 #include "common/key_codes.h"
 #include "common/run_time_error.h"
+#include "media/directx/sdl_picture.h"
+#include "media/directx/text.h"
 #include "media/sdl/lost_display.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/sdl_window.h"
-#include "media/sdl_picture.h"
-#include "media/text.h"
 
 namespace ridgeline {
 

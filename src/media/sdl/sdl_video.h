@@ -7,14 +7,14 @@
 #include <set>
 #include <string>
 
+#include "media/directx/surface.h"
+#include "media/platform/video_driver.h"
 #include "media/sdl/frame_pacer.h"
 #include "media/sdl/presenter.h"
 #include "media/sdl/sdl_pads.h"
 #include "media/sdl/sdl_platform.h"
 #include "media/sdl/sdl_window.h"
 #include "media/sdl/viewport.h"
-#include "media/surface.h"
-#include "media/video_driver.h"
 
 namespace ridgeline {
 

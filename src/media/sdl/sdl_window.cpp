@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <string>
 
+#include "common/app_path.h"
 #include "common/data_files.h"
 #include "common/run_time_error.h"
-#include "media/app_path.h"
-#include "media/bitmap_check.h"
-#include "media/regular_sdl_file.h"
+#include "media/directx/sdl_picture.h"
+#include "media/directx/text.h"
+#include "media/files/bitmap_check.h"
+#include "media/files/regular_sdl_file.h"
 #include "media/sdl/viewport.h"
-#include "media/sdl_picture.h"
-#include "media/text.h"
 
 namespace ridgeline {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "media/surface.h"
+#include "media/directx/surface.h"
 
 namespace ridgeline {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "media/directx/sdl_picture.h"
 #include "media/sdl/viewport.h"
-#include "media/sdl_picture.h"
 
 namespace ridgeline {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "media/directx/surface.h"
 #include "media/sdl/presenter.h"
-#include "media/surface.h"
 
 namespace ridgeline {
 

@@ -43,7 +43,11 @@ expect() {
   [ "$(get /api/scores)" = 200 ] || fail "the board stopped answering after $2"
 }
 
-start_board "$db" --rate 6
+# A stand-in for the browser build, served beside the board.
+mkdir -p "$work/web"
+echo '<title>the game</title>' >"$work/web/index.html"
+printf '\0asm' >"$work/web/index.wasm"
+start_board "$db" --rate 6 --web "$work/web"
 expect 201 "$kept" ann "\"score\":$score"
 grep -q '"rank":1' "$work/answer" || fail "the first game is not ranked first: $(cat "$work/answer")"
 expect 409 "$kept" ann "on the board already"
@@ -68,10 +72,14 @@ expect 201 "$work/other" '%3Cb%3E%22Zo%C3%AB%22%20%26%20co' '"rank":2'
 [ "$(get '/api/scores?limit=0')" = 400 ] || fail "limit=0 is not refused"
 [ "$(get '/api/scores?limit=1&offset=1')" = 200 ] && grep -q '"name":"<b>\\"Zoë\\" & co","passes":[0-9]*,"rank":2' "$work/got" ||
   fail "the second entry: $(cat "$work/got")"
+[ "$(get /play/)" = 200 ] && grep -q 'the game' "$work/got" || fail "the game's page is not served"
+[ "$(curl -s -o /dev/null -w '%{content_type}' "$url/play/index.wasm")" = application/wasm ] ||
+  fail "the game's code is not served as application/wasm, which browsers compile as it comes"
 [ "$(get /)" = 200 ] || fail "the page is not served"
 grep -q '&lt;b&gt;&quot;Zoë&quot; &amp; co' "$work/got" || fail "the name is not escaped on the page"
 if grep -q '<b>' "$work/got"; then fail "the page holds the name's HTML"; fi
 grep -q 'href="/api/replays/2"' "$work/got" || fail "the page does not link the replay"
+grep -q 'href="/play/"' "$work/got" || fail "the page does not link the game"
 
 # The seventh submission within a minute from one address (a bad name is
 # refused before it counts; a body past the cap never reaches the board).

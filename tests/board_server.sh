@@ -3,8 +3,9 @@
 # kept game is taken with its score, refused again, refused with its score
 # edited; truncated, binary and oversized bodies and bad names are refused
 # with their statuses while the board goes on answering; names are escaped on
-# the page; one address is held to its rate; SIGTERM stops the board cleanly
-# and what it took is there after a restart.
+# the page; the browser build is served beside it; one address is held to
+# its rate; SIGTERM stops the board cleanly and what it took is there after a
+# restart; the game's --submit sends a kept game and keeps the board and name.
 #
 #   sh tests/board_server.sh BOARD SOURCE_DIR sqlite|postgresql
 # With postgresql, on a throwaway cluster; exits 77 (skipped) when

@@ -12,7 +12,10 @@
 #   database opens clean and every replay that got a 201 is there, whole;
 # - a full disk (a 512 KB tmpfs, as root): refused with 507 or 503, nothing
 #   half written, and every replay taken before is there;
-# - PostgreSQL stopped and started again: 503 meanwhile, then 201 again;
+# - a full queue: 503 at once;
+# - PostgreSQL stopped and started again: 503 meanwhile, then 201 again; two
+#   boards on one PostgreSQL sent the same replay at once: one entry;
+# - the caps on processor time and passes of one check;
 # - the time a replay of 18,000 passes (a 5-minute game) takes to check.
 set -eu
 build=$1
@@ -56,6 +59,12 @@ all_kept() {
   done
 }
 
+# The board's own processor time so far, user and system, in seconds: what
+# the other programs on a shared machine do not change.
+cpu_seconds() {
+  awk -v hz="$(getconf CLK_TCK)" '{ printf "%.2f", ($14 + $15) / hz }' "/proc/$server/stat"
+}
+
 total() {
   get '/api/scores?limit=1' >/dev/null
   sed -n 's/.*"total":\([0-9]*\).*/\1/p' "$work/got"
@@ -78,6 +87,18 @@ sort -n -k3 "$work/load.txt" | awk -v n="$count" -v seconds="$(echo "$end - $sta
     printf "  %d submissions in %.1f s: %.1f a second; answer in %.3f s (p50), %.3f s (p99), %.3f s (max)\n",
       n, seconds, n / seconds, t[int(n * 0.5)], t[int(n * 0.99)], t[n]
   }'
+echo "  the board used $(cpu_seconds) s of processor time"
+stop_board
+
+echo "== a queue of one in front of one worker"
+start_board "$work/busy.sqlite" --rate 1000000 --workers 1 --queue 1
+load "$work/busy.txt"
+busy=$(awk '$2 == 503' "$work/busy.txt" | wc -l)
+taken=$(awk '$2 == 201' "$work/busy.txt" | wc -l)
+[ "$busy" -gt 0 ] || fail "a full queue never answered 503"
+[ $((busy + taken)) = "$count" ] || fail "answers other than 201 and 503 with the queue full"
+[ "$(total)" = "$taken" ] || fail "$taken taken but $(total) on the board"
+echo "  $taken taken, $busy answered 503 at once"
 stop_board
 
 echo "== kill -9 in the middle of the load"
@@ -132,9 +153,23 @@ if start_postgres; then
   [ "$(submit "$2" pg)" = 201 ] || fail "PostgreSQL back: not taken: $(cat "$work/answer")"
   [ "$(total)" = 2 ] || fail "PostgreSQL back: $(total) on the board, not 2"
   echo "  201, then 503 while it was down, then 201 once it was back"
+  echo "== two boards on one PostgreSQL, sent the same replay at once"
+  first_url=$url
+  first_server=$server
+  start_board "$pg_url" --rate 1000000
+  set -- $(find "$work/replays" -name '*.script' | sed -n 4p)
+  curl -s -o /dev/null -w '%{http_code}\n' --data-binary "@$1" "$first_url/api/replays?name=twice" >"$work/twice" &
+  curl -s -o /dev/null -w '%{http_code}\n' --data-binary "@$1" "$url/api/replays?name=twice" >>"$work/twice"
+  wait $!
+  [ "$(sort "$work/twice" | tr '\n' ' ')" = "201 409 " ] || fail "the same replay on two boards: $(cat "$work/twice")"
+  [ "$(total)" = 3 ] || fail "two boards: $(total) on the board, not 3"
+  stop_board
+  server=$first_server
+  url=$first_url
+  echo "  one 201 and one 409; the replay is on the board once"
   echo "== load, PostgreSQL"
   load "$work/pg.txt"
-  [ "$(awk '$2 == 201' "$work/pg.txt" | wc -l)" = "$((count - 2))" ] || fail "PostgreSQL: not all taken"
+  [ "$(awk '$2 == 201' "$work/pg.txt" | wc -l)" = "$((count - 3))" ] || fail "PostgreSQL: not all taken"
   sort -n -k3 "$work/pg.txt" | awk -v n="$count" '{ t[NR] = $3 }
     END { printf "  %d answered: %.3f s (p50), %.3f s (p99)\n", n, t[int(n * 0.5)], t[int(n * 0.99)] }'
   stop_board
@@ -150,9 +185,20 @@ while :; do
   [ "$over" -ge 17900 ] && break
   seed=$((seed + 1))
 done
+start_board "$work/long.sqlite" --rate 1000000 --cpu-seconds 1
+[ "$(submit "$work/long.script" long)" = 422 ] && grep -q "more than 1 s of processor time" "$work/answer" ||
+  fail "the cap on processor time does not hold: $(cat "$work/answer")"
+stop_board
+start_board "$work/long.sqlite" --rate 1000000 --max-passes 1000
+[ "$(submit "$work/long.script" long)" = 422 ] && grep -q "later than the 1000 passes" "$work/answer" ||
+  fail "the cap on passes does not hold: $(cat "$work/answer")"
+stop_board
+echo "  refused past a second of processor time, and past 1000 passes"
 start_board "$work/long.sqlite" --rate 1000000
+before=$(cpu_seconds)
 seconds=$(curl -s -o "$work/answer" -w '%{time_total}' --data-binary "@$work/long.script" \
   "$url/api/replays?name=long")
 grep -q '"rank"' "$work/answer" || fail "the long game was not taken: $(cat "$work/answer")"
-echo "  a replay of $((over + 1)) passes: answered in $seconds s"
+echo "  a replay of $((over + 1)) passes: answered in $seconds s," \
+  "$(echo "$(cpu_seconds) - $before" | bc) s of the board's processor time"
 stop_board

@@ -10,26 +10,16 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <exception>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/data_folder.h"
-#include "app/options.h"
-#include "app/run_setup.h"
-#include "common/app_path.h"
-#include "common/exit_status.h"
-#include "common/warning.h"
+#include "app/program_run.h"
 #include "game/state.h"
-#include "media/directx/media.h"
 #include "media/platform/platform.h"
 #include "media/sdl/canvas_video.h"
 #include "media/sdl/frame_pacer.h"
 #include "replay/best_games.h"
 #include "shell/frame_loop.h"
-#include "shell/shutdown.h"
 
 using namespace ridgeline;
 
@@ -37,26 +27,24 @@ namespace {
 
 // What lives from start-up until the game ends.
 struct PageRun {
-  std::unique_ptr<RunSetup> setup;
+  ProgramRun run;
   TickPacer pacer;
   bool hidden = false;
 };
 PageRun page;
 
-// Stops the loop, puts the run's files in place and lets the page know how
-// the game ended (status 0: the player ended it, or a scripted run its
-// passes), so that it can offer another game or read the trace.
+// Lets the page know how the game ended (status 0: the player ended it, or a
+// scripted run its passes), so that it can offer another game or read the
+// trace.
+void TellPage(int status) {
+  EM_ASM({ Module['gameEnded']($0); }, status);
+}
+
+// Stops the loop and finishes the run: its files in place, then the page told.
 void End(int status) {
   emscripten_cancel_main_loop();
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, nullptr);
-  std::string error;
-  if (page.setup && !page.setup->Finish(error)) {
-    Warn(error);
-    if (status == 0) status = kFailureStatus;
-  }
-  page.setup.reset();
-  ReleaseMedia();
-  EM_ASM({ Module['gameEnded']($0); }, status);
+  TellPage(page.run.Finish(status));
 }
 
 // One animation frame: the passes due, each timed for the page's figures.
@@ -65,19 +53,11 @@ void Tick() {
   const auto now = std::chrono::duration<double, std::milli>(emscripten_get_now());
   long due = page.pacer.PassesDue(std::chrono::duration_cast<Nanoseconds>(now));
   // A kept game being watched: the passes before it began run unseen, at once.
-  due = std::max(due, page.setup->FirstShownPass() - PassesRun());
+  due = std::max(due, page.run.FirstShownPass() - PassesRun());
   for (long pass = 0; pass < due; ++pass) {
     const bool playing = Game.GameState == GameState::Play;
     const double start = emscripten_get_now();
-    try {
-      RunLoopPass();
-    } catch (const ProgramExit& exit) {
-      return End(exit.status);
-    } catch (const std::exception& failure) {
-      // A failure while shutting down, after the error trap has already run.
-      Warn(failure.what());
-      return End(kFailureStatus);
-    }
+    if (const auto ended = EndedIn(RunLoopPass)) return End(*ended);
     EM_ASM({ Module['passRun']($0, $1); }, playing, emscripten_get_now() - start);
   }
 }
@@ -91,35 +71,23 @@ EM_BOOL VisibilityChanged(int, const EmscriptenVisibilityChangeEvent* change, vo
   return EM_FALSE;
 }
 
-// Ends a game that could not start, saying why.
-int Refused(int status, const std::string& why) {
-  Warn(why);
-  End(status);
-  return status;
+// A scripted run plays unheard: its sounds follow the frames, as in a
+// headless run, so that its trace is the same in every browser.
+Platform MakePagePlatform(const Options& options) {
+  return MakeCanvasPlatform(options.input.empty() && !options.mute);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string error;
-  const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
-  if (!options) return Refused(kUsageStatus, error);
-  const auto appPath = FindAppPath(error);
-  if (!appPath) return Refused(kFailureStatus, error);
-  SetAppPath(*appPath);
-  page.setup = RunSetup::Prepare(*options, error);
-  if (!page.setup) return Refused(kUsageStatus, error);
-  // A scripted run plays unheard: its sounds follow the frames, as in a
-  // headless run, so that its trace is the same in every browser.
-  Platform platform = MakeCanvasPlatform(options->input.empty() && !options->mute);
-  page.setup->Attach(platform);
-  SetPlatform(std::move(platform));
-  SetPassLimit(options->frames);
-  try {
-    StartUp();
-  } catch (const ProgramExit& exit) {
-    End(exit.status);
-    return exit.status;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (const auto ended = page.run.Start(args, MakePagePlatform)) {
+    TellPage(*ended);
+    return *ended;
+  }
+  if (const auto ended = EndedIn(StartUp)) {
+    End(*ended);
+    return *ended;
   }
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
   // The page keeps the best games in the browser's storage.

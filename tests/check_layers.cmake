@@ -1,6 +1,8 @@
 # Checks that the folders of src/ depend one way: a file includes only its own
 # folder and those below it, and only the media layer and main.cpp include
-# SDL. Run as: cmake -D SOURCE_DIR=<src> -P check_layers.cmake
+# SDL; and that code for one system stays in its own files (_posix, _windows,
+# _web): a shared file includes no system header and tests no system's macro.
+# Run as: cmake -D SOURCE_DIR=<src> -P check_layers.cmake
 # The layers, lowest first; the entries of the programs, main.cpp and
 # web_main.cpp (in a web page), sit above them all.
 set(layers common media game screens shell desktop replay app board)
@@ -16,6 +18,13 @@ foreach(file IN LISTS files)
   endif()
   if(rank LESS 0 AND NOT entry)
     list(APPEND faults "${file}: ${folder} is in no layer; place it in the list above")
+  endif()
+  if(NOT file MATCHES "_(posix|windows|web)\\.(cpp|h)$" AND NOT file STREQUAL "web_main.cpp")
+    file(STRINGS "${SOURCE_DIR}/${file}" system_lines REGEX
+         "^[ \t]*#[ \t]*(include[ \t]*<(unistd|fcntl|io|windows|emscripten)[./]|include[ \t]*<sys/|(if|elif).*(__linux__|_WIN32|__EMSCRIPTEN__|__APPLE__|__unix__))")
+    foreach(line IN LISTS system_lines)
+      list(APPEND faults "${file}: system code in a shared file: ${line}")
+    endforeach()
   endif()
   file(STRINGS "${SOURCE_DIR}/${file}" includes REGEX "^[ \t]*#[ \t]*include")
   foreach(include IN LISTS includes)

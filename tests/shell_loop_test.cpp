@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <stdexcept>
 
+#include "app/program_run.h"
 #include "game/state.h"
 #include "headless_game.h"
 #include "media/directx/display.h"
@@ -80,6 +84,17 @@ TEST(FrameLoop, APassLimitEndsTheProgramAfterThatManyFrames) {
   EXPECT_EQ(game.Video().Frames(), 150);
   EXPECT_EQ(PassesRun(), 150);
   EXPECT_EQ(Game.GameState, GameState::Title);  // 101 splash frames, then the title
+}
+
+// The desktop and the page run each step of the game so: whatever ends the
+// program in it gives a status, a failure never a success.
+TEST(FrameLoop, AStepThatEndsTheProgramGivesItsStatusAndAnyOtherFailureOne) {
+  const std::pair<std::function<void()>, std::optional<int>> cases[] = {
+      {[] {}, std::nullopt},
+      {[] { throw ProgramExit{130}; }, 130},
+      {[] { throw std::runtime_error("cannot restore the display"); }, 1},
+  };
+  for (const auto& [step, status] : cases) EXPECT_EQ(EndedIn(step), status);
 }
 
 }  // namespace

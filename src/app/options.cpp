@@ -1,19 +1,18 @@
 #include "app/options.h"
 
-#include <charconv>
-
+#include "common/whole_number.h"
 #include "media/sdl/viewport.h"
 
 namespace ridgeline {
 
 namespace {
 
+// The number after an option, when one follows.
 template <typename Number>
 bool ParseNumber(const std::string* text, Number& value) {
-  if (!text) return false;
-  const char* end = text->data() + text->size();
-  auto [rest, ec] = std::from_chars(text->data(), end, value);
-  return ec == std::errc() && rest == end && !text->empty();
+  const auto number = text ? WholeNumber<Number>(*text) : std::nullopt;
+  if (number) value = *number;
+  return number.has_value();
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/stats.h"
 #include "common/warning.h"
 #include "desktop/desktop_platform.h"
 #include "desktop/settings_file.h"
@@ -37,16 +36,10 @@ KeptSettings PlayersSettings(const Options& options) {
 }  // namespace
 
 Platform MakePlatform(const Options& options) {
-  Platform platform;
-  if (options.headless) {
-    platform = MakeHeadlessPlatform().platform;
-  } else {
-    KeptSettings kept = PlayersSettings(options);
-    const Settings play = ForThisRun(kept.settings, options);
-    platform = MakeDesktopPlatform(play, std::move(kept), options.mute);
-  }
-  if (options.stats) TimeFramesShown(platform);
-  return platform;
+  if (options.headless) return MakeHeadlessPlatform().platform;
+  KeptSettings kept = PlayersSettings(options);
+  const Settings play = ForThisRun(kept.settings, options);
+  return MakeDesktopPlatform(play, std::move(kept), options.mute);
 }
 
 }  // namespace ridgeline

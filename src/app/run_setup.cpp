@@ -29,13 +29,10 @@ namespace {
 
 constexpr std::size_t kTraceBuffer = 1 << 20;
 
-// Whether the script surely ends the game by itself: a click or Escape ends
-// it in every state.
-bool EndsTheGame(const Script& script) {
-  return std::any_of(script.events.begin(), script.events.end(), [](const ScriptEvent& event) {
-    return event.kind == ScriptEvent::Kind::Click ||
-           (event.kind == ScriptEvent::Kind::KeyDown && event.keyCode == kKeyEscape);
-  });
+// Whether the script surely ends the game by itself.
+bool ScriptEndsTheGame(const Script& script) {
+  return std::any_of(script.events.begin(), script.events.end(),
+                     [](const ScriptEvent& event) { return EndsTheGame(ToWindowEvent(event)); });
 }
 
 }  // namespace
@@ -80,7 +77,7 @@ std::unique_ptr<RunSetup> RunSetup::Prepare(const Options& options, std::string&
     script = std::move(std::get<Script>(parsed));
   }
   // Headless, nobody is there to end the game: it would run for ever.
-  if (options.headless && options.frames == 0 && !EndsTheGame(script)) {
+  if (options.headless && options.frames == 0 && !ScriptEndsTheGame(script)) {
     error = "--headless needs --frames N unless the input ends the game (a click or Escape)";
     return nullptr;
   }

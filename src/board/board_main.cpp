@@ -2,7 +2,6 @@
 // played its replay again and seen the score itself.
 
 #include <httplib.h>
-#include <signal.h>
 
 #include <cstdio>
 #include <thread>
@@ -10,6 +9,7 @@
 #include "app/data_folder.h"
 #include "board/board_options.h"
 #include "board/board_routes.h"
+#include "board/stop_signals.h"
 #include "common/app_path.h"
 #include "common/exit_status.h"
 
@@ -40,14 +40,7 @@ int main(int argc, char** argv) {
     std::fputs(BoardUsage().c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : kFailureStatus;
   }
-  // The threads to come inherit the mask: only the one that waits for
-  // SIGTERM and SIGINT ever takes them. A client gone mid-answer is no signal.
-  sigset_t stops;
-  sigemptyset(&stops);
-  sigaddset(&stops, SIGTERM);
-  sigaddset(&stops, SIGINT);
-  pthread_sigmask(SIG_BLOCK, &stops, nullptr);
-  signal(SIGPIPE, SIG_IGN);
+  HoldStopSignals();
 
   // The checks play the game, with its data.
   if (const auto appPath = FindAppPath(error)) {
@@ -94,12 +87,12 @@ int main(int argc, char** argv) {
   // A stop finishes the requests under way, the checks among them, and then
   // the listening ends.
   std::thread stopper([&] {
-    int signal = 0;
-    sigwait(&stops, &signal);
+    WaitForStopSignal();
     server.stop();
   });
   const bool listened = server.listen_after_bind();
-  pthread_kill(stopper.native_handle(), SIGTERM);
+  // Stopped by a signal or failed: either way the waiting ends.
+  SendStopSignal();
   stopper.join();
   if (!listened) return Fail("stopped listening: the server failed");
   std::fprintf(stderr, "ridgeline-board: stopped\n");

@@ -1,7 +1,5 @@
 #include "common/file_system.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +11,7 @@ namespace ridgeline {
 int CreateFileBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
   std::filesystem::path stem = target;
   stem += ".part-";
-  stem += std::to_string(getpid());
+  stem += std::to_string(ProcessNumber());
   temporary = stem;
   for (int attempt = 1;; ++attempt) {
     const int descriptor = CreateNewFile(temporary);
@@ -29,13 +27,13 @@ std::optional<std::string> WriteFileWhole(const std::filesystem::path& target,
   std::filesystem::path temporary;
   const int descriptor = CreateFileBeside(target, temporary);
   if (descriptor < 0) return std::strerror(errno);
-  std::FILE* out = fdopen(descriptor, "wb");
+  std::FILE* out = StreamOn(descriptor, "wb");
   // On disk before it takes the target's place, so that a crash leaves the
   // old file or the new one, never an empty one.
   const bool written = out && std::fwrite(text.data(), 1, text.size(), out) == text.size() &&
                        std::fflush(out) == 0 && SyncToDisk(descriptor);
   const int writeErrno = errno;
-  const bool closed = out ? std::fclose(out) == 0 : close(descriptor) == 0;
+  const bool closed = out ? std::fclose(out) == 0 : CloseDescriptor(descriptor);
   if (!written || !closed || !PutInPlace(temporary, target)) {
     const std::string reason = std::strerror(written ? errno : writeErrno);
     std::error_code ignored;

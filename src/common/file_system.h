@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -24,6 +26,25 @@ int CreateNewFile(const std::filesystem::path& path);
 // (TARGET.part-PID, else TARGET.part-PID.1, ...), and opens it as
 // CreateNewFile does. `temporary` gets its name.
 int CreateFileBeside(const std::filesystem::path& target, std::filesystem::path& temporary);
+
+// A stream on `descriptor` (mode "rb" or "wb"), which then belongs to the
+// stream; on failure null, and the descriptor is still the caller's.
+std::FILE* StreamOn(int descriptor, const char* mode);
+
+// Reads up to `size` bytes from `descriptor` into `into`: how many it read,
+// 0 at the end of the file, or -1 on failure.
+long ReadSome(int descriptor, char* into, std::size_t size);
+
+bool CloseDescriptor(int descriptor);
+
+// The size of the open file `descriptor` when it is a regular file; when it
+// is not, or cannot be told, nothing, and `why` says what it is or what
+// failed ("a FIFO, not a regular file", "Is a directory").
+std::optional<std::uint64_t> RegularFileSize(int descriptor, std::string& why);
+
+// The number of this process, which tells its temporary files from those of
+// another run.
+std::uint64_t ProcessNumber();
 
 // Writes `text` to `target` through a file beside it (CreateFileBeside),
 // synced to the disk and then put in its place, so that `target` holds the

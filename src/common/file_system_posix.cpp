@@ -2,7 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "common/file_system.h"
 
@@ -14,6 +17,45 @@ int OpenForReading(const std::filesystem::path& path) {
 
 int CreateNewFile(const std::filesystem::path& path) {
   return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+std::FILE* StreamOn(int descriptor, const char* mode) {
+  return fdopen(descriptor, mode);
+}
+
+long ReadSome(int descriptor, char* into, std::size_t size) {
+  for (;;) {
+    const ssize_t got = read(descriptor, into, size);
+    if (got >= 0 || errno != EINTR) return static_cast<long>(got);
+  }
+}
+
+bool CloseDescriptor(int descriptor) {
+  return close(descriptor) == 0;
+}
+
+std::optional<std::uint64_t> RegularFileSize(int descriptor, std::string& why) {
+  struct stat status {};
+  if (fstat(descriptor, &status) != 0) {
+    why = std::strerror(errno);
+    return std::nullopt;
+  }
+  if (S_ISREG(status.st_mode)) return static_cast<std::uint64_t>(status.st_size);
+  if (S_ISDIR(status.st_mode)) {
+    why = std::strerror(EISDIR);
+  } else {
+    why = std::string(S_ISFIFO(status.st_mode)   ? "a FIFO"
+                      : S_ISCHR(status.st_mode)  ? "a character device"
+                      : S_ISBLK(status.st_mode)  ? "a block device"
+                      : S_ISSOCK(status.st_mode) ? "a socket"
+                                                 : "a special file") +
+          ", not a regular file";
+  }
+  return std::nullopt;
+}
+
+std::uint64_t ProcessNumber() {
+  return static_cast<std::uint64_t>(getpid());
 }
 
 bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to) {

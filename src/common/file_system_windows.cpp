@@ -3,7 +3,11 @@
 #include <sys/stat.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstring>
+#include <string>
 
 #include "common/file_system.h"
 
@@ -16,6 +20,43 @@ int OpenForReading(const std::filesystem::path& path) {
 int CreateNewFile(const std::filesystem::path& path) {
   return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
                 _S_IREAD | _S_IWRITE);
+}
+
+std::FILE* StreamOn(int descriptor, const char* mode) {
+  return _fdopen(descriptor, mode);
+}
+
+long ReadSome(int descriptor, char* into, std::size_t size) {
+  // _read takes at most INT_MAX bytes at a time.
+  const unsigned int most = static_cast<unsigned int>(std::min<std::size_t>(size, INT_MAX));
+  return _read(descriptor, into, most);
+}
+
+bool CloseDescriptor(int descriptor) {
+  return _close(descriptor) == 0;
+}
+
+std::optional<std::uint64_t> RegularFileSize(int descriptor, std::string& why) {
+  struct _stat64 status {};
+  if (_fstat64(descriptor, &status) != 0) {
+    why = std::strerror(errno);
+    return std::nullopt;
+  }
+  const auto kind = status.st_mode & _S_IFMT;
+  if (kind == _S_IFREG) return static_cast<std::uint64_t>(status.st_size);
+  if (kind == _S_IFDIR) {
+    why = std::strerror(EISDIR);
+  } else {
+    why = std::string(kind == _S_IFIFO   ? "a FIFO"
+                      : kind == _S_IFCHR ? "a character device"
+                                         : "a special file") +
+          ", not a regular file";
+  }
+  return std::nullopt;
+}
+
+std::uint64_t ProcessNumber() {
+  return GetCurrentProcessId();
 }
 
 bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to) {

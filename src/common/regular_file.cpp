@@ -1,8 +1,5 @@
 #include "common/regular_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -11,23 +8,8 @@
 
 namespace ridgeline {
 
-namespace {
-
-// What a file that is not a regular one is, for a message.
-const char* KindOf(mode_t mode) {
-  if (S_ISFIFO(mode)) return "a FIFO";
-  if (S_ISCHR(mode)) return "a character device";
-  if (S_ISBLK(mode)) return "a block device";
-#ifdef S_ISSOCK  // a system where sockets have names
-  if (S_ISSOCK(mode)) return "a socket";
-#endif
-  return "a special file";
-}
-
-}  // namespace
-
 ReadableFile::~ReadableFile() {
-  if (descriptor_ >= 0) close(descriptor_);
+  if (descriptor_ >= 0) CloseDescriptor(descriptor_);
 }
 
 ReadableFile::ReadableFile(ReadableFile&& other) noexcept
@@ -51,20 +33,9 @@ ReadableFile OpenRegularFile(const std::string& path, std::string& why) {
     return {};
   }
   ReadableFile file(descriptor, 0);
-  struct stat status {};
-  if (fstat(descriptor, &status) != 0) {
-    why = std::strerror(errno);
-    return {};
-  }
-  if (S_ISDIR(status.st_mode)) {
-    why = std::strerror(EISDIR);
-    return {};
-  }
-  if (!S_ISREG(status.st_mode)) {
-    why = std::string(KindOf(status.st_mode)) + ", not a regular file";
-    return {};
-  }
-  return ReadableFile(file.Release(), static_cast<std::uint64_t>(status.st_size));
+  const auto size = RegularFileSize(descriptor, why);
+  if (!size) return {};
+  return ReadableFile(file.Release(), *size);
 }
 
 }  // namespace ridgeline

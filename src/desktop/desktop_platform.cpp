@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/run_time_error.h"
+#include "common/warning.h"
 #include "desktop/screenshot.h"
 #include "desktop/settings_file.h"
 #include "desktop/user_dirs.h"
@@ -16,11 +17,6 @@
 namespace ridgeline {
 
 namespace {
-
-void Say(std::FILE* to, const std::string& line) {
-  std::fprintf(to, "ridgeline: %s\n", line.c_str());
-  std::fflush(to);
-}
 
 // What the desktop's keys change, shared by their hooks.
 struct Desktop {
@@ -35,12 +31,12 @@ struct Desktop {
     if (kept.file.empty()) return;
     change(kept.settings);
     std::string error;
-    if (!SaveSettings(kept.file, kept.settings, error)) Say(stderr, error);
+    if (!SaveSettings(kept.file, kept.settings, error)) Warn(error);
   }
 
   void ToggleMute() {
     if (!sound) {
-      Say(stderr, "no sound to mute: this run opened no sound device (--mute)");
+      Warn("no sound to mute: this run opened no sound device (--mute)");
       return;
     }
     const bool muted = !play.muted;
@@ -51,15 +47,17 @@ struct Desktop {
   void SaveShot(const FrameView& picture) const {
     const std::filesystem::path dir = ScreenshotDir();
     if (dir.empty()) {
-      Say(stderr, "no screenshot: no pictures directory (set XDG_PICTURES_DIR or HOME)");
+      Warn("no screenshot: no pictures directory (set XDG_PICTURES_DIR or HOME)");
       return;
     }
     try {
       const std::filesystem::path file = SaveScreenshot(picture, dir, std::time(nullptr));
-      Say(stdout,
-          "the picture of pass " + std::to_string(shownPass) + " is saved as " + file.string());
+      // Flushed at once: a program reading the output hears of it now.
+      std::printf("ridgeline: the picture of pass %ld is saved as %s\n", shownPass,
+                  file.string().c_str());
+      std::fflush(stdout);
     } catch (const RunTimeError& failure) {
-      Say(stderr, std::string("no screenshot: ") + failure.what());
+      Warn(std::string("no screenshot: ") + failure.what());
     }
   }
 };

@@ -1,7 +1,5 @@
 #include "desktop/screenshot.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -46,10 +44,10 @@ std::filesystem::path SaveScreenshot(const FrameView& picture, const std::filesy
     const int descriptor = CreateNewFile(path);
     if (descriptor < 0 && errno == EEXIST) continue;
     if (descriptor < 0) throw failed(std::strerror(errno));
-    std::FILE* out = fdopen(descriptor, "wb");
+    std::FILE* out = StreamOn(descriptor, "wb");
     if (!out) {
       const int number = errno;
-      close(descriptor);
+      CloseDescriptor(descriptor);
       std::filesystem::remove(path, made);
       throw failed(std::strerror(number));
     }

@@ -1,9 +1,9 @@
 #include "desktop/settings.h"
 
 #include <array>
-#include <charconv>
 #include <optional>
 
+#include "common/whole_number.h"
 #include "media/sdl/viewport.h"
 
 namespace ridgeline {
@@ -24,10 +24,8 @@ std::optional<bool> ReadFlag(std::string_view value) {
 }
 
 std::optional<int> ReadNumber(std::string_view value, int lowest, int highest) {
-  int number = 0;
-  const auto [rest, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
-  if (ec != std::errc() || rest != value.data() + value.size() || value.empty()) return {};
-  if (number < lowest || number > highest) return {};
+  const auto number = WholeNumber<int>(value);
+  if (!number || *number < lowest || *number > highest) return {};
   return number;
 }
 

@@ -1,7 +1,5 @@
 #include "replay/output_files.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -46,10 +44,10 @@ std::unique_ptr<OutputFile> OutputFile::Create(const std::string& name, std::str
   if (descriptor < 0) return fail(errno);
   // The file that takes an existing one's place keeps its permissions.
   if (exists) fs::permissions(temporary, status.permissions(), ignored);
-  std::FILE* stream = fdopen(descriptor, "wb");
+  std::FILE* stream = StreamOn(descriptor, "wb");
   if (!stream) {
     const int number = errno;
-    close(descriptor);
+    CloseDescriptor(descriptor);
     fs::remove(temporary, ignored);
     return fail(number);
   }

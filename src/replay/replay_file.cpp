@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#include "common/whole_number.h"
+
 namespace ridgeline {
 
 namespace {
 
 constexpr std::string_view kFirstLine = "# ridgeline replay";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The header's lines after the first, in their order.
 constexpr std::string_view kScore = "# score ";
@@ -43,11 +44,11 @@ std::optional<std::string_view> Value(std::string_view line, std::string_view ke
 template <typename Number>
 std::optional<Number> NumberAt(std::string_view line, std::string_view key) {
   const auto value = Value(line, key);
-  return value ? Digits<Number>(*value) : std::nullopt;
+  return value ? WholeNumber<Number>(*value) : std::nullopt;
 }
 
 std::variant<ReplayHeader, std::string> ParseHeader(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  text = WithoutByteOrderMark(text);
   if (NextLine(text) != kFirstLine)
     return "it does not start with \"" + std::string(kFirstLine) + "\"";
   ReplayHeader header;

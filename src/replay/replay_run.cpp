@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/whole_number.h"
 #include "game/random.h"
 #include "media/platform/platform.h"
 #include "replay/best_folder.h"
@@ -17,8 +18,9 @@ namespace ridgeline {
 
 namespace {
 
-// The replay's events for the game; of the window's own events, Escape and
-// closing the window end the watching and the rest are dropped.
+// The replay's events for the game; of the window's own events, those that
+// end a game (closing the window, a click, Escape) end the watching and the
+// rest are dropped.
 class WatchInput : public InputSource {
  public:
   explicit WatchInput(std::vector<ScriptEvent> events) : script_(std::move(events)) {}
@@ -26,8 +28,7 @@ class WatchInput : public InputSource {
   bool Next(EventPoint at, WindowEvent& event) override {
     WindowEvent own;
     while (CurrentPlatform().video->PollEvent(own)) {
-      if (own.kind == WindowEvent::Kind::Close ||
-          (own.kind == WindowEvent::Kind::KeyDown && own.keyCode == kKeyEscape)) {
+      if (EndsTheGame(own)) {
         event = WindowEvent{WindowEvent::Kind::Close};
         return true;
       }
@@ -42,7 +43,7 @@ class WatchInput : public InputSource {
 }  // namespace
 
 std::optional<std::string> KeptReplayFile(const std::string& named, std::string& error) {
-  const auto rank = Digits<std::size_t>(named);
+  const auto rank = WholeNumber<std::size_t>(named);
   if (!rank) return named;
   const std::string folder = BestFolder();
   const BestTable table = LoadBestTable(folder);

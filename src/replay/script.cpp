@@ -1,15 +1,15 @@
 #include "replay/script.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
+
+#include "common/whole_number.h"
 
 namespace ridgeline {
 
 namespace {
 
 constexpr std::string_view kSpaces = " \t\r";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr long long kLastKeyCode = 65535;
 
 // The whitespace-separated words of one line.
@@ -37,10 +37,10 @@ class Words {
 
 std::optional<EventPoint> ParsePoint(std::string_view text) {
   const auto dot = text.find('.');
-  const auto pass = Digits<long>(text.substr(0, dot));
+  const auto pass = WholeNumber<long>(text.substr(0, dot));
   if (!pass) return std::nullopt;
   if (dot == std::string_view::npos) return EventPoint{*pass, 0};
-  const auto point = Digits<int>(text.substr(dot + 1));
+  const auto point = WholeNumber<int>(text.substr(dot + 1));
   if (!point) return std::nullopt;
   return EventPoint{*pass, *point};
 }
@@ -99,7 +99,7 @@ class Parser {
     if (seedLine_) return "a second seed (the first is on line " + std::to_string(seedLine_) + ")";
     if (!script_.events.empty()) return "the seed must come before every event";
     const std::string_view text = words.Next();
-    const auto seed = Digits<std::uint64_t>(text);
+    const auto seed = WholeNumber<std::uint64_t>(text);
     if (!seed) {
       return "bad seed " + Quoted(text) + " (a whole number 0.." +
              std::to_string(std::numeric_limits<std::uint64_t>::max()) + ")";
@@ -140,7 +140,7 @@ class Parser {
     if (text.find_first_not_of("0123456789") != std::string_view::npos) {
       return "bad key code " + Quoted(text) + " (digits only)";
     }
-    const auto value = Digits<long long>(text);
+    const auto value = WholeNumber<long long>(text);
     if (!value || *value > kLastKeyCode) {
       return "key code " + Shown(text) + " is outside 0.." + std::to_string(kLastKeyCode);
     }
@@ -158,8 +158,14 @@ std::string ScriptError::Text() const {
   return file + ":" + std::to_string(line) + ": " + what;
 }
 
-std::variant<Script, ScriptError> ParseScript(std::string_view text, std::string_view fileName) {
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  return text;
+}
+
+std::variant<Script, ScriptError> ParseScript(std::string_view text, std::string_view fileName) {
+  text = WithoutByteOrderMark(text);
   Parser parser;
   std::int64_t number = 0;
   while (!text.empty()) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -49,17 +48,11 @@ struct ScriptError {
 // Reads a script from its text; `fileName` only names it in an error.
 std::variant<Script, ScriptError> ParseScript(std::string_view text, std::string_view fileName);
 
+// `text` without the byte-order mark that some editors put first, as scripts
+// and replays are read.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
 // The line that ParseScript reads back as `event` ("12.1 down 32").
 std::string ScriptLine(const ScriptEvent& event);
-
-// A whole number of decimal digits only: no sign, no spaces, no leftovers.
-template <typename Number>
-std::optional<Number> Digits(std::string_view text) {
-  if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-  Number value{};
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
 
 }  // namespace ridgeline

@@ -1,10 +1,9 @@
 #include "replay/script_file.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
+#include "common/file_system.h"
 #include "common/regular_file.h"
 
 namespace ridgeline {
@@ -25,9 +24,8 @@ std::optional<std::string> ReadScriptFile(const std::string& name, std::string& 
   text.reserve(file.Size());
   char block[1 << 16];
   for (;;) {
-    const ssize_t got = read(file.Descriptor(), block, sizeof block);
+    const long got = ReadSome(file.Descriptor(), block, sizeof block);
     if (got == 0) return text;
-    if (got < 0 && errno == EINTR) continue;
     if (got < 0) return refuse(std::strerror(errno));
     text.append(block, static_cast<std::size_t>(got));
     // A file that grows as it is read stops here all the same.

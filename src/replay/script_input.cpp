@@ -6,23 +6,13 @@
 
 namespace ridgeline {
 
-namespace {
-
-// The player's ways out of the game: closing the window, Escape or a click.
-bool PlayerLeaves(const WindowEvent& event) {
-  return event.kind == WindowEvent::Kind::Close || event.kind == WindowEvent::Kind::MouseDown ||
-         (event.kind == WindowEvent::Kind::KeyDown && event.keyCode == kKeyEscape);
-}
-
-}  // namespace
-
 bool ScriptInput::Next(EventPoint at, WindowEvent& event) {
   // The player is not part of the script: leaving is not handed to the game,
   // it ends the program once the pass is over, as if the run had been given
   // --frames up to here.
   WindowEvent player;
   while (CurrentPlatform().video->PollEvent(player)) {
-    if (PlayerLeaves(player)) RequestStop(0);
+    if (EndsTheGame(player)) RequestStop(0);
   }
   if (next_ == events_.size() || at < events_[next_].at) return false;
   event = ToWindowEvent(events_[next_++]);

@@ -50,4 +50,9 @@ void OnMouseDown(int /*button*/, int /*shift*/) {
   ShutDown();
 }
 
+bool EndsTheGame(const WindowEvent& event) {
+  return event.kind == WindowEvent::Kind::Close || event.kind == WindowEvent::Kind::MouseDown ||
+         (event.kind == WindowEvent::Kind::KeyDown && event.keyCode == kKeyEscape);
+}
+
 }  // namespace ridgeline

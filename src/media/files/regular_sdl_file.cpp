@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/file_system.h"
 #include "common/regular_file.h"
 
 namespace ridgeline {
@@ -11,7 +12,7 @@ namespace ridgeline {
 SdlFilePtr OpenRegularSdlFile(const std::string& path, std::string& why) {
   ReadableFile file = OpenRegularFile(path, why);
   if (!file.IsOpen()) return nullptr;
-  std::FILE* stream = fdopen(file.Descriptor(), "rb");
+  std::FILE* stream = StreamOn(file.Descriptor(), "rb");
   if (!stream) {
     why = std::strerror(errno);
     return nullptr;

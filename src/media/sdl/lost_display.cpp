@@ -3,12 +3,14 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
+
+#include "common/warning.h"
 
 // Only a Linux desktop build links Xlib; on Windows and in the browser a
 // lost display is SDL's to report, and the watch does nothing.
 #ifdef RIDGELINE_HAS_X11
 #include <X11/Xlib.h>
-#include <unistd.h>
 #endif
 
 namespace ridgeline {
@@ -20,17 +22,17 @@ std::function<void()> lastWords;
 #ifdef RIDGELINE_HAS_X11
 
 // Xlib's handler for a lost connection; it must not return, or Xlib ends the
-// process itself.
+// process itself. Xlib calls it from the game's own thread, in the call that
+// found the connection gone, not from a signal: it may write and allocate.
 int OnConnectionLost(Display* /*display*/) {
-  std::fputs("ridgeline: the display was lost\n", stderr);
+  Warn("the display was lost");
   try {
     if (lastWords) lastWords();
   } catch (...) {
     // Nothing more can be saved; the status still says the run failed.
   }
   std::fflush(stdout);
-  std::fflush(stderr);
-  _exit(1);
+  std::_Exit(1);
 }
 #endif
 

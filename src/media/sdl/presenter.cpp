@@ -1,28 +1,12 @@
 #include "media/sdl/presenter.h"
 
-#include <filesystem>
-
+#include "media/sdl/graphics_processor.h"
 #include "media/sdl/renderer_presenter.h"
 #include "media/sdl/surface_presenter.h"
 
 namespace ridgeline {
 
 namespace {
-
-// Whether the system has a graphics processor for SDL's renderer to use. On
-// Linux every driver for one makes a device node; without any, a renderer
-// could only rasterize in software, and merely making one costs a large part
-// of the start-up (the rasterizer compiles its shaders). Elsewhere, assume
-// there is one and let RendersInSoftware decide.
-bool MayHaveGraphicsProcessor() {
-#ifdef __linux__
-  std::error_code ignored;
-  return std::filesystem::exists("/dev/dri", ignored) ||
-         std::filesystem::exists("/dev/nvidiactl", ignored);
-#else
-  return true;
-#endif
-}
 
 std::unique_ptr<Presenter> MakeRendererPresenter(SDL_Window* window) {
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);

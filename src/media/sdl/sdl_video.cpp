@@ -1,12 +1,12 @@
 #include "media/sdl/sdl_video.h"
 
 #include <clocale>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "common/key_codes.h"
 #include "common/run_time_error.h"
+#include "common/warning.h"
 #include "media/directx/sdl_picture.h"
 #include "media/directx/text.h"
 #include "media/sdl/lost_display.h"
@@ -207,8 +207,7 @@ void SdlVideo::Hand(const WindowEvent& event) {
 
 void SdlVideo::SwitchFullScreen(bool on) {
   if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
-    std::fprintf(stderr, "ridgeline: cannot switch between full screen and a window: %s\n",
-                 SDL_GetError());
+    Warn(std::string("cannot switch between full screen and a window: ") + SDL_GetError());
     return;
   }
   settings_.windowed = !on;

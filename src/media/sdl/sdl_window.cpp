@@ -1,12 +1,12 @@
 #include "media/sdl/sdl_window.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "common/app_path.h"
 #include "common/data_files.h"
 #include "common/run_time_error.h"
+#include "common/warning.h"
 #include "media/directx/sdl_picture.h"
 #include "media/directx/text.h"
 #include "media/files/bitmap_check.h"
@@ -50,10 +50,9 @@ WindowSize GameWindowSize(long scale) {
   }
   const int largest = LargestWindowScale(area.w, area.h);
   if (scale > largest) {
-    std::fprintf(stderr,
-                 "ridgeline: a window %ld times 640 x 480 does not fit the desktop (%d x %d "
-                 "usable), so it opens at %d times\n",
-                 scale, area.w, area.h, largest);
+    Warn("a window " + std::to_string(scale) + " times 640 x 480 does not fit the desktop (" +
+         std::to_string(area.w) + " x " + std::to_string(area.h) + " usable), so it opens at " +
+         std::to_string(largest) + " times");
   }
   const int factor = scale > 0 ? std::min(static_cast<int>(scale), largest) : largest;
   return WindowSize{factor * kPictureWidth, factor * kPictureHeight};

@@ -8,6 +8,7 @@
 # - load: 8 clients submit REPLAYS (400) distinct replays of random play at
 #   once: every one answered, every one taken once; submissions a second and
 #   the 50th and 99th percentile of the time to an answer;
+# - SIGTERM in the middle of that load: every submission let in is finished;
 # - kill -9 of the board in the middle of that load, then a restart: the
 #   database opens clean and every replay that got a 201 is there, whole;
 # - a full disk (a 512 KB tmpfs, as root): refused with 507 or 503, nothing
@@ -99,6 +100,22 @@ taken=$(awk '$2 == 201' "$work/busy.txt" | wc -l)
 [ $((busy + taken)) = "$count" ] || fail "answers other than 201 and 503 with the queue full"
 [ "$(total)" = "$taken" ] || fail "$taken taken but $(total) on the board"
 echo "  $taken taken, $busy answered 503 at once"
+stop_board
+
+echo "== SIGTERM in the middle of the load"
+start_board "$work/stopped.sqlite" --rate 1000000
+load "$work/stopped.txt" &
+loader=$!
+sleep 3
+stop_board
+wait "$loader" || true
+taken=$(awk '$2 == 201' "$work/stopped.txt" | wc -l)
+[ "$(awk '$2 != 201 && $2 != "000"' "$work/stopped.txt" | wc -l)" = 0 ] ||
+  fail "a submission under way at SIGTERM was not finished: $(awk '$2 != 201' "$work/stopped.txt" | head -n 3)"
+start_board "$work/stopped.sqlite" --rate 1000000
+all_kept "$work/stopped.txt"
+[ "$(total)" = "$taken" ] || fail "$taken taken but $(total) on the board"
+echo "  $taken taken and the rest never let in; the board ended with status 0"
 stop_board
 
 echo "== kill -9 in the middle of the load"

@@ -51,7 +51,7 @@ run: build
 	./$(BUILD)/ridgeline $(ARGS)
 
 test: test-deps $(BUILD)/CMakeCache.txt
-	cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DRIDGELINE_WERROR=ON $(LAUNCHER)
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DRIDGELINE_BOARD=ON -DRIDGELINE_WERROR=ON $(LAUNCHER)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -63,7 +63,7 @@ bench: bench-deps
 # $(BUILD)/ridgeline-board, the score board's server, beside the game that
 # it plays (and the game, which then sends kept games with --submit).
 board: board-deps $(BUILD)/CMakeCache.txt
-	cmake -S . -B $(BUILD) -DRIDGELINE_BOARD=ON
+	cmake -S . -B $(BUILD) -DRIDGELINE_BOARD=ON $(LAUNCHER)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # $(BUILD)/ridgeline_<version>_amd64.deb

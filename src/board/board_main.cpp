@@ -70,8 +70,13 @@ int main(int argc, char** argv) {
   server.set_read_timeout(kSlowClientSeconds, 0);
   server.set_write_timeout(kSlowClientSeconds, 0);
   server.set_file_extension_and_mimetype_mapping("wasm", "application/wasm");
+  // A board without the game's page is still a board: said, not fatal.
   if (!options->web.empty() && !server.set_mount_point("/play", options->web)) {
-    return Fail(options->web + ": not a folder to serve the game from", kUsageStatus);
+    std::fprintf(stderr,
+                 "ridgeline-board: %s: no folder there; the game's page is not served (make web "
+                 "builds it)\n",
+                 options->web.c_str());
+    services.gamePage.clear();
   }
   AddBoardRoutes(server, services);
 

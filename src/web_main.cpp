@@ -8,7 +8,6 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
-#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -47,18 +46,45 @@ void End(int status) {
   TellPage(page.run.Finish(status));
 }
 
-// One animation frame: the passes due, each timed for the page's figures.
+// Runs one pass, timed for the page's figures; false once the game has ended.
+bool RunPass() {
+  const bool playing = Game.GameState == GameState::Play;
+  const double start = emscripten_get_now();
+  if (const auto ended = EndedIn(RunLoopPass)) {
+    End(*ended);
+    return false;
+  }
+  EM_ASM({ Module['passRun']($0, $1); }, playing, emscripten_get_now() - start);
+  return true;
+}
+
+// How long one animation frame may spend on the passes before a watched
+// game: the page keeps drawing and answering input while it catches up.
+constexpr double kCatchUpSliceMs = 8;
+
+// A kept game being watched: the passes before it began run unseen, a slice
+// of them in each animation frame, and the page says how far it has come.
+// True while there are more to run.
+bool CatchingUp() {
+  const long firstShown = page.run.FirstShownPass();
+  if (PassesRun() >= firstShown) return false;
+  const double start = emscripten_get_now();
+  while (PassesRun() < firstShown && emscripten_get_now() - start < kCatchUpSliceMs) {
+    if (!RunPass()) return true;
+  }
+  EM_ASM({ Module['catchingUp']($0, $1); }, PassesRun(), firstShown);
+  // The game is then shown at 60 passes a second from this frame on.
+  page.pacer.Stop();
+  return true;
+}
+
+// One animation frame: the passes due.
 void Tick() {
-  if (page.hidden) return;
+  if (page.hidden || CatchingUp()) return;
   const auto now = std::chrono::duration<double, std::milli>(emscripten_get_now());
-  long due = page.pacer.PassesDue(std::chrono::duration_cast<Nanoseconds>(now));
-  // A kept game being watched: the passes before it began run unseen, at once.
-  due = std::max(due, page.run.FirstShownPass() - PassesRun());
+  const long due = page.pacer.PassesDue(std::chrono::duration_cast<Nanoseconds>(now));
   for (long pass = 0; pass < due; ++pass) {
-    const bool playing = Game.GameState == GameState::Play;
-    const double start = emscripten_get_now();
-    if (const auto ended = EndedIn(RunLoopPass)) return End(*ended);
-    EM_ASM({ Module['passRun']($0, $1); }, playing, emscripten_get_now() - start);
+    if (!RunPass()) return;
   }
 }
 

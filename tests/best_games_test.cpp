@@ -33,6 +33,9 @@ BestGame Kept(std::int64_t score, const std::string& date, const std::string& fi
   return BestGame{Header(score, date), file};
 }
 
+// A check that finds every replay ends as it says.
+const ReplayCheck kEveryReplayVerifies = [](const std::string&) { return std::optional(true); };
+
 std::vector<std::string> Files(const BestTable& table) {
   std::vector<std::string> files;
   for (const BestGame& game : table.Games()) files.push_back(game.file);
@@ -164,7 +167,7 @@ TEST_F(BestFolderTest, EachBrokenOrHostileFileIsSkippedWithOneWarning) {
   std::ofstream(dir_ + "/huge.script", std::ios::binary) << good;
   fs::resize_file(dir_ + "/huge.script", kLargestScript + 1);
 
-  const LoadedBest loaded = LoadBestFolder(dir_);
+  const LoadedBest loaded = LoadBestFolder(dir_, kEveryReplayVerifies);
   EXPECT_EQ(Files(loaded.table), std::vector<std::string>{"good.script"});
   std::vector<std::string> warnings = loaded.warnings;
   std::sort(warnings.begin(), warnings.end());
@@ -330,7 +333,7 @@ TEST(BestGames, AGameBelowTheTenthIsNotKeptAndOneAboveItTakesItsPlace) {
     std::string error;
     ASSERT_TRUE(SaveReplay(folder, header, FormatReplay(header, "seed 1\n"), error)) << error;
   }
-  const auto before = LoadBestFolder(folder).table.Games();
+  const auto before = LoadBestFolder(folder, kEveryReplayVerifies).table.Games();
   const KeptRun idle("150 down 32\n", 3000, folder);  // caught with 0: a tie with the tenth
   EXPECT_EQ(LoadBestFolder(folder).table.Games().size(), 10u);
   EXPECT_TRUE(idle.titles.empty());
@@ -341,6 +344,37 @@ TEST(BestGames, AGameBelowTheTenthIsNotKeptAndOneAboveItTakesItsPlace) {
   EXPECT_GT(after.front().header.score, 0);
   EXPECT_FALSE(fs::exists(folder + "/" + before.back().file));
   EXPECT_EQ(after.back().file, before[8].file);
+  fs::remove_all(folder);
+}
+
+TEST(BestGames, ReplaysThatFailOrWereNeverReplayedNeitherRankNorCrowdOutARealGame) {
+  const std::string folder = TempDir("best-forged");
+  const KeptRun first(OneShootingGame(), 3000, folder);
+  const BestGame real = LoadBestFolder(folder).table.Games().at(0);
+  const std::string text = ReadFile(folder + "/" + real.file);
+  const std::string score = "# score " + std::to_string(real.header.score) + "\n";
+  std::string forged = text;
+  forged.replace(forged.find(score), score.size(), "# score 999999\n");
+  for (int i = 0; i < 10; ++i) {
+    std::ofstream(folder + "/forged-" + std::to_string(i) + ".script", std::ios::binary) << forged;
+  }
+  // Unchecked, they are not read at all; checked and failed, they stay out.
+  EXPECT_EQ(LoadBestFolder(folder).unranked.size(), 10u);
+  const auto fails = [](const std::string&) { return std::optional(false); };
+  const LoadedBest checked = LoadBestFolder(folder, fails);
+  EXPECT_EQ(Files(checked.table), std::vector<std::string>{real.file});
+  ASSERT_EQ(checked.unranked.size(), 10u);
+  EXPECT_TRUE(checked.unranked[0].failed);
+
+  // A copy of the real game under another name is known by its bytes.
+  std::ofstream(folder + "/copy.script", std::ios::binary) << text;
+  EXPECT_EQ(LoadBestFolder(folder, fails).table.Games().size(), 2u);
+
+  const KeptRun second(OneShootingGame(), 3000, folder);
+  const LoadedBest after = LoadBestFolder(folder);
+  EXPECT_EQ(after.table.Games().size(), 3u);
+  EXPECT_EQ(after.table.Best(), real.header.score);
+  EXPECT_EQ(second.warnings, "");
   fs::remove_all(folder);
 }
 

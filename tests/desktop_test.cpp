@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -102,6 +103,13 @@ TEST_F(SettingsFileTest, SurvivesARestartAndABrokenOrMissingFileNeverStopsTheGam
   EXPECT_EQ(warning, "");
   // Written beside it and renamed: nothing else is left in the directory.
   EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), {}), 1);
+  // A link stays a link, and the file it names takes the change.
+  fs::rename(file, dir_ / "kept.ini");
+  fs::create_symlink(dir_ / "kept.ini", file);
+  ASSERT_TRUE(SaveSettings(file, Settings{}, error)) << error;
+  EXPECT_TRUE(fs::is_symlink(file));
+  EXPECT_EQ(ReadFile(dir_ / "kept.ini"), FormatSettings(Settings{}));
+  ASSERT_TRUE(SaveSettings(file, kChanged, error)) << error;
 
   std::ofstream(file, std::ios::binary) << "volume = 40\nmute = \xff\xfe\n";
   EXPECT_EQ(LoadSettings(file, warning), (Settings{true, 0, 40, false, true, "", ""}));
@@ -113,7 +121,7 @@ TEST_F(SettingsFileTest, SurvivesARestartAndABrokenOrMissingFileNeverStopsTheGam
   fs::remove(file);
   fs::create_directory(file);
   EXPECT_EQ(LoadSettings(file, warning), Settings{});
-  EXPECT_NE(warning.find("not a regular file"), std::string::npos) << warning;
+  EXPECT_NE(warning.find("cannot be read (Is a directory)"), std::string::npos) << warning;
   std::ofstream(dir_ / "plain") << "a file, not a directory";
   EXPECT_FALSE(SaveSettings(dir_ / "plain/settings.ini", kChanged, error));
   EXPECT_TRUE(error.starts_with((dir_ / "plain/settings.ini").string() + ": settings not saved"))
@@ -132,6 +140,25 @@ TEST_F(SettingsFileTest, KeepsTheFilesWhereTheXdgDirectoriesSay) {
   std::ofstream(home / ".config/user-dirs.dirs")
       << "# written by xdg-user-dirs-update\nXDG_PICTURES_DIR=\"$HOME/Bilder\"\n";
   EXPECT_EQ(ScreenshotDir(), home / "Bilder/Ridgeline");
+  // Read as the XDG rules say: $HOME only at the start and before a slash,
+  // a backslash keeping the character after it; anything else is not read.
+  const std::pair<std::string, fs::path> values[] = {
+      {"\"$HOMEX/Bilder\"", home / "Pictures"},
+      {"\"$HOME\"", home},
+      {"\"/srv/my \\\"pics\\\"\"", "/srv/my \"pics\""},
+      {"\"/srv/open", home / "Pictures"},
+  };
+  for (const auto& [value, pictures] : values) {
+    std::ofstream(home / ".config/user-dirs.dirs") << "XDG_PICTURES_DIR=" << value << "\n";
+    EXPECT_EQ(ScreenshotDir(), pictures / "Ridgeline") << value;
+  }
+  // Neither a pipe that nobody writes nor an endless device is waited for.
+  fs::remove(home / ".config/user-dirs.dirs");
+  ASSERT_EQ(::mkfifo((home / ".config/user-dirs.dirs").c_str(), 0600), 0);
+  EXPECT_EQ(ScreenshotDir(), home / "Pictures/Ridgeline");
+  fs::remove(home / ".config/user-dirs.dirs");
+  fs::create_symlink("/dev/zero", home / ".config/user-dirs.dirs");
+  EXPECT_EQ(ScreenshotDir(), home / "Pictures/Ridgeline");
 
   setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
   setenv("XDG_PICTURES_DIR", (dir_ / "shots").c_str(), 1);

@@ -81,10 +81,11 @@ wait_end() {
   status=$?
 }
 
-# Starts a virtual X server with a window manager; sets DISPLAY and `xserver`.
+# Starts a virtual X server with a window manager, of the screen size $1
+# (1600x1200 without it); sets DISPLAY and `xserver`.
 start_x() {
   rm -f display
-  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> display 2> /dev/null &
+  Xvfb -displayfd 3 -screen 0 "${1:-1600x1200}x24" -nolisten tcp 3> display 2> /dev/null &
   xserver=$!
   servers+=("$xserver")
   for _ in $(seq 100); do
@@ -127,6 +128,16 @@ for signal in INT TERM HUP; do
   expect_whole_trace "headless SIG$signal" t.jsonl
   expect_recording "headless SIG$signal" r.txt
 done
+
+# A check cut short: it says so, and does not blame the file.
+printf '# ridgeline replay\n# score 0\n# date 2025-01-01 00:00:00\n# began 0\n# over 5000000\nseed 1\n' > long.script
+"$game" --verify long.script 2> err.txt &
+pid=$!
+sleep 1
+kill -s INT "$pid"
+wait_end "$pid" "--verify SIGINT"
+expect "--verify SIGINT: status" 130 "$status"
+expect "--verify SIGINT: messages" "ridgeline: long.script: interrupted before its game over; not verified" "$(cat err.txt)"
 
 # Killed outright before any input: the seed is in the recording all the
 # same, under its temporary name.
@@ -187,4 +198,13 @@ if ((failures)); then
   echo "$failures failures"
   exit 1
 fi
+# A screen smaller than the picture: the window is smaller, with one line.
+start_x 600x400
+"$game" --windowed --scale 1 --frames 30 > out.txt 2> err.txt &
+pid=$!
+wait_end "$pid" "a small screen"
+expect "a small screen: status" 0 "$status"
+grep -q '^ridgeline: a window 1 times 640 x 480 does not fit the desktop (600 x [0-9]* usable), so it opens at [0-9]* x [0-9]*, smaller than the picture$' err.txt ||
+  fail "a small screen: $(cat err.txt)"
+
 echo "all hard stops ended as they should"

@@ -226,7 +226,8 @@ TEST_F(Command, TheDataIsFoundBesideTheGameOrInTheInstalledTreeAndNowhereElse) {
 
 TEST_F(Command, TwoHeadlessRunsWriteTheSameTraceAndFrame) {
   Write("play.txt", "seed 9\n150 down 32\n151 down 39\n170 down 32\n180 up 39\n");
-  for (const char* run : {"a", "b"}) {
+  // Any name, in any language.
+  for (const char* run : {"a", "b-Jos\u00e9"}) {
     const std::string name(run);
     EXPECT_EQ(Run("--headless --frames 250 --input play.txt --trace " + name +
                   ".jsonl --dump-frame 240 " + name + ".bmp --record " + name + ".txt"),
@@ -236,9 +237,9 @@ TEST_F(Command, TwoHeadlessRunsWriteTheSameTraceAndFrame) {
   }
   const std::string trace = Read("a.jsonl");
   EXPECT_EQ(std::count(trace.begin(), trace.end(), '\n'), 250);
-  EXPECT_EQ(trace, Read("b.jsonl"));
+  EXPECT_EQ(trace, Read("b-Jos\u00e9.jsonl"));
   EXPECT_FALSE(Read("a.bmp").empty());
-  EXPECT_EQ(Read("a.bmp"), Read("b.bmp"));
+  EXPECT_EQ(Read("a.bmp"), Read("b-Jos\u00e9.bmp"));
   EXPECT_EQ(Read("a.txt"), "seed 9\n150.0 down 32\n151.0 down 39\n170.0 down 32\n180.0 up 39\n");
   // The seed on the command line wins over the script's.
   EXPECT_EQ(Run("--headless --frames 250 --seed 10 --input play.txt --trace c.jsonl"), 0);
@@ -264,9 +265,10 @@ std::string FixtureReplay() {
 TEST_F(Command, AReplayVerifiesOnlyAsItWasKept) {
   const std::string replay = FixtureReplay();
   ASSERT_TRUE(replay.find("\n# score ") != std::string::npos);
-  Write("kept.script", replay);
+  fs::create_directory(dir_ + "/Jos\u00e9");
+  Write("Jos\u00e9/kept.script", replay);
   const std::string score = replay.substr(replay.find("# score ") + 8);
-  EXPECT_EQ(Run("--verify kept.script"), 0) << stderr_;
+  EXPECT_EQ(Run("--verify Jos\u00e9/kept.script"), 0) << stderr_;
   EXPECT_EQ(stdout_, "verified: " + score.substr(0, score.find('\n')) + "\n");
 
   auto edited = [&](const std::string& from, const std::string& to) {
@@ -305,10 +307,15 @@ TEST_F(Command, TheScoresListTheKeptGamesAndSkipBrokenFiles) {
   fs::create_directories(folder);
   Write("data/ridgeline/best/kept.script", FixtureReplay());
   Write("data/ridgeline/best/broken.script", "# ridgeline replay\n# score 99999\n");
+  std::string forged = FixtureReplay();
+  Write("data/ridgeline/best/forged.script",
+        forged.replace(forged.find("# score "), 8, "# score 9"));
   EXPECT_EQ(Run("--scores"), 0);
   EXPECT_TRUE(stdout_.starts_with("rank       score  date                 file\n   1  "))
       << stdout_;
-  EXPECT_TRUE(stdout_.ends_with("  2025-06-01 12:30:05  " + folder + "/kept.script\n")) << stdout_;
+  EXPECT_TRUE(stdout_.ends_with("  2025-06-01 12:30:05  " + folder + "/kept.script\nunverified: " +
+                                folder + "/forged.script (its replay does not end as it says)\n"))
+      << stdout_;
   EXPECT_EQ(stderr_,
             "ridgeline: " + folder + "/broken.script: skipped, not a replay (no date on line 3)\n");
   EXPECT_EQ(Run("--verify 1"), 0) << stderr_;

@@ -34,7 +34,28 @@ node tests/web_browser.mjs build-web "$reference" "$script" "$passes"
 
 # A game kept in the browser verifies on the desktop and in the WebAssembly
 # build under Node; so does one kept on the desktop.
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 for replay in "$reference/browser.script" docs/best-game.script; do
   "$native" --verify "$replay"
-  NODE_PATH=${NODE_PATH:-/usr/share/nodejs} node build-web/ridgeline-node.js --verify "$replay"
+  node build-web/ridgeline-node.js --verify "$replay"
 done
+
+# The game under Node refuses a FIFO, as the native game does, rather than
+# wait for a writer; and finds the best games where HOME and XDG_DATA_HOME say.
+mkfifo "$reference/fifo.script"
+for option in --verify --input; do
+  if timeout 30 node build-web/ridgeline-node.js --headless "$option" "$reference/fifo.script" \
+    2>"$reference/fifo.err"; then
+    echo "FAILED: Node's $option took a FIFO" && exit 1
+  fi
+  grep -q "a FIFO, not a regular file" "$reference/fifo.err" ||
+    { echo "FAILED: Node's $option on a FIFO: $(cat "$reference/fifo.err")" && exit 1; }
+done
+mkdir -p "$reference/home/.local/share/ridgeline/best" "$reference/data/ridgeline/best"
+cp docs/best-game.script "$reference/home/.local/share/ridgeline/best/home.script"
+cp docs/best-game.script "$reference/data/ridgeline/best/data.script"
+HOME="$reference/home" XDG_DATA_HOME= node build-web/ridgeline-node.js --scores | grep -q home.script ||
+  { echo "FAILED: Node's --scores ignores HOME" && exit 1; }
+HOME="$reference/home" XDG_DATA_HOME="$reference/data" node build-web/ridgeline-node.js --verify 1 |
+  grep -q "verified: 200" || { echo "FAILED: Node's --verify 1 ignores XDG_DATA_HOME" && exit 1; }
+echo "the game under Node: FIFOs refused, HOME and XDG_DATA_HOME followed"

@@ -2,9 +2,12 @@
 # The Windows game under wine, after `make windows` and a native build in
 # build/: the scripted runs' traces and pictures against the native game's
 # (cross_traces.sh); one windowed run on a virtual X display, from the splash
-# screen through the title screen into play, ended by Escape with status 0;
-# and the zip unpacked into a fresh folder and played from there, to show
-# that it holds everything the game needs.
+# screen through the title screen into play, caught, kept among the best
+# games in an AppData folder named in another language, and ended by Escape
+# with status 0; that game listed, verified and a forgery of it marked; the
+# command line's paths in any language, and NUL; and the zip unpacked into
+# a fresh folder and played from there, to show that it holds everything
+# the game needs.
 #
 #   tests/windows_check.sh
 set -euo pipefail
@@ -48,7 +51,17 @@ trace_has() {
   grep -q "$2" "${live:-$1}" 2> /dev/null
 }
 
-echo "2. A windowed run: splash, title, a key into play, Escape"
+# The player's AppData in a folder whose name is not ASCII.
+appdata='C:\users\root\AppDätä'
+for folders in 'User Shell Folders' 'Shell Folders'; do
+  wine reg add "HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\$folders" \
+    /v AppData /d "$appdata" /f > /dev/null 2>&1
+done
+wineserver -w
+best="$WINEPREFIX/drive_c/users/root/AppDätä/Ridgeline/best"
+rm -rf "$best"
+
+echo "2. A windowed run: splash, title, a key into play, caught, Escape"
 wine build-windows/ridgeline.exe --windowed --trace "$work/window.trace" \
   > "$work/window.out" 2> "$work/window.err" &
 game=$!
@@ -59,6 +72,8 @@ wait_for trace_has "$work/window.trace" '"state":3'
 xdotool windowactivate --sync "$window"
 xdotool key Return
 wait_for trace_has "$work/window.trace" '"state":1'
+wait_for trace_has "$work/window.trace" '"state":2'
+wait_for compgen -G "$best/*.script" > /dev/null
 xdotool key Escape
 status=0
 wait "$game" || status=$?
@@ -67,7 +82,37 @@ game=
 [ -s "$work/window.trace" ] || fail "the windowed game left no trace"
 echo "  played $(wc -l < "$work/window.trace") passes, status 0"
 
-echo "3. The zip, unpacked into a fresh folder"
+echo "3. The game kept under $appdata; paths in any language; NUL"
+replay=$(ls "$best"/*.script)
+sed 's/^# score .*/# score 999999/' "$replay" > "$best/forged.script"
+wine build-windows/ridgeline.exe --scores 2> "$work/scores.err" | tr -d '\r' > "$work/scores.out" ||
+  fail "--scores: $(cat "$work/scores.err")"
+grep -q "^   1 .*AppDätä.Ridgeline.best.$(basename "$replay")\$" "$work/scores.out" ||
+  fail "the kept game is not listed: $(cat "$work/scores.out")"
+grep -q '^unverified: .*forged.script (its replay does not end as it says)$' "$work/scores.out" ||
+  fail "the forgery is not marked: $(cat "$work/scores.out")"
+wine build-windows/ridgeline.exe --verify 1 > "$work/verify.out" 2>&1 ||
+  fail "rank 1 does not verify: $(cat "$work/verify.out")"
+# The same replay, script and trace under a folder named in another
+# language, through the native game and the Windows one.
+named="$work/José"
+mkdir "$named"
+cp "$replay" "$named/kept.script"
+cp docs/play-screen.script "$named/play.script"
+build/ridgeline --verify "$named/kept.script" > "$work/native.verify"
+winnamed="Z:$(echo "$named" | tr / '\\')"
+wine build-windows/ridgeline.exe --verify "$winnamed\kept.script" | tr -d '\r' > "$work/wine.verify" ||
+  fail "--verify with a path in another language"
+cmp "$work/native.verify" "$work/wine.verify" || fail "--verify differs: $(cat "$work/wine.verify")"
+build/ridgeline --headless --input "$named/play.script" --frames 600 --trace "$named/native.trace"
+wine build-windows/ridgeline.exe --headless --input "$winnamed\play.script" --frames 600 \
+  --trace "$winnamed\wine.trace" || fail "--input and --trace with paths in another language"
+cmp "$named/native.trace" "$named/wine.trace" || fail "the traces differ"
+wine build-windows/ridgeline.exe --headless --input "$winnamed\play.script" --frames 60 \
+  --trace NUL || fail "--trace NUL ended with status $?"
+echo "  kept, listed and verified under $appdata; --verify, --input, --trace as natively"
+
+echo "4. The zip, unpacked into a fresh folder"
 zip=$(ls build-windows/ridgeline-*-windows-x64.zip)
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$OLDPWD/$zip")

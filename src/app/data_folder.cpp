@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/program_folder.h"
+#include "common/path_text.h"
 
 namespace ridgeline {
 
@@ -16,10 +17,10 @@ std::optional<std::string> FindAppPath(std::string& error) {
   const fs::path installed = (beside.parent_path() / "share" / "ridgeline").lexically_normal();
   for (const fs::path& candidate : {beside, installed}) {
     std::error_code failure;
-    if (fs::is_directory(candidate / "Data", failure)) return candidate.string();
+    if (fs::is_directory(candidate / "Data", failure)) return Utf8FromPath(candidate);
   }
-  error =
-      "no game data in " + (beside / "Data").string() + " nor in " + (installed / "Data").string();
+  error = "no game data in " + Utf8FromPath(beside / "Data") + " nor in " +
+          Utf8FromPath(installed / "Data");
   return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/file_system.h"
+#include "common/path_text.h"
 
 namespace ridgeline {
 
@@ -55,13 +56,13 @@ std::optional<std::string> OutputClash(const Options& options, const std::string
   for (const auto& [pass, file] : options.dumpFrames) outputs.emplace_back("--dump-frame", file);
 
   std::error_code ignored;
-  const fs::path data = fs::weakly_canonical(fs::absolute(dataDir, ignored), ignored);
+  const fs::path data = fs::weakly_canonical(fs::absolute(PathFromUtf8(dataDir), ignored), ignored);
   const std::vector<Identity> dataFiles = DataFiles(data);
   const std::optional<Identity> input =
-      options.input.empty() ? std::nullopt : std::optional(IdentityOf(options.input));
+      options.input.empty() ? std::nullopt : std::optional(IdentityOf(PathFromUtf8(options.input)));
   std::vector<Identity> earlier;
   for (const auto& [option, file] : outputs) {
-    const Identity output = IdentityOf(file);
+    const Identity output = IdentityOf(PathFromUtf8(file));
     const std::string overwrite = option + " " + file + " would overwrite ";
     if (output.special) {
       earlier.push_back({});
@@ -70,7 +71,7 @@ std::optional<std::string> OutputClash(const Options& options, const std::string
     if (input && output == *input) return overwrite + "the --input file " + options.input;
     if (IsUnder(output.resolved, data) ||
         std::find(dataFiles.begin(), dataFiles.end(), output) != dataFiles.end()) {
-      return overwrite + "the game's data in " + data.string();
+      return overwrite + "the game's data in " + Utf8FromPath(data);
     }
     for (std::size_t i = 0; i < earlier.size(); ++i) {
       if (earlier[i].resolved.empty() || !(earlier[i] == output)) continue;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/player_console.h"
+#include "common/path_text.h"
 
 namespace ridgeline {
 
@@ -29,7 +30,8 @@ void ReachParentConsole() {
 
 void ShowFailure(const std::string& line) {
   if (errorsRedirected) return;
-  MessageBoxA(nullptr, line.c_str(), "Ridgeline", MB_OK | MB_ICONERROR);
+  // The line is UTF-8: a file's name in it may be in any language.
+  MessageBoxW(nullptr, PathFromUtf8(line).c_str(), L"Ridgeline", MB_OK | MB_ICONERROR);
 }
 
 }  // namespace ridgeline

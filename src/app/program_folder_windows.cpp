@@ -10,7 +10,7 @@ namespace ridgeline {
 
 namespace fs = std::filesystem;
 
-std::optional<fs::path> ProgramFolder(std::string& error) {
+std::optional<fs::path> ProgramPath(std::string& error) {
   // The path may be longer than MAX_PATH: grow the buffer until it fits.
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
@@ -20,9 +20,14 @@ std::optional<fs::path> ProgramFolder(std::string& error) {
               std::system_category().message(int(GetLastError())) + ")";
       return std::nullopt;
     }
-    if (length < buffer.size()) return fs::path(std::wstring(buffer.data(), length)).parent_path();
+    if (length < buffer.size()) return fs::path(std::wstring(buffer.data(), length));
     buffer.resize(buffer.size() * 2);
   }
+}
+
+std::optional<fs::path> ProgramFolder(std::string& error) {
+  const auto path = ProgramPath(error);
+  return path ? std::optional(path->parent_path()) : std::nullopt;
 }
 
 }  // namespace ridgeline

@@ -7,6 +7,7 @@
 
 #include "app/data_folder.h"
 #include "app/player_console.h"
+#include "app/replay_check.h"
 #include "app/stats.h"
 #include "app/submit_run.h"
 #include "common/app_path.h"
@@ -65,7 +66,14 @@ std::optional<int> ProgramRun::Start(const std::vector<std::string>& args,
   }
   SetAppPath(*appPath);
   if (options_->scores) {
-    PrintBestScores();
+    // A check interrupted stops the checking: the rest wait for the next time.
+    bool interrupted = false;
+    PrintBestScores([&interrupted](const std::string& file) -> std::optional<bool> {
+      if (interrupted) return std::nullopt;
+      const auto verified = VerifyInOwnRun(file);
+      interrupted = !verified;
+      return verified;
+    });
     return AfterStandardOutput(0);
   }
   setup_ = RunSetup::Prepare(*options_, error);
@@ -89,6 +97,10 @@ std::optional<int> ProgramRun::Start(const std::vector<std::string>& args,
 int ProgramRun::WriteOut(int status) {
   std::string error;
   if (setup_ && !setup_->Finish(error)) {
+    // A check cut short says so, rather than that the file fails.
+    if (status >= kFirstSignalStatus && !options_->verify.empty()) {
+      error = options_->verify + ": interrupted before its game over; not verified";
+    }
     Complain(error);
     if (status == 0) status = kFailureStatus;
   }

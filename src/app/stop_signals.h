@@ -9,7 +9,8 @@ namespace ridgeline {
 // that no longer reaches the end of its pass. A signal ignored when the game
 // starts (nohup) stays ignored. On Windows the console's events do the same:
 // Ctrl+C and Ctrl+Break as SIGINT, a console closed or a session ending as
-// SIGHUP.
+// SIGHUP. SIGXFSZ is ignored, so that a write past the file-size limit fails
+// as on a full disk rather than ending the game.
 void StopRunOnSignals();
 
 }  // namespace ridgeline

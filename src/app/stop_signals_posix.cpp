@@ -26,6 +26,9 @@ void StopRunOnSignals() {
     sigaction(number, nullptr, &before);
     if (before.sa_handler != SIG_IGN) sigaction(number, &action, nullptr);
   }
+  // A file grown past the size limit (ulimit -f) would kill the game; ignored,
+  // the write fails with EFBIG instead and costs a line, as a full disk does.
+  std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace ridgeline

@@ -7,7 +7,7 @@
 #include "game/state.h"
 #include "media/directx/media.h"
 #include "media/headless/headless_platform.h"
-#include "replay/replay_check.h"
+#include "replay/replay_proof.h"
 #include "shell/frame_loop.h"
 #include "shell/shutdown.h"
 
@@ -41,7 +41,7 @@ Verdict VerifyReplayText(std::string_view text, const VerifyLimits& limits) {
   bool tooLong = false;
   int status = 0;
   {
-    ReplayCheck check(std::move(replay));
+    ReplayProof check(std::move(replay));
     check.Attach([&](long pass) {
       if (limits.cpuSeconds <= 0 || pass % kPassesPerTimeCheck != 0) return;
       if (ThreadCpuSeconds() - started > limits.cpuSeconds) {

@@ -7,5 +7,7 @@ namespace ridgeline {
 inline constexpr int kFailureStatus = 1;
 // Bad usage, found before anything runs.
 inline constexpr int kUsageStatus = 2;
+// From here on: a signal, or the console's like of it, stopped the run.
+inline constexpr int kFirstSignalStatus = 128;
 
 }  // namespace ridgeline

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,8 +54,21 @@ std::uint64_t ProcessNumber();
 std::optional<std::string> WriteFileWhole(const std::filesystem::path& target,
                                           std::string_view text);
 
+// Writes `text` whole, as WriteFileWhole does, under the first of the names
+// nameOf(1), nameOf(2), ... nameOf(copies) in `dir` that nothing has. It never
+// takes the place of a file, not even of one that another program made a
+// moment before. Returns the path taken; on failure nothing, with `why` saying
+// why ("File exists" when every name was taken).
+std::optional<std::filesystem::path> WriteNewFileWhole(
+    const std::filesystem::path& dir, const std::function<std::string(int)>& nameOf, int copies,
+    std::string_view text, std::string& why);
+
 // Puts `from` in the place of `to`, replacing a file there in one step.
 bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Gives `from` the name `to` in one step, only when nothing has that name:
+// fails with EEXIST when something has, however late it came.
+bool PutInPlaceAsNew(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Sends what was written to `descriptor` on to the disk.
 bool SyncToDisk(int descriptor);

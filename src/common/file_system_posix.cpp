@@ -62,6 +62,23 @@ bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& 
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+bool PutInPlaceAsNew(const std::filesystem::path& from, const std::filesystem::path& to) {
+  // A second name made only where there is none, then the first one dropped.
+  if (link(from.c_str(), to.c_str()) == 0) {
+    // The file is in place whatever becomes of its first name.
+    unlink(from.c_str());
+    return true;
+  }
+  // A file system without hard links (FAT) can only be asked first.
+  if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP) return false;
+  struct stat status {};
+  if (lstat(to.c_str(), &status) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return PutInPlace(from, to);
+}
+
 bool SyncToDisk(int descriptor) {
   return fsync(descriptor) == 0;
 }

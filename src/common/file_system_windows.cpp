@@ -66,6 +66,16 @@ bool PutInPlace(const std::filesystem::path& from, const std::filesystem::path& 
   return false;
 }
 
+bool PutInPlaceAsNew(const std::filesystem::path& from, const std::filesystem::path& to) {
+  // Without MOVEFILE_REPLACE_EXISTING the move fails when `to` is there.
+  if (MoveFileExW(from.c_str(), to.c_str(), 0)) return true;
+  const DWORD failure = GetLastError();
+  errno = failure == ERROR_ALREADY_EXISTS || failure == ERROR_FILE_EXISTS ? EEXIST
+          : failure == ERROR_ACCESS_DENIED                                ? EACCES
+                                                                          : EIO;
+  return false;
+}
+
 bool SyncToDisk(int descriptor) {
   return _commit(descriptor) == 0;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace ridgeline {
 
@@ -32,5 +35,20 @@ class ReadableFile {
 // file is not open and `why` says why, in the system's words where it has
 // them ("Permission denied", "Too many levels of symbolic links").
 ReadableFile OpenRegularFile(const std::string& path, std::string& why);
+
+// What ReadRegularFile says of a file larger than it may read.
+inline constexpr std::string_view kTooLarge = "too large";
+
+// Reads the regular file `path` whole, as OpenRegularFile opens it. A file
+// that holds more than `largest` bytes is refused without reading it, with
+// `why` set to kTooLarge, and one that grows as it is read stops there all
+// the same. On any other failure, `why` says why.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::uint64_t largest,
+                                           std::string& why);
+
+// The first `bytes` bytes of the regular file `path`, or all of it when it is
+// shorter; on failure nothing, with `why` saying why.
+std::optional<std::string> ReadRegularFileStart(const std::string& path, std::size_t bytes,
+                                                std::string& why);
 
 }  // namespace ridgeline

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "common/path_text.h"
 #include "common/run_time_error.h"
 #include "common/warning.h"
 #include "desktop/screenshot.h"
@@ -54,7 +55,7 @@ struct Desktop {
       const std::filesystem::path file = SaveScreenshot(picture, dir, std::time(nullptr));
       // Flushed at once: a program reading the output hears of it now.
       std::printf("ridgeline: the picture of pass %ld is saved as %s\n", shownPass,
-                  file.string().c_str());
+                  Utf8FromPath(file).c_str());
       std::fflush(stdout);
     } catch (const RunTimeError& failure) {
       Warn(std::string("no screenshot: ") + failure.what());

@@ -1,13 +1,11 @@
 #include "desktop/settings_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
+#include <string>
 
 #include "common/file_system.h"
+#include "common/path_text.h"
+#include "common/regular_file.h"
 #include "desktop/user_dirs.h"
 
 namespace ridgeline {
@@ -17,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Far more than the file ever holds: anything larger is not a settings file.
-constexpr std::uintmax_t kLargestFile = 64 * 1024;
+constexpr std::uint64_t kLargestFile = 64 * 1024;
 
 }  // namespace
 
@@ -27,7 +25,7 @@ fs::path SettingsFile() {
 }
 
 Settings LoadSettings(const fs::path& file, std::string& warning) {
-  const std::string name = file.string();
+  const std::string name = Utf8FromPath(file);
   std::error_code error;
   const fs::file_status status = fs::status(file, error);
   if (status.type() == fs::file_type::not_found) {
@@ -38,21 +36,16 @@ Settings LoadSettings(const fs::path& file, std::string& warning) {
     return Settings{};
   }
   // Only a regular file is read: a pipe in its place would block for ever.
-  if (status.type() != fs::file_type::regular) {
-    warning = name + ": not a regular file; playing with the defaults";
+  std::string why;
+  const auto text = ReadRegularFile(name, kLargestFile, why);
+  if (!text) {
+    warning =
+        name + ": " +
+        (why == kTooLarge ? "larger than a settings file can be" : "cannot be read (" + why + ")") +
+        "; playing with the defaults";
     return Settings{};
   }
-  if (fs::file_size(file, error) > kLargestFile) {
-    warning = name + ": larger than a settings file can be; playing with the defaults";
-    return Settings{};
-  }
-  std::ifstream in(file, std::ios::binary);
-  const std::string text(std::istreambuf_iterator<char>(in), {});
-  if (!in && !in.eof()) {
-    warning = name + ": cannot be read (" + std::strerror(errno) + "); playing with the defaults";
-    return Settings{};
-  }
-  ReadSettings read = ParseSettings(text);
+  ReadSettings read = ParseSettings(*text);
   if (!read.problem.empty()) {
     warning = name + ": " + read.problem + "; the defaults stand in for what could not be read";
   }
@@ -61,13 +54,20 @@ Settings LoadSettings(const fs::path& file, std::string& warning) {
 
 bool SaveSettings(const fs::path& file, const Settings& settings, std::string& error) {
   auto fail = [&](const std::string& what) {
-    error = file.string() + ": settings not saved (" + what + ")";
+    error = Utf8FromPath(file) + ": settings not saved (" + what + ")";
     return false;
   };
   std::error_code made;
   fs::create_directories(file.parent_path(), made);
   if (made) return fail(made.message());
-  if (const auto why = WriteFileWhole(file, FormatSettings(settings))) return fail(*why);
+  // A link is written through, so that the file it names stays the one in use.
+  std::error_code unresolved;
+  const fs::path target = fs::is_symlink(fs::symlink_status(file, unresolved))
+                              ? fs::weakly_canonical(file, unresolved)
+                              : file;
+  if (const auto why = WriteFileWhole(unresolved ? file : target, FormatSettings(settings))) {
+    return fail(*why);
+  }
   return true;
 }
 

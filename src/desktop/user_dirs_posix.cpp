@@ -1,8 +1,14 @@
 #include "desktop/user_dirs.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
-#include <fstream>
+#include <optional>
 #include <string>
+#include <string_view>
+
+#include "common/path_text.h"
+#include "common/regular_file.h"
 
 namespace ridgeline {
 
@@ -34,20 +40,46 @@ fs::path ConfigHome() {
   return BaseDir("XDG_CONFIG_HOME", ".config");
 }
 
+// Far more than the file ever holds: it names a dozen directories.
+constexpr std::uint64_t kLargestUserDirs = 64 * 1024;
+
+// A value of user-dirs.dirs as the shell reads it between its double quotes:
+// a backslash keeps the character after it. Nothing when the quotes do not
+// close at the end of the line.
+std::optional<std::string> Unquoted(std::string_view quoted) {
+  std::string value;
+  for (std::size_t at = 0; at < quoted.size(); ++at) {
+    if (quoted[at] == '"') return at + 1 == quoted.size() ? std::optional(value) : std::nullopt;
+    if (quoted[at] == '\\' && at + 1 < quoted.size()) ++at;
+    value += quoted[at];
+  }
+  return std::nullopt;
+}
+
 // The pictures directory in user-dirs.dirs, a shell fragment written by
-// xdg-user-dirs-update: XDG_PICTURES_DIR="$HOME/Pictures" or an absolute path.
+// xdg-user-dirs-update: XDG_PICTURES_DIR="$HOME/Pictures" or an absolute
+// path, as the XDG rules allow; nothing else is read there. The file is read
+// only when it is a small regular one: a FIFO there would never end.
 fs::path PicturesFromUserDirs(const fs::path& configHome, const fs::path& home) {
-  std::ifstream file(configHome / "user-dirs.dirs");
-  const std::string key = "XDG_PICTURES_DIR=\"";
-  std::string line;
-  while (std::getline(file, line)) {
-    if (line.rfind(key, 0) != 0 || line.size() < key.size() + 1 || line.back() != '"') continue;
-    std::string value = line.substr(key.size(), line.size() - key.size() - 1);
-    const std::string homeVariable = "$HOME";
-    if (value.rfind(homeVariable, 0) == 0 && !home.empty()) {
-      value = home.string() + value.substr(homeVariable.size());
+  std::string why;
+  const auto text =
+      ReadRegularFile(Utf8FromPath(configHome / "user-dirs.dirs"), kLargestUserDirs, why);
+  if (!text) return {};
+  constexpr std::string_view kKey = "XDG_PICTURES_DIR=\"";
+  constexpr std::string_view kHome = "$HOME";
+  std::string_view rest = *text;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    const std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    if (!line.starts_with(kKey)) continue;
+    std::optional<std::string> value = Unquoted(line.substr(kKey.size()));
+    if (!value) continue;
+    if (*value == kHome || value->starts_with(std::string(kHome) + "/")) {
+      if (home.empty()) continue;
+      value = Utf8FromPath(home) + value->substr(kHome.size());
     }
-    if (!value.empty() && value.front() == '/') return value;
+    if (value->starts_with('/')) return *value;
   }
   return {};
 }

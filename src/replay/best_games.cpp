@@ -1,9 +1,11 @@
 #include "replay/best_games.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 
+#include "common/path_text.h"
 #include "common/warning.h"
 #include "game/state.h"
 #include "media/platform/platform.h"
@@ -33,7 +35,15 @@ BestGames::BestGames(InputSource& from, std::uint64_t seed, std::string folder)
         "kept");
     return;
   }
-  table_ = LoadBestTable(folder_);
+  LoadedBest loaded = LoadBest(folder_);
+  table_ = std::move(loaded.table);
+  index_ = std::move(loaded.index);
+  const auto unchecked = std::count_if(loaded.unranked.begin(), loaded.unranked.end(),
+                                       [](const UnrankedGame& game) { return !game.failed; });
+  if (unchecked > 0) {
+    Warn(std::to_string(unchecked) + " files in " + folder_ +
+         " have not been checked and do not rank: ridgeline --scores checks them");
+  }
 }
 
 std::string BestGames::Title() const {
@@ -61,13 +71,20 @@ void BestGames::Keep(const GameResult& game) {
     Warn(error + "; the game is not kept");
     return;
   }
+  // Played here, it is verified by having been played.
+  index_.Record(replay, *name, BestIndex::Verdict::Verified);
   const auto bestBefore = table_.Best();
   if (const auto left = table_.Add(BestGame{header, *name})) {
     std::error_code ec;
-    if (!std::filesystem::remove(folder_ + "/" + left->file, ec) && ec) {
+    if (!std::filesystem::remove(PathFromUtf8(folder_ + "/" + left->file), ec) && ec) {
       Warn(folder_ + "/" + left->file + ": no longer among the best, but cannot be removed (" +
            ec.message() + ")");
     }
+    index_.Forget(left->file);
+  }
+  if (const auto why = index_.Write(folder_)) {
+    Warn(folder_ + "/" + std::string(BestIndex::kFileName) + ": cannot be written (" + *why +
+         "); --scores will replay the game again");
   }
   if (table_.Best() != bestBefore) CurrentPlatform().video->SetTitle(Title());
   if (keptHook) keptHook();
@@ -77,15 +94,21 @@ void SetBestKeptHook(std::function<void()> hook) {
   keptHook = std::move(hook);
 }
 
-void PrintBestScores() {
+void PrintBestScores(const ReplayCheck& check) {
   const std::string folder = BestFolder();
-  const BestTable table = LoadBestTable(folder);
+  const LoadedBest loaded = LoadBest(folder, check);
   if (folder.empty()) {
     std::puts("no best games: no folder for the player's data is known (HOME, XDG_DATA_HOME)");
-  } else if (table.Games().empty()) {
+    return;
+  }
+  if (loaded.table.Games().empty()) {
     std::printf("no best games kept yet in %s\n", folder.c_str());
   } else {
-    std::fputs(FormatBestTable(table, folder).c_str(), stdout);
+    std::fputs(FormatBestTable(loaded.table, folder).c_str(), stdout);
+  }
+  for (const UnrankedGame& game : loaded.unranked) {
+    std::printf("unverified: %s/%s (%s)\n", folder.c_str(), game.file.c_str(),
+                game.failed ? "its replay does not end as it says" : "not replayed");
   }
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "replay/best_folder.h"
 #include "replay/best_table.h"
 #include "replay/game_tracker.h"
 #include "replay/recorder.h"
@@ -36,6 +37,7 @@ class BestGames {
   MemoryRecorder recorder_;
   std::string folder_;
   BestTable table_;
+  BestIndex index_;
   GameTracker tracker_;
 };
 
@@ -44,7 +46,8 @@ class BestGames {
 void SetBestKeptHook(std::function<void()> hook);
 
 // Prints the table of the best games kept (--scores), or where they would be
-// when there are none yet.
-void PrintBestScores();
+// when there are none yet, then the files that do not rank. Each replay not
+// yet replayed is checked first, by `check`.
+void PrintBestScores(const ReplayCheck& check);
 
 }  // namespace ridgeline

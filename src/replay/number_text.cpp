@@ -1,9 +1,13 @@
 #include "replay/number_text.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <type_traits>
+#include <unordered_map>
 
 namespace ridgeline {
 
@@ -19,10 +23,11 @@ Real ReadBack(const char* text) {
 }
 
 template <typename Real>
-void Append(std::string& out, Real value) {
+std::string ShortestText(Real value) {
+  std::string out;
   if (!std::isfinite(value)) {
-    out += std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
-    return;
+    out = std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
+    return out;
   }
   // The fewest significant digits that read back to the value. printf's %e
   // rounds correctly, so that text is also the nearest of its length; and
@@ -68,8 +73,28 @@ void Append(std::string& out, Real value) {
             digits.substr(static_cast<std::size_t>(exponent + 1));
   }
   const std::string withExponent = scientific + sign.size();
-  out += sign;
+  out = sign;
   out += plain.size() <= withExponent.size() ? plain : withExponent;
+  return out;
+}
+
+// A trace writes the same few numbers pass after pass, and working out a
+// number's text is slow where the C library reads numbers back in emulated
+// 128-bit arithmetic (WebAssembly): each number's text is worked out once.
+// The cache starts afresh when full, so that ever-new numbers cannot grow it.
+template <typename Real>
+void Append(std::string& out, Real value) {
+  using Bits = std::conditional_t<sizeof(Real) == sizeof(float), std::uint32_t, std::uint64_t>;
+  static std::unordered_map<Bits, std::string> texts;
+  constexpr std::size_t kMostKept = 4096;
+  Bits bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  auto known = texts.find(bits);
+  if (known == texts.end()) {
+    if (texts.size() >= kMostKept) texts.clear();
+    known = texts.emplace(bits, ShortestText(value)).first;
+  }
+  out += known->second;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/file_system.h"
+#include "common/path_text.h"
 
 namespace ridgeline {
 
@@ -19,17 +20,21 @@ std::unique_ptr<OutputFile> OutputFile::Create(const std::string& name, std::str
     error = name + ": cannot be written (" + std::strerror(number) + ")";
     return nullptr;
   };
+  const fs::path path = PathFromUtf8(name);
   std::error_code unknown;
-  const fs::file_status status = fs::status(name, unknown);
-  const bool exists = fs::exists(status);
+  const fs::file_status status = fs::status(path, unknown);
+  // A device is known by what the system says of the file: Windows' NUL
+  // and CON have no status.
+  const auto identity = IdentityOfFile(path);
+  const bool exists = fs::exists(status) || identity;
   std::error_code unresolved;
-  const fs::path existing = exists ? fs::canonical(name, unresolved) : fs::path();
+  const fs::path existing = exists ? fs::canonical(path, unresolved) : fs::path();
   // Not ours to replace: a device or a pipe, and any file reached through
   // /dev or /proc (/dev/stdout sent to a file). Written in place, as they
   // are; a directory fails here.
   std::error_code ignored;
-  const fs::path named = fs::absolute(name, ignored).lexically_normal();
-  if (exists && (!fs::is_regular_file(status) || unresolved || IsUnder(named, "/dev") ||
+  const fs::path named = fs::absolute(path, ignored).lexically_normal();
+  if (exists && (!identity || !identity->regular || unresolved || IsUnder(named, "/dev") ||
                  IsUnder(named, "/proc"))) {
     std::FILE* stream = std::fopen(name.c_str(), "wb");
     if (!stream) return fail(errno);
@@ -38,7 +43,7 @@ std::unique_ptr<OutputFile> OutputFile::Create(const std::string& name, std::str
   // Replacing a file is no licence to overwrite one that may not be written.
   if (exists && !MayWrite(existing)) return fail(errno);
 
-  const fs::path target = exists ? existing : fs::path(name);
+  const fs::path target = exists ? existing : path;
   fs::path temporary;
   const int descriptor = CreateFileBeside(target, temporary);
   if (descriptor < 0) return fail(errno);

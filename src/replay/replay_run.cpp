@@ -7,7 +7,7 @@
 #include "media/platform/platform.h"
 #include "replay/best_folder.h"
 #include "replay/fast_forward.h"
-#include "replay/replay_check.h"
+#include "replay/replay_proof.h"
 #include "replay/script_file.h"
 #include "replay/script_input.h"
 #include "shell/events.h"
@@ -46,7 +46,7 @@ std::optional<std::string> KeptReplayFile(const std::string& named, std::string&
   const auto rank = WholeNumber<std::size_t>(named);
   if (!rank) return named;
   const std::string folder = BestFolder();
-  const BestTable table = LoadBestTable(folder);
+  const BestTable table = LoadBest(folder).table;
   const auto& games = table.Games();
   if (*rank < 1 || *rank > games.size()) {
     error = "no game of rank " + named + " is kept (" + std::to_string(games.size()) + " in " +
@@ -61,7 +61,7 @@ ReplayRun::ReplayRun(std::string file, Replay replay, bool watching)
   if (watching_) {
     replay_ = std::move(replay);
   } else {
-    check_ = std::make_unique<ReplayCheck>(std::move(replay));
+    check_ = std::make_unique<ReplayProof>(std::move(replay));
   }
 }
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "replay/replay_check.h"
 #include "replay/replay_file.h"
+#include "replay/replay_proof.h"
 #include "shell/input_source.h"
 
 namespace ridgeline {
@@ -48,7 +48,7 @@ class ReplayRun {
   bool watching_;
   Replay replay_;                       // watching
   std::unique_ptr<InputSource> input_;  // watching
-  std::unique_ptr<ReplayCheck> check_;  // checking
+  std::unique_ptr<ReplayProof> check_;  // checking
 };
 
 }  // namespace ridgeline

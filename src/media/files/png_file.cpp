@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -10,7 +12,7 @@
 
 namespace ridgeline {
 
-void WritePng(const FrameView& frame, std::FILE* out) {
+std::string PngBytes(const FrameView& frame) {
   const SdlSurfacePtr rgb = Rgb24Copy(frame);
   if (!rgb) throw RunTimeError(std::string("cannot convert the picture: ") + SDL_GetError());
   // libpng's simplified interface reports failures in the image record rather
@@ -20,13 +22,31 @@ void WritePng(const FrameView& frame, std::FILE* out) {
   image.width = static_cast<png_uint_32>(rgb->w);
   image.height = static_cast<png_uint_32>(rgb->h);
   image.format = PNG_FORMAT_RGB;
-  // A row's length in components, which for 8-bit samples is its length in bytes.
-  const bool written = png_image_write_to_stdio(&image, out, 0, rgb->pixels, rgb->pitch, nullptr);
+  // Asked once for the size, once for the bytes. A row's length is given in
+  // components, which for 8-bit samples is its length in bytes.
+  png_alloc_size_t size = 0;
+  std::string bytes;
+  bool written =
+      png_image_write_to_memory(&image, nullptr, &size, 0, rgb->pixels, rgb->pitch, nullptr);
+  if (written) {
+    bytes.resize(size);
+    written =
+        png_image_write_to_memory(&image, bytes.data(), &size, 0, rgb->pixels, rgb->pitch, nullptr);
+    bytes.resize(size);
+  }
   const std::string message = image.message;
   png_image_free(&image);
-  if (!written || std::fflush(out) != 0 || std::ferror(out)) {
-    throw RunTimeError("cannot write the PNG file" +
+  if (!written) {
+    throw RunTimeError("cannot make the PNG file" +
                        (message.empty() ? std::string() : ": " + message));
+  }
+  return bytes;
+}
+
+void WritePng(const FrameView& frame, std::FILE* out) {
+  const std::string bytes = PngBytes(frame);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() || std::fflush(out) != 0) {
+    throw RunTimeError(std::string("cannot write the PNG file: ") + std::strerror(errno));
   }
 }
 

@@ -2,10 +2,13 @@
 
 #include <SDL.h>
 
+#include <deque>
+#include <memory>
 #include <string>
 
 #include "media/platform/platform.h"
 #include "media/platform/video_driver.h"
+#include "media/sdl/sdl_pads.h"
 
 namespace ridgeline {
 
@@ -15,7 +18,8 @@ namespace ridgeline {
 // here waits: the page's main loop paces the passes, and pauses them while
 // the page is hidden. Full screen is the page's own button, so the game's
 // display mode changes nothing; the desktop's keys (full screen, mute,
-// screenshot, pause) do nothing here, and never reach the game.
+// screenshot, pause) do nothing here, and never reach the game. Pads come in
+// through the browser's gamepads, mapped as on the desktop.
 class CanvasVideo : public VideoDriver {
  public:
   ~CanvasVideo() override;
@@ -31,6 +35,9 @@ class CanvasVideo : public VideoDriver {
 
  private:
   SDL_Window* window_ = nullptr;
+  std::unique_ptr<SdlPads> pads_;
+  // The key events that a pad's event made, handed out one a call.
+  std::deque<WindowEvent> fromPads_;
   std::string title_ = "Ridgeline";
 };
 

@@ -1,5 +1,9 @@
 #include "media/sdl/canvas_video.h"
 
+#include <emscripten.h>
+
+#include <vector>
+
 #include "common/run_time_error.h"
 #include "media/directx/sdl_picture.h"
 #include "media/sdl/sdl_keys.h"
@@ -18,6 +22,7 @@ RunTimeError Failure(const std::string& what) {
 }  // namespace
 
 CanvasVideo::~CanvasVideo() {
+  pads_.reset();
   if (window_) SDL_DestroyWindow(window_);
 }
 
@@ -31,6 +36,7 @@ void CanvasVideo::ShowWindow(const std::string& label) {
   // Plain pixels that SDL puts on the canvas, not a texture of a renderer.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (!SDL_GetWindowSurface(window_)) throw Failure("cannot draw on the page's canvas");
+  pads_ = std::make_unique<SdlPads>();
   Present(ViewOf(*LabelPicture(label)));
 }
 
@@ -44,6 +50,8 @@ void CanvasVideo::Present(const FrameView& frame) {
   SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
                     frame.pitch, canvas->format->format, canvas->pixels, canvas->pitch);
   SDL_UpdateWindowSurface(window_);
+  // The page shows the canvas enlarged, on a canvas of its own.
+  EM_ASM(Module['pictureChanged']());
 }
 
 void CanvasVideo::ShowCursor(bool show) {
@@ -52,12 +60,20 @@ void CanvasVideo::ShowCursor(bool show) {
 
 bool CanvasVideo::PollEvent(WindowEvent& event) {
   SDL_Event e;
-  while (SDL_PollEvent(&e) == 1) {
+  while (fromPads_.empty() && SDL_PollEvent(&e) == 1) {
+    std::vector<WindowEvent> made;
+    if (pads_ && pads_->Take(e, made)) {
+      fromPads_.insert(fromPads_.end(), made.begin(), made.end());
+      continue;
+    }
     const bool key = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
     if (key && PlatformKeyOf(e.key.keysym.sym, e.key.keysym.mod) != PlatformKey::None) continue;
     if (GameEventOf(e, event)) return true;
   }
-  return false;
+  if (fromPads_.empty()) return false;
+  event = fromPads_.front();
+  fromPads_.pop_front();
+  return true;
 }
 
 Platform MakeCanvasPlatform(bool withSound) {

@@ -44,18 +44,22 @@ WindowSize GameWindowSize(long scale) {
     const int factor = scale > 0 ? static_cast<int>(scale) : 1;
     return WindowSize{factor * kPictureWidth, factor * kPictureHeight};
   }
-  if (area.w < kPictureWidth || area.h < kPictureHeight) {
-    const Viewport fitted = FitPicture(area.w, area.h);
-    return WindowSize{fitted.width, fitted.height};
-  }
-  const int largest = LargestWindowScale(area.w, area.h);
+  // A desktop smaller than the picture takes it smaller than 640 x 480.
+  const bool small = area.w < kPictureWidth || area.h < kPictureHeight;
+  const int largest = small ? 0 : LargestWindowScale(area.w, area.h);
+  const int factor = scale > 0 ? std::min(static_cast<int>(scale), largest) : largest;
+  const Viewport fitted = FitPicture(area.w, area.h);
+  const WindowSize size = small ? WindowSize{fitted.width, fitted.height}
+                                : WindowSize{factor * kPictureWidth, factor * kPictureHeight};
   if (scale > largest) {
+    const std::string opens = small ? std::to_string(size.width) + " x " +
+                                          std::to_string(size.height) + ", smaller than the picture"
+                                    : std::to_string(largest) + " times";
     Warn("a window " + std::to_string(scale) + " times 640 x 480 does not fit the desktop (" +
          std::to_string(area.w) + " x " + std::to_string(area.h) + " usable), so it opens at " +
-         std::to_string(largest) + " times");
+         opens);
   }
-  const int factor = scale > 0 ? std::min(static_cast<int>(scale), largest) : largest;
-  return WindowSize{factor * kPictureWidth, factor * kPictureHeight};
+  return size;
 }
 
 SDL_Window* OpenGameWindow(WindowSize size) {

@@ -1,4 +1,4 @@
-#include "replay/replay_check.h"
+#include "replay/replay_proof.h"
 
 #include "game/random.h"
 #include "game/state.h"
@@ -7,15 +7,15 @@
 
 namespace ridgeline {
 
-ReplayCheck::ReplayCheck(Replay replay)
+ReplayProof::ReplayProof(Replay replay)
     : claim_(replay.header), seed_(*replay.script.seed), input_(std::move(replay.script.events)) {}
 
-ReplayCheck::~ReplayCheck() {
+ReplayProof::~ReplayProof() {
   SetInputSource(nullptr);
   SetPassEndHook(nullptr);
 }
 
-void ReplayCheck::Attach(std::function<void(long pass)> eachPass) {
+void ReplayProof::Attach(std::function<void(long pass)> eachPass) {
   FixClock(seed_);
   ResetRandom();
   SetInputSource(&input_);
@@ -26,7 +26,7 @@ void ReplayCheck::Attach(std::function<void(long pass)> eachPass) {
   });
 }
 
-std::optional<std::string> ReplayCheck::Difference() const {
+std::optional<std::string> ReplayProof::Difference() const {
   return ReplayDifference(claim_, lastEnded_);
 }
 

@@ -11,16 +11,16 @@
 
 namespace ridgeline {
 
-// The check that a kept game's replay proves its score: the game is played
+// The proof that a kept game's replay gives its score: the game is played
 // from the replay's seed and input, the run ends in the pass where the file
 // says the game ended, and the game must end there with the stated score.
 // --verify and the score board both check a replay through it.
-class ReplayCheck {
+class ReplayProof {
  public:
-  explicit ReplayCheck(Replay replay);
-  ReplayCheck(const ReplayCheck&) = delete;
-  ReplayCheck& operator=(const ReplayCheck&) = delete;
-  ~ReplayCheck();
+  explicit ReplayProof(Replay replay);
+  ReplayProof(const ReplayProof&) = delete;
+  ReplayProof& operator=(const ReplayProof&) = delete;
+  ~ReplayProof();
 
   // Fixes the clock by the replay's seed, starts the generator afresh, takes
   // the game's input from the replay and ends the run after its game-over

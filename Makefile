@@ -1,5 +1,5 @@
 # Commands for a newcomer: `make run`, `make test`, `make bench`,
-# `make package`, and the cross builds `make web` and `make windows`. Each
+# `make package`, `make board`, and the cross builds `make web` and `make windows`. Each
 # installs what it needs and is missing (Debian or Ubuntu, through apt-get),
 # configures and builds first.
 
@@ -9,7 +9,9 @@ SUDO     = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # What building and running the game needs; each target below adds its own.
 RUN_PACKAGES     = cmake g++ make libsdl2-dev libsdl2-ttf-dev libpng-dev fonts-dejavu-core
-TEST_PACKAGES    = $(RUN_PACKAGES) libgtest-dev ccache
+# The score board's server (and the game's --submit): HTTP, JSON, SQLite, PostgreSQL.
+BOARD_PACKAGES   = $(RUN_PACKAGES) libcpp-httplib-dev nlohmann-json3-dev libsqlite3-dev libpq-dev pkg-config
+TEST_PACKAGES    = $(BOARD_PACKAGES) libgtest-dev ccache curl sqlite3 postgresql
 BENCH_PACKAGES   = $(RUN_PACKAGES) libbenchmark-dev
 PACKAGE_PACKAGES = $(RUN_PACKAGES) dpkg-dev file
 
@@ -21,7 +23,7 @@ LAUNCHER = $(if $(CCACHE),-DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_CXX_COMP
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: deps test-deps bench-deps package-deps build run test bench package web windows clean
+.PHONY: deps test-deps bench-deps package-deps board-deps build run test bench package board web windows clean
 
 # Installs the packages of $(1) that are not installed yet.
 install-missing = @tools/install-packages $(1)
@@ -34,6 +36,8 @@ bench-deps:
 	$(call install-missing,$(BENCH_PACKAGES))
 package-deps:
 	$(call install-missing,$(PACKAGE_PACKAGES))
+board-deps:
+	$(call install-missing,$(BOARD_PACKAGES))
 
 # A player's build: the game alone, and a new compiler's new warnings do not
 # stop it. `make test` turns the tests and -Werror on in the same folder.
@@ -47,7 +51,7 @@ run: build
 	./$(BUILD)/ridgeline $(ARGS)
 
 test: test-deps $(BUILD)/CMakeCache.txt
-	cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DRIDGELINE_WERROR=ON $(LAUNCHER)
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DRIDGELINE_BOARD=ON -DRIDGELINE_WERROR=ON $(LAUNCHER)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -55,6 +59,12 @@ bench: bench-deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DRIDGELINE_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS) --target ridgeline_bench
 	./$(BUILD)-bench/bench/ridgeline_bench
+
+# $(BUILD)/ridgeline-board, the score board's server, beside the game that
+# it plays (and the game, which then sends kept games with --submit).
+board: board-deps $(BUILD)/CMakeCache.txt
+	cmake -S . -B $(BUILD) -DRIDGELINE_BOARD=ON $(LAUNCHER)
+	cmake --build $(BUILD) -j $(JOBS)
 
 # $(BUILD)/ridgeline_<version>_amd64.deb
 package: package-deps build

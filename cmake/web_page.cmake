@@ -12,7 +12,7 @@ add_executable(ridgeline_web src/web_main.cpp)
 target_link_libraries(ridgeline_web PRIVATE ridgeline_core)
 add_dependencies(ridgeline_web game_data)
 # The page's scripts, in the order they run: page.js first, which the others use.
-set(page_scripts page.js picture.js start_gate.js touch_keys.js best_games.js offline.js)
+set(page_scripts page.js picture.js start_gate.js touch_keys.js best_games.js board.js offline.js)
 set(page_files ${CMAKE_SOURCE_DIR}/web/shell.html ${CMAKE_SOURCE_DIR}/web/sdl_library_functions.txt)
 set(pre_js)
 foreach(script IN LISTS page_scripts)

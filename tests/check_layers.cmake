@@ -5,7 +5,7 @@
 # Run as: cmake -D SOURCE_DIR=<src> -P check_layers.cmake
 # The layers, lowest first; the entries of the programs, main.cpp and
 # web_main.cpp (in a web page), sit above them all.
-set(layers common media game screens shell desktop replay app)
+set(layers common media game screens shell desktop replay app board)
 
 file(GLOB_RECURSE files RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
 set(faults "")

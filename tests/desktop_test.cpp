@@ -26,7 +26,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Settings kChanged{false, 3, 40, true, false, LaptopKeys()};
+const Settings kChanged = [] {
+  Settings settings{false, 3, 40, true, false, LaptopKeys()};
+  settings.board = "http://127.0.0.1:8080";
+  settings.playerName = "Zo\u00eb = 1st";
+  return settings;
+}();
 
 // kChanged's controls, with Space and J to fire and the pad's Y to jump.
 Settings WithOwnControls() {
@@ -50,7 +55,8 @@ TEST(Settings, ReadBackAsWrittenAndEveryMissingOrBrokenOneTakesItsDefault) {
   const Case cases[] = {
       {"", defaults, "fullscreen is missing (and 4 more)"},
       {"fullscreen=no\nscale =3\n  volume = 40 \nmute = yes\r\nautopause = off\n"
-       "key.left = a\nkey.right = D\nkey.jump = W\nkey.fire = J, K\n",
+       "key.left = a\nkey.right = D\nkey.jump = W\nkey.fire = J, K\n"
+       "board = http://127.0.0.1:8080\nname = Zo\u00eb = 1st \n",
        kChanged, ""},
       {"fullscreen=no\nscale =3\nvolume = 40\nmute = yes\nautopause = off\n"
        "key.fire = Space,J\npad.jump = Y\n",

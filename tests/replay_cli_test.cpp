@@ -103,6 +103,9 @@ TEST_F(Command, BadUsageIsOneLineOnStandardErrorAndStatusTwoBeforeAnythingRuns) 
        "ridgeline: huge.txt: cannot be read (larger than the 64 MB a script may hold)\n"},
       {"--verify 1 --trace t.jsonl",
        "ridgeline: --scores, --verify and --watch go alone (with --stats or --scale at most)\n"},
+      {"--name Ann", "ridgeline: --board and --name go with --submit\n"},
+      {"--submit 1 --headless",
+       "ridgeline: --submit goes alone (with --board and --name at most)\n"},
       {"--headless --watch 1",
        "ridgeline: --watch shows the game in a window: leave out --headless\n"},
   };

@@ -110,7 +110,9 @@ function show() {
     text.textContent = game.score + ' \u2014 ' + game.date;
     item.append(text,
         button('Watch', () => location.assign('?watch=' + encodeURIComponent(game.name))),
-        button('Download', () => download(game)));
+        button('Download', () => download(game)),
+        // More buttons from the page's other scripts (a score board's Submit).
+        ...(window.ridgeline.bestGameButtons ? window.ridgeline.bestGameButtons(game, button) : []));
     return item;
   }));
   document.getElementById('best-none').hidden = games.length > 0;
@@ -148,5 +150,6 @@ const watch = new URLSearchParams(location.search).get('watch');
 if (watch !== null && kName.test(watch)) Module['arguments'] = ['--watch', kFolder + '/' + watch];
 
 window.ridgeline.bestGames = bestGames;
+window.ridgeline.showBestGames = show;
 show();
 })();

@@ -67,10 +67,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       (arg == "--input"    ? options.input
        : arg == "--record" ? options.record
                            : options.trace) = *file;
-    } else if (arg == "--verify" || arg == "--watch") {
+    } else if (arg == "--verify" || arg == "--watch" || arg == "--submit") {
       const std::string* replay = next();
       if (!replay || replay->empty()) return bad("a file or a rank");
-      (arg == "--verify" ? options.verify : options.watch) = *replay;
+      (arg == "--verify"  ? options.verify
+       : arg == "--watch" ? options.watch
+                          : options.submit) = *replay;
+    } else if (arg == "--board" || arg == "--name") {
+      const std::string* text = next();
+      if (!text || text->empty()) return bad(arg == "--board" ? "a board's address" : "a name");
+      (arg == "--board" ? options.board : options.name) = *text;
     } else if (arg == "--dump-frame") {
       long pass = 0;
       const std::string* passText = next();
@@ -98,6 +104,19 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
        options.seed || options.frames || !options.dumpFrames.empty() ||
        (options.scores + !options.verify.empty() + !options.watch.empty() > 1))) {
     error = "--scores, --verify and --watch go alone (with --stats or --scale at most)";
+    return std::nullopt;
+  }
+  // Sending a kept game plays nothing.
+  if ((options.board || options.name) && options.submit.empty()) {
+    error = "--board and --name go with --submit";
+    return std::nullopt;
+  }
+  Options alone;
+  alone.submit = options.submit;
+  alone.board = options.board;
+  alone.name = options.name;
+  if (!options.submit.empty() && !(options == alone)) {
+    error = "--submit goes alone (with --board and --name at most)";
     return std::nullopt;
   }
   // Watching ends only by Escape at the window.
@@ -137,6 +156,11 @@ std::string Usage() {
          "  --scores              list the ten best games kept, with their replays\n"
          "  --verify FILE|N       replay a kept game (or rank N) and check its score\n"
          "  --watch FILE|N        show a kept game (or rank N) in a window; Escape ends\n"
+         "  --submit FILE|N       send a kept game (or rank N) to a score board, which\n"
+         "                        plays it again; print its rank there or why not\n"
+         "  --board URL           the board to send it to (http://host:port)\n"
+         "  --name NAME           the name it goes under on the board; both are kept in\n"
+         "                        settings.ini for the next time\n"
          "  --help                show this text\n"
          "  --version             show the version\n"
          "Game keys: Left and Right run, Up jumps, Space fires; any key leaves the title\n"

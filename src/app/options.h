@@ -29,8 +29,16 @@ struct Options {
   // (watch): a file, or a rank in the table of the best.
   std::string verify;
   std::string watch;
+  // A kept game to send to a score board (a file, or a rank), with the
+  // board's address and the player's name when they differ from the ones
+  // kept in the settings (and then kept there).
+  std::string submit;
+  std::optional<std::string> board;
+  std::optional<std::string> name;
   bool help = false;
   bool version = false;
+
+  bool operator==(const Options&) const = default;
 };
 
 // Reads the command line. On a bad option, returns nothing and sets `error`

@@ -4,7 +4,8 @@
 
 namespace ridgeline {
 
-// What the operating system tells about the running process, for --stats.
+// What the operating system tells about the running process, for --stats
+// and for the score board's cap on the time one check may take.
 
 // Now, on the clock that ProcessStartTime is given in.
 std::chrono::nanoseconds ProcessClockNow();
@@ -12,6 +13,8 @@ std::chrono::nanoseconds ProcessClockNow();
 std::chrono::nanoseconds ProcessStartTime();
 // Processor time used so far, user and system together.
 double ProcessCpuSeconds();
+// Processor time used so far by the calling thread alone.
+double ThreadCpuSeconds();
 // The most memory the process has held at once.
 long ProcessPeakMemoryKiB();
 

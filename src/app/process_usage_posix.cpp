@@ -64,6 +64,12 @@ double ProcessCpuSeconds() {
   return Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
 }
 
+double ThreadCpuSeconds() {
+  timespec used{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+  return static_cast<double>(used.tv_sec) + static_cast<double>(used.tv_nsec) * 1e-9;
+}
+
 long ProcessPeakMemoryKiB() {
   return Usage().ru_maxrss;
 }

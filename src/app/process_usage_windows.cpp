@@ -44,6 +44,12 @@ double ProcessCpuSeconds() {
   return std::chrono::duration<double>(Duration(t.kernel) + Duration(t.user)).count();
 }
 
+double ThreadCpuSeconds() {
+  Times t{};
+  GetThreadTimes(GetCurrentThread(), &t.created, &t.exited, &t.kernel, &t.user);
+  return std::chrono::duration<double>(Duration(t.kernel) + Duration(t.user)).count();
+}
+
 long ProcessPeakMemoryKiB() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;

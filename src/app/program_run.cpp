@@ -9,6 +9,7 @@
 #include "app/player_console.h"
 #include "app/replay_check.h"
 #include "app/stats.h"
+#include "app/submit_run.h"
 #include "common/app_path.h"
 #include "common/exit_status.h"
 #include "common/warning.h"
@@ -56,6 +57,8 @@ std::optional<int> ProgramRun::Start(const std::vector<std::string>& args,
     std::puts("ridgeline " RIDGELINE_VERSION);
     return AfterStandardOutput(0);
   }
+  // Sending a kept game plays nothing: no data needed.
+  if (!options_->submit.empty()) return AfterStandardOutput(SubmitKeptGame(*options_));
   const auto appPath = FindAppPath(error);
   if (!appPath) {
     Complain(error);

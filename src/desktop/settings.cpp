@@ -39,12 +39,13 @@ struct Entry {
   int lowest = 0;
   int highest = 0;
   int controls = -1;  // a list of Controls, read from names
+  std::string Settings::*text = nullptr;
 };
 
 // The controls came later than the rest: a file without them is no problem.
 constexpr std::size_t kAlwaysWritten = 5;
 
-constexpr std::array<Entry, 11> kEntries{{
+constexpr std::array<Entry, 13> kEntries{{
     {"fullscreen", "yes: desktop full screen; no: a window (Alt+Enter or F11 switches)",
      &Settings::fullScreen},
     {"scale", "the window as a multiple of 640 x 480; 0: the largest that fits", nullptr,
@@ -60,6 +61,10 @@ constexpr std::array<Entry, 11> kEntries{{
     {"pad.jump", "up to two pad buttons each: a, b, x, y, leftshoulder, rightshoulder", nullptr,
      nullptr, 0, 0, Controls::PadJump},
     {"pad.fire", "", nullptr, nullptr, 0, 0, Controls::PadFire},
+    {"board", "the score board that --submit sends kept games to (http://host:port)", nullptr,
+     nullptr, 0, 0, -1, &Settings::board},
+    {"name", "the name that --submit gives the board", nullptr, nullptr, 0, 0, -1,
+     &Settings::playerName},
 }};
 
 std::optional<std::vector<int>> ReadControls(const Entry& entry, std::string_view value) {
@@ -127,6 +132,10 @@ ReadSettings ParseSettings(std::string_view text) {
     }
     const Entry& entry = kEntries[i];
     seen[i] = true;
+    if (entry.text) {
+      read.settings.*entry.text = std::string(value);
+      continue;
+    }
     if (entry.controls >= 0) {
       if (const auto list = ReadControls(entry, value)) {
         read.settings.controls.lists[entry.controls] = *list;
@@ -163,9 +172,10 @@ std::string FormatSettings(const Settings& settings) {
     }
     text += entry.name;
     text += " = ";
-    text += entry.controls >= 0 ? ControlsText(entry, settings)
-            : entry.flag        ? (settings.*entry.flag ? "yes" : "no")
-                                : std::to_string(settings.*entry.number);
+    text += entry.text            ? settings.*entry.text
+            : entry.controls >= 0 ? ControlsText(entry, settings)
+            : entry.flag          ? (settings.*entry.flag ? "yes" : "no")
+                                  : std::to_string(settings.*entry.number);
     text += '\n';
   }
   return text;

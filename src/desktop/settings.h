@@ -17,6 +17,10 @@ struct Settings {
   bool muted = false;      // F9: silent, though the sounds go on playing unheard
   bool autopause = true;   // stop while the window is away (focus lost, minimised)
   Controls controls = DefaultControls();  // the keys and pad buttons of the actions
+  // Where --submit sends a kept game, and the name it goes under; empty
+  // until the player gives them, and never used unless the player asks.
+  std::string board;
+  std::string playerName;
 
   bool operator==(const Settings&) const = default;
 };

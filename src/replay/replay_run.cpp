@@ -4,10 +4,10 @@
 
 #include "common/whole_number.h"
 #include "game/random.h"
-#include "game/state.h"
 #include "media/platform/platform.h"
 #include "replay/best_folder.h"
 #include "replay/fast_forward.h"
+#include "replay/replay_proof.h"
 #include "replay/script_file.h"
 #include "replay/script_input.h"
 #include "shell/events.h"
@@ -40,8 +40,9 @@ class WatchInput : public InputSource {
   ScriptInput script_;
 };
 
-// The file that `named` stands for: itself, or the file of that rank.
-std::optional<std::string> ReplayFile(const std::string& named, std::string& error) {
+}  // namespace
+
+std::optional<std::string> KeptReplayFile(const std::string& named, std::string& error) {
   const auto rank = WholeNumber<std::size_t>(named);
   if (!rank) return named;
   const std::string folder = BestFolder();
@@ -55,14 +56,18 @@ std::optional<std::string> ReplayFile(const std::string& named, std::string& err
   return folder + "/" + games[*rank - 1].file;
 }
 
-}  // namespace
-
 ReplayRun::ReplayRun(std::string file, Replay replay, bool watching)
-    : file_(std::move(file)), replay_(std::move(replay)), watching_(watching) {}
+    : file_(std::move(file)), watching_(watching) {
+  if (watching_) {
+    replay_ = std::move(replay);
+  } else {
+    check_ = std::make_unique<ReplayProof>(std::move(replay));
+  }
+}
 
 std::unique_ptr<ReplayRun> ReplayRun::Prepare(const std::string& fileOrRank, bool watching,
                                               std::string& error) {
-  const auto file = ReplayFile(fileOrRank, error);
+  const auto file = KeptReplayFile(fileOrRank, error);
   if (!file) return nullptr;
   const auto text = ReadScriptFile(*file, error);
   if (!text) return nullptr;
@@ -76,31 +81,27 @@ std::unique_ptr<ReplayRun> ReplayRun::Prepare(const std::string& fileOrRank, boo
 }
 
 void ReplayRun::Attach(Platform& platform) {
-  FixClock(*replay_.script.seed);
-  ResetRandom();
-  const ReplayHeader& header = replay_.header;
   if (watching_) {
+    FixClock(*replay_.script.seed);
+    ResetRandom();
+    const ReplayHeader& header = replay_.header;
     input_ = std::make_unique<WatchInput>(std::move(replay_.script.events));
     FastForwardUntil(platform, header.began);
     platform.video->SetTitle("Ridgeline \u2014 a game of " + std::to_string(header.score) +
                              " (Escape ends)");
+    SetInputSource(input_.get());
   } else {
-    input_ = std::make_unique<ScriptInput>(std::move(replay_.script.events));
-    SetPassLimit(header.over + 1);
-    SetPassEndHook([this](long pass) {
-      if (auto ended = tracker_.PassEnded(pass, Game.GameState, Game.Score)) lastEnded_ = ended;
-    });
+    check_->Attach();
   }
-  SetInputSource(input_.get());
 }
 
 bool ReplayRun::Finish(std::string& error) {
   if (watching_) return true;
-  if (const auto difference = ReplayDifference(replay_.header, lastEnded_)) {
+  if (const auto difference = check_->Difference()) {
     if (error.empty()) error = file_ + ": " + *difference;
     return false;
   }
-  std::printf("verified: %lld\n", static_cast<long long>(replay_.header.score));
+  std::printf("verified: %lld\n", static_cast<long long>(check_->Claim().score));
   return true;
 }
 

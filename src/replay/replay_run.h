@@ -4,13 +4,18 @@
 #include <optional>
 #include <string>
 
-#include "replay/game_tracker.h"
 #include "replay/replay_file.h"
+#include "replay/replay_proof.h"
 #include "shell/input_source.h"
 
 namespace ridgeline {
 
 struct Platform;
+
+// The replay file that `named` stands for: itself, or the file of the game
+// of that rank in the table of the best. Nothing, with `error` set to one
+// line, for a rank with no game.
+std::optional<std::string> KeptReplayFile(const std::string& named, std::string& error);
 
 // A kept game replayed: checked headless (--verify), where the run ends in
 // the pass of the game over and must end the game there with the score the
@@ -40,11 +45,10 @@ class ReplayRun {
   ReplayRun(std::string file, Replay replay, bool watching);
 
   std::string file_;
-  Replay replay_;
   bool watching_;
-  std::unique_ptr<InputSource> input_;
-  GameTracker tracker_;
-  std::optional<GameResult> lastEnded_;
+  Replay replay_;                       // watching
+  std::unique_ptr<InputSource> input_;  // watching
+  std::unique_ptr<ReplayProof> check_;  // checking
 };
 
 }  // namespace ridgeline

@@ -19,8 +19,8 @@ struct Settings {
   Controls controls = DefaultControls();  // the keys and pad buttons of the actions
   // Where --submit sends a kept game, and the name it goes under; empty
   // until the player gives them, and never used unless the player asks.
-  std::string board;
-  std::string playerName;
+  std::string board = {};
+  std::string playerName = {};
 
   bool operator==(const Settings&) const = default;
 };

@@ -174,7 +174,7 @@ sleep 4
 xdotool key space
 not_kept() { grep -q "the game is not kept" "$work/limit.err"; }
 within 60 not_kept || fail "no line for the game not kept: $(cat "$work/limit.err")"
-xdotool key Escape
+xdotool key Escape q # the pause menu, then quit
 wait "$player" || fail "the game ended with status $?: $(cat "$work/limit.err")"
 player=
 [ "$(wc -l <"$work/limit.err")" -eq 3 ] || fail "not three lines: $(cat "$work/limit.err")"

@@ -61,7 +61,7 @@ wineserver -w
 best="$WINEPREFIX/drive_c/users/root/AppDätä/Ridgeline/best"
 rm -rf "$best"
 
-echo "2. A windowed run: splash, title, a key into play, caught, Escape"
+echo "2. A windowed run: splash, title, a key into play, caught, Escape and Q"
 wine build-windows/ridgeline.exe --windowed --trace "$work/window.trace" \
   > "$work/window.out" 2> "$work/window.err" &
 game=$!
@@ -74,7 +74,7 @@ xdotool key Return
 wait_for trace_has "$work/window.trace" '"state":1'
 wait_for trace_has "$work/window.trace" '"state":2'
 wait_for compgen -G "$best/*.script" > /dev/null
-xdotool key Escape
+xdotool key Escape q # the pause menu, then quit
 status=0
 wait "$game" || status=$?
 game=

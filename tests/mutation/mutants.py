@@ -216,7 +216,7 @@ def main():
     commands = parser.add_subparsers(dest="command", required=True)
     drawing = commands.add_parser("draw")
     drawing.add_argument("--seed", type=int, default=20)
-    drawing.add_argument("--count", type=int, default=160)
+    drawing.add_argument("--count", type=int, default=150)
     running = commands.add_parser("run")
     running.add_argument("build")
     running.add_argument("log")

@@ -12,7 +12,9 @@ lines.
          writes tests/mutation/sample.tsv from the sources as they are.
   run:   python3 tests/mutation/mutants.py run BUILD_DIR LOG [--only-killed BASE_LOG]
          applies each mutant in turn, rebuilds incrementally, runs the fast tests
-         (trace_digests first, stopping at the first failure) and writes one result
+         (trace_digests first, then the unit tests in one process, then the other
+         checks but those of X, browser, wine and packages, stopping at the first
+         failure) and writes one result
          a line to LOG: killed, survived, or no-compile (counted apart). A test run
          that outlasts its bound counts as killed. The file is always restored.
 
@@ -152,7 +154,8 @@ def mutate(text, mutant):
 
 def bounded(command, bound, cwd):
     """Runs a command in its own process group; returns its status, or None past the bound."""
-    process = subprocess.Popen(command, cwd=cwd, stdout=subprocess.PIPE,
+    environment = dict(os.environ, SDL_AUDIODRIVER="dummy", SDL_VIDEODRIVER="dummy")
+    process = subprocess.Popen(command, cwd=cwd, env=environment, stdout=subprocess.PIPE,
                                stderr=subprocess.STDOUT, text=True, start_new_session=True)
     try:
         output, _ = process.communicate(timeout=bound)
@@ -164,18 +167,24 @@ def bounded(command, bound, cwd):
 
 
 def failed_test(output):
-    found = re.findall(r"\d+ - (\S+) \(", output)
-    return found[0] if found else "?"
+    found = re.findall(r"\d+ - (\S+) \(|\[  FAILED  \] (\S+)", output)
+    return "".join(found[0]) if found else "?"
 
 
 def judge(build):
-    status, output = bounded(["cmake", "--build", build, "-j2"], BUILD_BOUND_SECONDS, ROOT)
+    status, output = bounded(["cmake", "--build", build, "-j2", "--target", "ridgeline",
+                              "ridgeline_tests", "ridgeline_soak"], BUILD_BOUND_SECONDS, ROOT)
     if status != 0:
         return "no-compile", ""
-    runs = [["ctest", "-R", "^trace_digests$"],
-            ["ctest", "-j2", "--stop-on-failure", "-E", f"^trace_digests$|{SLOW_TESTS}"]]
+    # The digests first, since they find most faults; then every unit test in one
+    # process, which costs far less than one process each; then the other checks
+    # (their names hold no dot, the unit tests' all do).
+    runs = [["ctest", "-R", "^trace_digests$", "--timeout", "120"],
+            [os.path.join(build, "ridgeline_tests"), "--gtest_fail_fast", "--gtest_brief=1"],
+            ["ctest", "--stop-on-failure", "--timeout", "120", "-E",
+             f"[.]|^trace_digests$|{SLOW_TESTS}"]]
     for run in runs:
-        status, output = bounded(run + ["--timeout", "120"], TEST_BOUND_SECONDS, build)
+        status, output = bounded(run, TEST_BOUND_SECONDS, build)
         if status is None:
             return "killed", "(hang)"
         if status != 0:
@@ -190,6 +199,11 @@ def run(args):
         with open(args.only_killed) as base:
             killed = {row.split("\t")[0] for row in base if "\tkilled\t" in row}
         mutants = [m for m in mutants if m["id"] in killed]
+    # A log cut short by a stop is taken up where it ended.
+    if os.path.exists(args.log):
+        with open(args.log) as done:
+            judged = {row.split("\t")[0] for row in done if not row.startswith("#")}
+        mutants = [m for m in mutants if m["id"] not in judged]
     log = open(args.log, "a", buffering=1)
     started = time.time()
     for mutant in mutants:

@@ -95,13 +95,6 @@ TEST(KeyDown, UpDuringAJumpOnlySetsTheFlagAgain) {
   EXPECT_EQ(Game.PlayerY, 200);
 }
 
-TEST(KeyDown, SpaceHeldDownFiresAtEachRepeatUpToFiveShots) {
-  PlayScene scene;
-  for (int repeat = 0; repeat < 8; ++repeat) OnKeyDown(kKeySpace, 0);
-  EXPECT_EQ(Game.ShotCount, 5);
-  EXPECT_EQ(Game.ShotSlot, 4);
-}
-
 TEST(KeyUp, StopsTheRunOnlyForAnArrowWhilePlaying) {
   PlayScene scene;
   OnKeyDown(kKeyRight, 0);

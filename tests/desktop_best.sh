@@ -5,23 +5,23 @@
 # kept game can then be watched and the watching ended with Escape.
 #
 #   sh tests/desktop_best.sh GAME
-# Exits 77 (skipped) when Xvfb, xdotool or xprop is missing.
+# Exits 77 (skipped) when Xvfb, openbox, xdotool or xprop is missing.
 set -eu
 game=$1
-for tool in Xvfb xdotool xprop; do
+for tool in Xvfb openbox xdotool xprop; do
   if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is missing (apt-get install xvfb xdotool x11-utils)"
+    echo "SKIPPED: $tool is missing (apt-get install xvfb openbox xdotool x11-utils)"
     exit 77
   fi
 done
 
+. "$(dirname "$0")/x_display.sh"
 work=$(mktemp -d)
-xvfb=
 player=
 cleanup() {
   set +e
   [ -n "$player" ] && kill "$player" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb"
+  stop_x_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,22 +29,7 @@ fail() {
   echo "FAILED: $*"
   exit 1
 }
-# Runs "$@" every 0.2 s until it succeeds, for at most $1 seconds.
-within() {
-  tries=$(($1 * 5))
-  shift
-  while ! "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.2
-  done
-}
-
-# Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-within 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(cat "$work/display")"
+start_x_display || fail "no X display"
 export XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy
 # In a sanitizer build: what the desktop's D-Bus library keeps until the end is not ours.
 echo "leak:libdbus-1.so" >"$work/leaks.supp"
@@ -55,7 +40,7 @@ best="$XDG_DATA_HOME/ridgeline/best"
 player=$!
 window() { xdotool search --class ridgeline 2>/dev/null | head -n 1; }
 has_window() { [ -n "$(window)" ]; }
-within 20 has_window || fail "no window: $(cat "$work/play.err")"
+x_within 20 has_window || fail "no window: $(cat "$work/play.err")"
 xdotool windowfocus --sync "$(window)"
 
 # Space leaves the title, then fires until an enemy reaches the player.
@@ -64,13 +49,13 @@ press_space() {
   xdotool key space
   kept
 }
-within 120 press_space || fail "no game kept after two minutes of play: $(cat "$work/play.err")"
+x_within 120 press_space || fail "no game kept after two minutes of play: $(cat "$work/play.err")"
 replay=$(ls "$best"/*.script)
 score=$(sed -n 's/^# score //p' "$replay")
 
 title() { xprop -id "$(window)" _NET_WM_NAME; }
 shows_best() { title | grep -qF "\"Ridgeline — best $score\""; }
-within 10 shows_best || fail "title $(title), where the best is $score"
+x_within 10 shows_best || fail "title $(title), where the best is $score"
 
 xdotool key Escape
 wait "$player" || fail "the game ended with status $?: $(cat "$work/play.err")"
@@ -89,7 +74,7 @@ grep -q "score: the game scores $score, the file says $((score + 100))" "$work/v
 "$game" --watch 1 >"$work/watch.out" 2>"$work/watch.err" &
 player=$!
 watching() { has_window && title | grep -qF "a game of $score"; }
-within 20 watching || fail "no window watching the game: $(cat "$work/watch.err")"
+x_within 20 watching || fail "no window watching the game: $(cat "$work/watch.err")"
 xdotool windowfocus --sync "$(window)" key Escape
 wait "$player" || fail "watching ended with status $?: $(cat "$work/watch.err")"
 player=

@@ -17,34 +17,6 @@ double Wave(int degrees) {
   return 50.0 * std::sin(degrees * 3.141592654 / 180);
 }
 
-TEST(EnemyPlacement, StartsBeyondTheRightEdgeOnItsBaseHeight) {
-  HeadlessGame game;
-  game.StartUp();
-  for (int i = 0; i <= kLastEnemy; ++i) {
-    const EnemyRow& e = Game.Enemy(i);
-    EXPECT_GE(e.a, 0.0f);
-    EXPECT_LT(e.a, 1.0f);
-    EXPECT_GE(e.b, 0.0f);
-    EXPECT_LT(e.b, 1.0f);
-    // Single precision for x, exactly as the placement computes it.
-    EXPECT_EQ(e.x, 3000.0f * e.a + 1280.0f);
-    EXPECT_GE(e.x, 1280.0f);
-    EXPECT_LE(e.x, 4280.0f);
-    // The wave term is 0 at angle 0, so y is the base height alone.
-    EXPECT_EQ(e.y, static_cast<double>(300.0f * e.b) + 50);
-    EXPECT_FALSE(Game.EnemyVisible(i));
-  }
-}
-
-TEST(EnemyPlacement, JoinsTheSharedWaveAtItsCurrentPhase) {
-  PlayScene scene;
-  Game.WaveAngle = 90;
-  SpawnEnemy(3);
-  const EnemyRow& e = Game.Enemy(3);
-  EXPECT_EQ(e.y, (static_cast<double>(300.0f * e.b) + Wave(90)) + 50);
-  EXPECT_NEAR(e.y - 300.0 * e.b, 100, 1e-3);
-}
-
 // The game reads the wave from its own table so that every platform moves the
 // enemies alike; the table must hold what GNU libc's sin gives on Linux.
 TEST(EnemyWave, EveryWholeDegreeHasGnuLibcsSineAndNoOtherAngleExists) {

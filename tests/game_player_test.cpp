@@ -84,23 +84,6 @@ TEST(Run, BeyondFiveHundredSixtyThePlayerIsNotShown) {
   for (int x = 560; x < 640; ++x) EXPECT_NE(HeadlessGame::Pixel(x, 325), FixtureSpriteColour(0, 0));
 }
 
-TEST(Animation, RunsUpToFourAndBackEveryElevenFrames) {
-  PlayScene scene;
-  std::vector<int> changes;  // the frames after which the picture changed
-  std::vector<int> pictures;
-  int last = Game.PlayerFrame;
-  for (int frame = 1; frame <= 99; ++frame) {
-    AnimatePlayer();
-    if (Game.PlayerFrame != last) {
-      changes.push_back(frame);
-      pictures.push_back(Game.PlayerFrame);
-      last = Game.PlayerFrame;
-    }
-  }
-  EXPECT_EQ(changes, (std::vector<int>{11, 22, 33, 44, 55, 66, 77, 88, 99}));
-  EXPECT_EQ(pictures, (std::vector<int>{1, 2, 3, 4, 3, 2, 1, 0, 1}));
-}
-
 TEST(Animation, PlayerAndEnemiesShowThePictureOfThePreviousFrame) {
   PlayScene scene;
   PlayScene::PlaceEnemy(0, 305, 0.5f);  // drawn at (300, 200)

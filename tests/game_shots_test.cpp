@@ -40,19 +40,6 @@ TEST(FireShot, TakesSlotZeroOnceThenSlotsOneToThirtyInTurn) {
   EXPECT_EQ(slots, expected);
 }
 
-TEST(FireShot, StartsAtThePlayerAndKeepsItsHeight) {
-  PlayScene scene;
-  Game.PlayerX = 120;
-  Game.PlayerY = 250.4;
-  FireShot();
-  EXPECT_TRUE(Game.ShotsActive);
-  EXPECT_EQ(Game.Shot(0).x, 200);
-  EXPECT_EQ(Game.Shot(0).y, 250.4);
-  MoveShots();
-  EXPECT_EQ(Game.Shot(0).x, 210);
-  EXPECT_EQ(Game.Shot(0).y, 250.4);
-}
-
 TEST(FireShot, AtMostFiveShotsFly) {
   PlayScene scene;
   for (int i = 0; i < 7; ++i) FireShot();
@@ -151,13 +138,6 @@ TEST_F(ShotHits, BoxesThatOnlyTouchDoNotHit) {
   PutEnemy(6, 120.5f, 250.5);
   CheckShotHits();
   EXPECT_EQ(Game.Score, 300);
-}
-
-TEST_F(ShotHits, EnemiesBeyondTheRightEdgeCanBeHit) {
-  Game.Shot(0).x = 630;
-  PutEnemy(7, 700, 300);
-  CheckShotHits();
-  EXPECT_EQ(Game.Score, 100);
 }
 
 TEST_F(ShotHits, HitsCloseTogetherGiveOneExplosionSound) {

@@ -19,13 +19,13 @@ for tool in Xvfb xdotool openbox; do
   command -v "$tool" > /dev/null || { echo "skipped: needs $tool"; exit 77; }
 done
 
+source "$(dirname "$0")/x_display.sh"
 work=$(mktemp -d)
-servers=()
 pid=
 cleanup() {
-  # A game that outlived its case first, then the X servers.
+  # A game that outlived its case first, then the X server.
   [ -n "$pid" ] && kill -KILL "$pid" 2> /dev/null
-  for server in "${servers[@]}"; do kill "$server" 2> /dev/null; done
+  stop_x_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -81,24 +81,11 @@ wait_end() {
   status=$?
 }
 
-# Starts a virtual X server with a window manager; sets DISPLAY and `xserver`.
-start_x() {
-  rm -f display
-  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> display 2> /dev/null &
-  xserver=$!
-  servers+=("$xserver")
-  for _ in $(seq 100); do
-    [ -s display ] && break
-    sleep 0.1
-  done
-  export DISPLAY=:$(cat display)
-  openbox > /dev/null 2>&1 &
-  servers+=($!)
-  # A window mapped before the window manager is up is shown late.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
+# Waits up to 10 s for the game to have written more than $1 passes to the
+# trace that it keeps as t.jsonl.part-PID while it runs.
+wait_passes() {
+  x_within 10 sh -c "[ \"\$(cat t.jsonl.part-$pid 2> /dev/null | wc -l)\" -gt $1 ]" ||
+    fail "no more than $1 passes"
 }
 
 # Starts the game on the X server with `arguments`; sets `pid` and `window`
@@ -109,7 +96,7 @@ start_shown() {
   window=$(timeout 20 xdotool search --sync --onlyvisible --class '^ridgeline$' | head -n 1)
   [ -n "$window" ] || fail "no window for: $*"
   xdotool windowactivate --sync "$window" 2> /dev/null
-  sleep 1.5
+  wait_passes 30
 }
 
 printf 'seed 7\n150 down 32\n151 down 39\n' > endless.txt
@@ -119,7 +106,7 @@ for signal in INT TERM HUP; do
   rm -f t.jsonl r.txt
   "$game" --headless --frames 100000000 --trace t.jsonl --record r.txt 2> err.txt &
   pid=$!
-  sleep 1
+  wait_passes 30
   kill -s "$signal" "$pid"
   wait_end "$pid" "headless SIG$signal"
   expect "headless SIG$signal: status" "$((128 + $(kill -l "$signal")))" "$status"
@@ -132,13 +119,13 @@ done
 # same, under its temporary name.
 "$game" --headless --frames 100000000 --record r.txt &
 pid=$!
-sleep 1
+x_within 10 test -s "r.txt.part-$pid" || fail "SIGKILL: no recording begun"
 kill -KILL "$pid"
 { wait "$pid"; } 2> /dev/null
 expect_recording "SIGKILL" "$(ls r.txt.part-* | head -n 1)"
 rm -f r.txt.part-*
 
-start_x
+start_x_display 1600x1200x24 || exit 1
 
 # Signals in a window: the same, not the success of a player's ending.
 for signal in INT TERM HUP; do
@@ -171,7 +158,7 @@ for loss in "xdotool windowkill" "kill"; do
   rm -f t.jsonl r.txt
   if [ "$loss" = kill ]; then
     start_shown --trace t.jsonl --record r.txt
-    kill "$xserver"
+    kill "$x_server"
   else
     start_shown --windowed --trace t.jsonl --record r.txt
     xdotool windowkill "$window"

@@ -63,46 +63,6 @@ class Screens : public ::testing::Test {
   PlayScene scene_;
 };
 
-TEST_F(Screens, SplashShowsTheLogoOnBlackFor101FramesThenTheTitle) {
-  Game.GameState = GameState::Splash;
-  Music().Play(DSBPLAY_LOOPING);
-  SplashFrame();
-  EXPECT_FALSE(Music().IsPlaying());
-  EXPECT_EQ(Mismatches([](int x, int y) {
-              const bool block = x >= 120 && x < 130 && y >= 70 && y < 80;
-              return block ? FixtureSpriteColour(4, 0) : 0u;
-            }),
-            0);
-  EXPECT_EQ(Game.SplashTicks, 2);
-  EXPECT_EQ(scene_.Video().Frames(), 1);
-  for (int frame = 2; frame <= 100; ++frame) SplashFrame();
-  EXPECT_EQ(Game.GameState, GameState::Splash);
-  EXPECT_EQ(Game.SplashTicks, 101);
-  SplashFrame();
-  EXPECT_EQ(Game.GameState, GameState::Title);
-  EXPECT_EQ(Game.SplashTicks, 0);
-  EXPECT_EQ(scene_.Video().Frames(), 101);
-}
-
-TEST_F(Screens, TitleShowsThePictureAndTwoGreenLinesAndChangesNothing) {
-  Game.GameState = GameState::Title;
-  Music().Play(DSBPLAY_LOOPING);
-  const GameVariables before = Game;
-  TitleFrame();
-  EXPECT_FALSE(Music().IsPlaying());
-  const TextInk notice(200, 200, kMakersNotice);
-  const TextInk prompt(200, 340, "       Push Anykey!");
-  EXPECT_EQ(Mismatches([&](int x, int y) {
-              if (notice.At(x, y) || prompt.At(x, y)) return kGreen565;
-              const bool block = x >= 10 && x < 20 && y < 10;
-              return block ? FixtureSpriteColour(6, 0) : 0u;
-            }),
-            0);
-  EXPECT_EQ(Game.GameState, before.GameState);
-  EXPECT_EQ(Game.SplashTicks, before.SplashTicks);
-  EXPECT_EQ(scene_.Video().Frames(), 1);
-}
-
 TEST_F(Screens, GameOverShowsTheScoreUnderGameOverInGreenAndLeavesTheMusicAlone) {
   Game.GameState = GameState::GameOver;
   Game.Score = 12300;
@@ -192,14 +152,6 @@ TEST_F(Screens, PlayDrawsEnemiesThenExplosionsThenFloorThenScore) {
   }
   EXPECT_GT(ink, 0);
   EXPECT_EQ(Game.GameState, GameState::GameOver);  // the enemy touched the player
-}
-
-TEST_F(Screens, PlayDrawsEightFloorTilesAlongTheBottom) {
-  PlayFrame();
-  for (int x = 0; x <= 560; x += 80) EXPECT_TRUE(PlayScene::BlockAt(5, 0, x, 400)) << x;
-  for (int x = 0; x < 640; x += 80) {
-    EXPECT_EQ(HeadlessGame::Pixel(x + 20, 420), FixtureBackgroundColour(x + 20));
-  }
 }
 
 }  // namespace

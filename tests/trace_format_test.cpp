@@ -16,68 +16,6 @@ namespace ridgeline {
 
 namespace {
 
-// A state with something in every part of the line: a shot, an explosion,
-// reals that are whole, short and long, in both precisions.
-GameVariables KnownState() {
-  GameVariables g;
-  g.GameState = GameState::Play;
-  g.SplashTicks = 0;
-  g.GameOverTicks = 3;
-  g.Score = 300;
-  g.PlayerX = 104;
-  g.PlayerY = 0.1 + 0.2;
-  g.PlayerSpeed = -4;
-  g.Jumping = true;
-  g.JumpVelocity = -0.2;
-  g.PlayerFrame = 4;
-  g.AnimTick = 10;
-  g.AnimReverse = true;
-  g.BgOffset = -638;
-  g.WaveAngle = 360;
-  g.ShotsActive = true;
-  g.ShotSlot = 30;
-  g.ShotCount = 2;
-  g.ShotAlive(2) = true;
-  g.Shot(2) = {190, 323};
-  g.ShotHits(2) = 1;
-  g.ShotAlive(30) = true;
-  g.Shot(30) = {620, 250.5};
-  for (int i = 0; i <= kLastEnemy; ++i) g.Enemy(i) = {1280.0f + static_cast<float>(i), 50, 0, 0};
-  g.Enemy(0) = {0.1f, 0.1, 0.1f, 0.999999940395f};
-  g.EnemyVisible(0) = true;
-  g.ExplosionSlot = 1;
-  g.ExplosionActive(0) = true;
-  g.Explosion(0) = {0.1f, 382.5};
-  g.ExplosionTimer(0) = 4;
-  return g;
-}
-
-TEST(TraceLine, ShowsAKnownStateExactly) {
-  std::string line = "before\n";
-  AppendTraceLine(line, 1234, KnownState(), PassSound{true, 2});
-  const std::string expected =
-      "before\n"
-      R"({"pass":1234,"state":1,"splash":0,"gameOver":3,"score":300,"playerX":104,)"
-      R"("playerY":0.30000000000000004,"speed":-4,"jumping":true,"jumpVelocity":-0.2,)"
-      R"("playerFrame":4,"animTick":10,"animReverse":true,"bgOffset":-638,"waveAngle":360,)"
-      R"("shotsActive":true,"shotSlot":30,"shotCount":2,"shots":[[2,190,323,1],[30,620,250.5,0]],)"
-      R"("enemies":[[0.1,0.1,0.1,0.99999994,true],[1281,50,0,0,false],[1282,50,0,0,false],)"
-      R"([1283,50,0,0,false],[1284,50,0,0,false],[1285,50,0,0,false],[1286,50,0,0,false],)"
-      R"([1287,50,0,0,false],[1288,50,0,0,false],[1289,50,0,0,false],[1290,50,0,0,false]],)"
-      R"("explosionSlot":1,"explosions":[[0,0.10000000149011612,382.5,4]],)"
-      R"("music":true,"explosionSounds":2})"
-      "\n";
-  EXPECT_EQ(line, expected);
-}
-
-TEST(TraceLine, EmptyTablesShowAsEmptyArrays) {
-  std::string line;
-  AppendTraceLine(line, 0, GameVariables{}, PassSound{});
-  EXPECT_NE(line.find(R"("shots":[],)"), std::string::npos) << line;
-  EXPECT_NE(line.find(R"("explosions":[],"music":false,"explosionSounds":0})"), std::string::npos)
-      << line;
-}
-
 // Where the C++ library converts whole numbers only, traces write reals with
 // AppendShortest instead of std::to_chars: the text must be the same.
 template <typename Real, typename Bits>

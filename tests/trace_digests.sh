@@ -1,7 +1,8 @@
 #!/bin/sh
 # Pins what the game does: the trace and three pictures of
-# docs/play-screen.script, and the trace of 20,000 passes of random play, must
-# have the digests in tests/trace_digests.sha256. A change that moves the game
+# docs/play-screen.script, the trace of 20,000 passes of random play, and every
+# picture and sound of the game's Data beside GAME, must have the digests in
+# tests/trace_digests.sha256. A change that moves the game
 # by one byte fails here; a deliberate change of the game updates the digests.
 #
 #   sh tests/trace_digests.sh GAME SOURCE_DIR
@@ -11,6 +12,7 @@ source=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+ln -s "$(dirname "$game")/Data" Data
 
 "$game" --headless --frames 1580 --input "$source/docs/play-screen.script" --trace play.trace \
   --dump-frame 10 splash.bmp --dump-frame 200 title.bmp --dump-frame 1578 play.bmp

@@ -64,7 +64,7 @@ TEST(Jump, LandsOnReachingTheGroundExactly) {
 TEST(Run, MovesFourAPassUntilPastTheLimitsTenAndSixHundredThirty) {
   PlayScene scene;
   // x, speed, x after one move; the limits themselves are outside.
-  const int moves[][3] = {{100, -4, 96}, {12, -4, 8},  {8, -4, 8},    {10, -4, 10},
+  const int moves[][3] = {{100, -4, 96}, {12, -4, 8},   {8, -4, 8},    {10, -4, 10},
                           {628, 4, 632}, {632, 4, 632}, {630, 4, 630}, {632, 0, 632}};
   for (const auto& [x, speed, after] : moves) {
     Game.PlayerX = x;
@@ -82,48 +82,6 @@ TEST(Run, BeyondFiveHundredSixtyThePlayerIsNotShown) {
   Game.PlayerX = 564;
   PlayScene::PlayFrames(1);
   for (int x = 560; x < 640; ++x) EXPECT_NE(HeadlessGame::Pixel(x, 325), FixtureSpriteColour(0, 0));
-}
-
-TEST(Animation, PlayerAndEnemiesShowThePictureOfThePreviousFrame) {
-  PlayScene scene;
-  PlayScene::PlaceEnemy(0, 305, 0.5f);  // drawn at (300, 200)
-  PlayScene::PlayFrames(11);
-  EXPECT_EQ(Game.PlayerFrame, 1);
-  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 100, 323));  // frame 11 still shows picture 0
-  PlayScene::PlayFrames(1);
-  EXPECT_TRUE(PlayScene::BlockAt(0, 1, 100, 323));
-  // Twelve steps of 5 from 305; the wave at 11 degrees lifts y from 200 to 209.54.
-  EXPECT_EQ(PlayScene::FindBlock(1, 1), std::make_pair(245, 210));
-}
-
-// Paints the background alone and returns the colours of one row.
-std::vector<unsigned> BackgroundRow() {
-  ScrollBackground();
-  std::vector<unsigned> row;
-  for (int x = 0; x < 640; ++x) row.push_back(HeadlessGame::Pixel(x, 240));
-  return row;
-}
-
-// The row that shows background column c at screen column (c + a) mod 640.
-std::vector<unsigned> ShiftedBackground(int a) {
-  std::vector<unsigned> row(640);
-  for (int c = 0; c < 640; ++c) row[(c + a) % 640] = FixtureBackgroundColour(c);
-  return row;
-}
-
-TEST(Background, ScrollsTwoPixelsLeftPerFrameAndWraps) {
-  PlayScene scene;
-  Game.ScrollStep = -2;
-  BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, 0);
-  EXPECT_EQ(BackgroundRow(), ShiftedBackground(0));  // one copy covers the screen
-  EXPECT_EQ(Game.BgOffset, -2);
-  EXPECT_EQ(BackgroundRow(), ShiftedBackground(638));  // columns 0..1 at 638..639
-  EXPECT_EQ(Game.BgOffset, -4);
-
-  Game.BgOffset = -638;
-  EXPECT_EQ(BackgroundRow(), ShiftedBackground(2));
-  EXPECT_EQ(Game.BgOffset, 0);
-  EXPECT_EQ(BackgroundRow(), ShiftedBackground(0));
 }
 
 }  // namespace

@@ -37,32 +37,6 @@ ScriptedRunSettings ScriptsOwnSeed() {
   return settings;
 }
 
-TEST(Replay, TheSeedDecidesWhereTheEnemiesStart) {
-  ScriptedRunSettings other;
-  other.seed = 2;
-  const ScriptedRun one = RunScript("", 1);
-  const ScriptedRun two = RunScript("", 1, other);
-  const ScriptedRun seededInScript = RunScript("seed 2\n", 1, ScriptsOwnSeed());
-  ASSERT_EQ(one.trace.size(), 1u);
-  EXPECT_NE(TraceValue(one.trace[0], "enemies"), TraceValue(two.trace[0], "enemies"));
-  EXPECT_EQ(seededInScript.trace, two.trace);
-}
-
-TEST(Replay, ARecordedRunReplaysToTheSameTrace) {
-  const std::string script = kStartPlay +
-                             "160 down 38\n170 down 38\n"  // the first jump of a game lands at once
-                             "175.0 down 39\n175.0 down 32\n190.1 up 39\n300 down 37\n";
-  ScriptedRunSettings recording;
-  recording.record = true;
-  const ScriptedRun original = RunScript(script, 500, recording);
-  ASSERT_EQ(original.status, 0) << original.error;
-  EXPECT_EQ(original.record,
-            "seed 1\n150.0 down 32\n160.0 down 38\n170.0 down 38\n175.0 down 39\n"
-            "175.0 down 32\n190.1 up 39\n300.0 down 37\n");
-  const ScriptedRun replay = RunScript(original.record, 500, ScriptsOwnSeed());
-  EXPECT_EQ(replay.trace, original.trace);
-}
-
 TEST(Replay, ARecordingWithoutASeedPicksOneAndFixesTheClockByIt) {
   ScriptedRunSettings recording = ScriptsOwnSeed();
   recording.record = true;

@@ -101,24 +101,6 @@ TEST_F(Screens, PlayTakesInputOnlyDuringAJumpStep) {
   EXPECT_EQ(scene_.Video().Frames(), 1);
 }
 
-TEST_F(Screens, PlayKeepsTheMusicLoopingWithoutRestartingIt) {
-  PlayScene::PlayFrames(200);  // more than three times the fixture music's length
-  EXPECT_TRUE(Music().IsPlaying());
-  EXPECT_EQ(Music().Starts(), 1);
-  SplashFrame();
-  EXPECT_FALSE(Music().IsPlaying());
-  PlayScene::PlayFrames(1);
-  EXPECT_EQ(Music().Starts(), 2);
-}
-
-TEST_F(Screens, PlayDrawsBackgroundShotsThenThePlayer) {
-  PlayScene::PlaceShot(0, 95, 318);
-  PlayFrame();
-  EXPECT_EQ(HeadlessGame::Pixel(96, 319), FixtureSpriteColour(2, 0));
-  EXPECT_EQ(HeadlessGame::Pixel(101, 324), FixtureSpriteColour(0, 0));
-  EXPECT_EQ(HeadlessGame::Pixel(94, 319), FixtureBackgroundColour(94));
-}
-
 TEST_F(Screens, PlayDrawsEnemiesThenExplosionsThenFloorThenScore) {
   Game.PlayerY = 275;
   PlayScene::PlaceEnemy(0, 108, 0.76f);  // drawn at (103, 278)

@@ -14,21 +14,6 @@ namespace ridgeline {
 
 namespace {
 
-TEST(StartUp, BringsUpDisplayAndSoundInOrder) {
-  HeadlessGame game;
-  game.StartUp();
-  const std::vector<std::string> expected{"ShowCursor 0", "ShowWindow Now Loading...",
-                                          "SetFullScreen 1"};
-  EXPECT_EQ(game.Video().Calls(), expected);
-  EXPECT_EQ(BackBufferDesc.lWidth, 640);
-  EXPECT_EQ(BackBufferDesc.lHeight, 480);
-  EXPECT_TRUE(SoundBuffer(0));
-  EXPECT_TRUE(SoundBuffer(1));
-  for (long slot = 2; slot <= 7; ++slot) EXPECT_FALSE(SoundBuffer(slot));
-  EXPECT_TRUE(Game.Running);
-  EXPECT_EQ(Game.GameState, GameState::Splash);
-}
-
 TEST(StartUp, ReleasingTheMediaLeavesNothingOfSdlBehind) {
   HeadlessGame game;
   EXPECT_EQ(game.Run(150), 0);  // on to the title screen, which draws text

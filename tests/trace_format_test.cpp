@@ -48,45 +48,6 @@ TEST(TraceLine, RealsReadTheSameWithoutStdToChars) {
       random, {0.0f, -0.0f, 0.1f, 0.99999994f, 1e5f, 1280.0f, 1e-7f, 1e-45f, 3.4028235e38f});
 }
 
-// The lines that a TraceWriter wrote to a temporary file.
-std::string Written(std::FILE* file) {
-  std::fflush(file);
-  std::rewind(file);
-  std::string text;
-  for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
-  return text;
-}
-
-TEST(TraceWriter, CountsExplosionSoundsStartedFromSilenceInEachPass) {
-  HeadlessGame game;
-  game.StartUp();
-  std::FILE* file = std::tmpfile();
-  ASSERT_NE(file, nullptr);
-  TraceWriter writer(file);
-  DirectSoundBuffer& explosion = *SoundBuffer(0);
-
-  explosion.Play(0);
-  explosion.Play(0);  // still playing: no new sound
-  writer.PassEnded(0);
-  writer.PassEnded(1);
-  // The fixture's explosion lasts 0.5 s: silent again after 30 shown frames.
-  for (int frame = 0; frame < 30; ++frame) game.Sound().FrameShown();
-  explosion.Play(0);
-  SoundBuffer(1)->Play(DSBPLAY_LOOPING);
-  writer.PassEnded(2);
-
-  const std::string text = Written(file);
-  std::fclose(file);
-  EXPECT_NE(text.find(R"("pass":0,)"), std::string::npos);
-  const auto line = [&](int pass) {
-    const auto start = text.find("{\"pass\":" + std::to_string(pass) + ",");
-    return text.substr(start, text.find('\n', start) - start);
-  };
-  EXPECT_NE(line(0).find(R"("music":false,"explosionSounds":1})"), std::string::npos) << line(0);
-  EXPECT_NE(line(1).find(R"("music":false,"explosionSounds":0})"), std::string::npos) << line(1);
-  EXPECT_NE(line(2).find(R"("music":true,"explosionSounds":1})"), std::string::npos) << line(2);
-}
-
 }  // namespace
 
 }  // namespace ridgeline

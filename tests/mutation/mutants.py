@@ -10,13 +10,17 @@ lines.
 
   draw:  python3 tests/mutation/mutants.py draw [--seed 20] [--count 160]
          writes tests/mutation/sample.tsv from the sources as they are.
-  run:   python3 tests/mutation/mutants.py run BUILD_DIR LOG [--only-killed BASE_LOG]
+  run:   python3 tests/mutation/mutants.py run BUILD_DIR LOG
+             [--only-killed BASE_LOG [--except-killed-by TEST]]
          applies each mutant in turn, rebuilds incrementally, runs the fast tests
          (trace_digests first, then the unit tests in one process, then the other
          checks but those of X, browser, wine and packages, stopping at the first
          failure) and writes one result
          a line to LOG: killed, survived, or no-compile (counted apart). A test run
          that outlasts its bound counts as killed. The file is always restored.
+         --only-killed measures again only what an earlier log killed; a test
+         left unchanged since (trace_digests) kills the same mutants again, so
+         --except-killed-by can leave those out.
 
 Not part of CI: a whole run takes the better part of an hour on two cores.
 """
@@ -197,7 +201,8 @@ def run(args):
     mutants = read_sample()
     if args.only_killed:
         with open(args.only_killed) as base:
-            killed = {row.split("\t")[0] for row in base if "\tkilled\t" in row}
+            rows = [row.split("\t") for row in base if "\tkilled\t" in row]
+        killed = {row[0] for row in rows if row[2] != args.except_killed_by}
         mutants = [m for m in mutants if m["id"] in killed]
     # A log cut short by a stop is taken up where it ended.
     if os.path.exists(args.log):
@@ -239,6 +244,8 @@ def main():
     running.add_argument("build")
     running.add_argument("log")
     running.add_argument("--only-killed", metavar="BASE_LOG")
+    running.add_argument("--except-killed-by", metavar="TEST",
+                         help="with --only-killed: leave out those that TEST killed")
     args = parser.parse_args()
     # A stop from outside still restores the mutated file (run's finally).
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))

@@ -62,7 +62,8 @@ start() {
   shift
   "$build/ridgeline" --trace "$work/$name.trace" "$@" > "$work/$name.out" 2> "$work/$name.err" &
   game=$!
-  window=$(xdotool search --sync --onlyvisible --class '^ridgeline$' | head -1)
+  window=$(timeout 30 xdotool search --sync --onlyvisible --class '^ridgeline$' | head -1)
+  [ -n "$window" ] || fail "no window for $name"
   wait_for more_passes_than "$work/$name.trace" 10
 }
 finish() {

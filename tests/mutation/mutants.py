@@ -209,10 +209,11 @@ def run(args):
         with open(args.log) as done:
             judged = {row.split("\t")[0] for row in done if not row.startswith("#")}
         mutants = [m for m in mutants if m["id"] not in judged]
-    # Every test must pass on the sources as they are, or no verdict means anything.
-    verdict, test = judge(build)
-    if verdict != "survived":
-        sys.exit(f"the tests fail without any mutant ({verdict}: {test})")
+    else:
+        # Every test must pass on the sources as they are, or no verdict means anything.
+        verdict, test = judge(build)
+        if verdict != "survived":
+            sys.exit(f"the tests fail without any mutant ({verdict}: {test})")
     log = open(args.log, "a", buffering=1)
     started = time.time()
     for mutant in mutants:

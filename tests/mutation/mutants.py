@@ -168,6 +168,10 @@ def bounded(command, bound, cwd):
         os.killpg(process.pid, signal.SIGKILL)
         output, _ = process.communicate()
         return None, output
+    finally:
+        # Stopped from outside: what it started goes too.
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGKILL)
 
 
 def failed_test(output):

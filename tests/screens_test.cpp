@@ -18,7 +18,6 @@ namespace ridgeline {
 
 namespace {
 
-constexpr unsigned kGreen565 = 0x07E0;
 constexpr unsigned kMarker = 0x1234;
 
 // Where a line of text drawn at (x, y) puts ink on a 640 x 480 picture.
@@ -41,48 +40,10 @@ class TextInk {
   SDL_Surface* surface_;
 };
 
-// Counts the pixels of the back buffer that differ from `expected`.
-template <typename Expected>
-int Mismatches(Expected expected) {
-  int wrong = 0;
-  for (int y = 0; y < 480; ++y) {
-    for (int x = 0; x < 640; ++x) wrong += HeadlessGame::Pixel(x, y) != expected(x, y);
-  }
-  return wrong;
-}
-
-void MarkBackBuffer() {
-  BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, kMarker);
-}
-
 class Screens : public ::testing::Test {
  protected:
-  void SetUp() override { MarkBackBuffer(); }
-  static DirectSoundBuffer& Music() { return *SoundBuffer(1); }
-
   PlayScene scene_;
 };
-
-TEST_F(Screens, GameOverShowsTheScoreUnderGameOverInGreenAndLeavesTheMusicAlone) {
-  Game.GameState = GameState::GameOver;
-  Game.Score = 12300;
-  Music().Play(DSBPLAY_LOOPING);
-  GameOverFrame();
-  EXPECT_TRUE(Music().IsPlaying());
-  EXPECT_EQ(Music().Starts(), 1);
-  const TextInk title(300, 170, "GAME OVER");
-  const TextInk score(300, 200, "SCORE 12300");
-  EXPECT_EQ(
-      Mismatches([&](int x, int y) { return title.At(x, y) || score.At(x, y) ? kGreen565 : 0u; }),
-      0);
-  EXPECT_EQ(Game.GameOverTicks, 1);
-  EXPECT_EQ(scene_.Video().Frames(), 1);
-
-  Music().Stop();
-  GameOverFrame();  // and does not start it either
-  EXPECT_FALSE(Music().IsPlaying());
-  EXPECT_EQ(Game.GameOverTicks, 2);
-}
 
 TEST_F(Screens, GameOverTakesInputBeforeItsFlip) {
   Game.GameState = GameState::GameOver;

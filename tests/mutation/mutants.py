@@ -8,16 +8,17 @@ occurrence of that text in the file, the operator and which of the operator's
 matches on the line, so a drawn sample still applies after other code has moved
 lines.
 
-  draw:  python3 tests/mutation/mutants.py draw [--seed 20] [--count 160]
-         writes tests/mutation/sample.tsv from the sources as they are.
+  draw:  python3 tests/mutation/mutants.py draw [--seed 20] [--count 150]
+         writes tests/mutation/sample.tsv from the .cpp files of the folders below,
+         as they are.
   run:   python3 tests/mutation/mutants.py run BUILD_DIR LOG
              [--only-killed BASE_LOG [--except-killed-by TEST]]
          applies each mutant in turn, rebuilds incrementally, runs the fast tests
          (trace_digests first, then the unit tests in one process, then the other
          checks but those of X, browser, wine and packages, stopping at the first
-         failure) and writes one result
-         a line to LOG: killed, survived, or no-compile (counted apart). A test run
-         that outlasts its bound counts as killed. The file is always restored.
+         failure) and writes one result a line to LOG: killed (and by what),
+         survived, or no-compile (counted apart). A test run that outlasts its
+         bound counts as killed. The file is always restored.
          --only-killed measures again only what an earlier log killed; a test
          left unchanged since (trace_digests) kills the same mutants again, so
          --except-killed-by can leave those out.
@@ -65,7 +66,8 @@ OPERATORS = {
 # Strings, characters and hexadecimal numbers (the sine table's floats among them)
 # are left alone.
 UNTOUCHED = re.compile(r'"(?:[^"\\]|\\.)*"|\'(?:[^\'\\]|\\.)*\'|0x[0-9A-Fa-f.]+(p[-+]?\d+)?\w*')
-DECLARATION = re.compile(r"^\s*(return\b|using\b|static_assert\b|[\w:<>,\s]+[&*]?\s+[\w]+\s*(=|\(|\{|;|\[))")
+DECLARATION = re.compile(
+    r"^\s*(return\b|using\b|static_assert\b|[\w:<>,\s]+[&*]?\s+[\w]+\s*(=|\(|\{|;|\[))")
 
 
 def mutable_line(text):
@@ -82,7 +84,7 @@ def replacement(operator, match, to):
 
 
 def matches(operator, line):
-    """The places on a line where an operator applies, in order, outside strings and hexadecimal numbers."""
+    """The places on a line where an operator applies, in order, outside strings."""
     blanked = UNTOUCHED.sub(lambda m: "\0" * len(m.group(0)), line)
     found = []
     for pattern, to in OPERATORS[operator]:

@@ -19,7 +19,10 @@ lines.
          failure) and writes one result a line to LOG: killed (and by what),
          survived, or no-compile (counted apart). A test run that outlasts its
          bound counts as killed. The file is always restored.
-         --only-killed measures again only what an earlier log killed; a test
+         Two copies of the tree can share a sample: one runs forward, the
+         other --reverse, each --shared-with the other's log, and both stop
+         where they meet. --only-killed measures again only what an earlier log
+         killed; a test
          left unchanged since (trace_digests) kills the same mutants again, so
          --except-killed-by can leave those out.
 
@@ -202,6 +205,14 @@ def judge(build):
     return "survived", ""
 
 
+def judged_elsewhere(log):
+    """The mutants that another run, working from the other end, has judged."""
+    if not log or not os.path.exists(log):
+        return set()
+    with open(log) as other:
+        return {row.split("\t")[0] for row in other if not row.startswith("#")}
+
+
 def run(args):
     build = os.path.abspath(args.build)
     mutants = read_sample()
@@ -222,7 +233,11 @@ def run(args):
             sys.exit(f"the tests fail without any mutant ({verdict}: {test})")
     log = open(args.log, "a", buffering=1)
     started = time.time()
+    if args.reverse:
+        mutants.reverse()
     for mutant in mutants:
+        if mutant["id"] in judged_elsewhere(args.shared_with):
+            break  # a second run from the other end has come this far
         path = os.path.join(ROOT, mutant["file"])
         with open(path) as source:
             original = source.read()
@@ -250,6 +265,9 @@ def main():
     running = commands.add_parser("run")
     running.add_argument("build")
     running.add_argument("log")
+    running.add_argument("--reverse", action="store_true", help="from the last mutant back")
+    running.add_argument("--shared-with", metavar="OTHER_LOG",
+                         help="stop where a run from the other end has judged")
     running.add_argument("--only-killed", metavar="BASE_LOG")
     running.add_argument("--except-killed-by", metavar="TEST",
                          help="with --only-killed: leave out those that TEST killed")

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Pins what the game does: the trace and three pictures of
 # docs/play-screen.script, the trace of 20,000 passes of random play with the
-# picture of its first game over, and every picture and sound of the game's
+# pictures of its title screen and its first game over, and every picture and sound of the game's
 # Data beside GAME must have the digests in tests/trace_digests.sha256. A
 # change that moves the game by one byte fails here; a deliberate change of the
 # game updates the digests.
@@ -19,6 +19,6 @@ ln -s "$(dirname "$game")/Data" Data
   --dump-frame 10 splash.bmp --dump-frame 200 title.bmp --dump-frame 1578 play.bmp
 awk -v PASSES=20000 -v SEED=1 -f "$source/tests/random_script.awk" >random.script
 "$game" --headless --frames 20000 --input random.script --trace random.trace \
-  --dump-frame 380 gameover.bmp
+  --dump-frame 102 random-title.bmp --dump-frame 380 random-gameover.bmp
 
 sha256sum --strict -c "$source/tests/trace_digests.sha256"

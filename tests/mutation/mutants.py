@@ -165,7 +165,8 @@ def bounded(command, bound, cwd):
     """Runs a command in its own process group; returns its status, or None past the bound."""
     environment = dict(os.environ, SDL_AUDIODRIVER="dummy", SDL_VIDEODRIVER="dummy")
     process = subprocess.Popen(command, cwd=cwd, env=environment, stdout=subprocess.PIPE,
-                               stderr=subprocess.STDOUT, text=True, start_new_session=True)
+                               stderr=subprocess.STDOUT, text=True, errors="replace",
+                               start_new_session=True)
     try:
         output, _ = process.communicate(timeout=bound)
         return process.returncode, output

@@ -236,11 +236,11 @@ def run(args):
     started = time.time()
     if args.reverse:
         mutants.reverse()
-    judged = 0
+    measured = 0
     for mutant in mutants:
         if mutant["id"] in judged_elsewhere(args.shared_with):
             break  # a second run from the other end has come this far
-        judged += 1
+        measured += 1
         path = os.path.join(ROOT, mutant["file"])
         with open(path) as source:
             original = source.read()
@@ -256,7 +256,7 @@ def run(args):
                              mutant["file"], mutant["operator"]]) + "\n")
     # Put the build back as the sources are.
     bounded(["cmake", "--build", build, "-j2"], BUILD_BOUND_SECONDS, ROOT)
-    log.write(f"# {judged} mutants in {time.time() - started:.0f} s\n")
+    log.write(f"# {measured} mutants in {time.time() - started:.0f} s\n")
 
 
 def main():

@@ -14,6 +14,17 @@ namespace ridgeline {
 
 namespace {
 
+// The reset is shared by start-up and restart; setting the game going, and
+// which screen comes next, is left to its caller.
+TEST(StartUp, AResetLeavesTheGameStoppedAndItsScreenToTheCaller) {
+  HeadlessGame game;
+  game.StartUp();
+  Game.GameState = static_cast<GameState>(7);
+  ResetGame();
+  EXPECT_FALSE(Game.Running);
+  EXPECT_EQ(Game.GameState, static_cast<GameState>(7));
+}
+
 TEST(StartUp, ReleasingTheMediaLeavesNothingOfSdlBehind) {
   HeadlessGame game;
   EXPECT_EQ(game.Run(150), 0);  // on to the title screen, which draws text

@@ -12,7 +12,7 @@
 # Exits 77 (skipped) when Xvfb, xdotool or xprop is missing.
 set -eu
 game=$1
-for tool in Xvfb xdotool xprop; do
+for tool in Xvfb openbox xdotool xprop; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIPPED: $tool is missing (apt-get install xvfb xdotool x11-utils)"
     exit 77
@@ -20,12 +20,12 @@ for tool in Xvfb xdotool xprop; do
 done
 
 work=$(mktemp -d)
-xvfb=
+. "$(dirname "$0")/x_display.sh"
 player=
 cleanup() {
   set +e
   [ -n "$player" ] && kill "$player" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb"
+  stop_x_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,22 +33,9 @@ fail() {
   echo "FAILED: $*"
   exit 1
 }
-# Runs "$@" every 0.2 s until it succeeds, for at most $1 seconds.
-within() {
-  tries=$(($1 * 5))
-  shift
-  while ! "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.2
-  done
-}
+within() { x_within "$@"; }
 
-# Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-within 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(cat "$work/display")"
+start_x_display || fail "no X display"
 export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
 # In a sanitizer build: what the desktop's D-Bus library keeps until the end is not ours.
 echo "leak:libdbus-1.so" >"$work/leaks.supp"

@@ -14,32 +14,28 @@
 set -euo pipefail
 build=$(cd "${1:?usage: $0 BUILD_DIR SOURCE_DIR}" && pwd)
 source=$(cd "${2:?usage: $0 BUILD_DIR SOURCE_DIR}" && pwd)
-for tool in xvfb-run openbox xdotool xprop import; do
+for tool in Xvfb openbox xdotool xprop import; do
   command -v "$tool" > /dev/null || { echo "skipped: needs $tool"; exit 77; }
 done
-if [ -z "${RIDGELINE_X11_INSIDE:-}" ]; then
-  RIDGELINE_X11_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
 
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
   XDG_PICTURES_DIR="$work/pictures" SDL_AUDIODRIVER=dummy
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/ridgeline"
 export LSAN_OPTIONS="suppressions=$source/tests/lsan_system.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-openbox > "$work/openbox.log" 2>&1 &
-openbox=$!
+source "$source/tests/x_display.sh"
 game=
 cleanup() {
   [ -n "$game" ] && kill "$game" 2> /dev/null
-  kill "$openbox" 2> /dev/null
+  stop_x_display
   wait 2> /dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
+start_x_display || exit 1
 settings="$XDG_CONFIG_HOME/ridgeline/settings.ini"
 
 source "$source/tests/game_waits.sh"
-window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 passes() {
   local live
   live=$(compgen -G "$1.part-*" | head -n 1)
@@ -93,7 +89,6 @@ replays_alike() {
 }
 last_event() { grep -v '^#' "$work/$1.rec" | grep -v '^seed' | tail -n 1; }
 
-wait_for window_manager_running
 
 echo "1. Escape holds the game under the menu; Escape resumes; Escape, Q ends it"
 printf 'fullscreen = no\nscale = 1\nvolume = 100\nmute = no\nautopause = yes\nkey.fire = J\n' \

@@ -61,61 +61,17 @@ TEST(Jump, LandsOnReachingTheGroundExactly) {
   EXPECT_EQ(Game.JumpVelocity, 10);
 }
 
-TEST(Jump, PlayFrameStoresTheNewHeightAndDrawsThePlayerRounded) {
+TEST(Run, MovesFourAPassUntilPastTheLimitsTenAndSixHundredThirty) {
   PlayScene scene;
-  Game.JumpVelocity = 10;
-  Game.Jumping = true;
-  PlayScene::PlayFrames(1);
-  EXPECT_DOUBLE_EQ(Game.PlayerY, 313.2);
-  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 100, 313));
-  PlayScene::PlayFrames(99);
-  EXPECT_EQ(Game.PlayerY, 323);
-  EXPECT_FALSE(Game.Jumping);
-}
-
-TEST(Run, StopsAtEightOnTheLeftAndSixHundredThirtyTwoOnTheRight) {
-  PlayScene scene;
-  std::vector<int> xs;
-  Game.PlayerSpeed = -4;
-  for (int i = 0; i < 30; ++i) {
+  // x, speed, x after one move; the limits themselves are outside.
+  const int moves[][3] = {{100, -4, 96}, {12, -4, 8},   {8, -4, 8},    {10, -4, 10},
+                          {628, 4, 632}, {632, 4, 632}, {630, 4, 630}, {632, 0, 632}};
+  for (const auto& [x, speed, after] : moves) {
+    Game.PlayerX = x;
+    Game.PlayerSpeed = speed;
     MovePlayer();
-    xs.push_back(Game.PlayerX);
+    EXPECT_EQ(Game.PlayerX, after) << x << " at " << speed;
   }
-  EXPECT_EQ(xs[0], 96);
-  EXPECT_EQ(xs[21], 12);
-  EXPECT_EQ(xs[22], 8);
-  EXPECT_EQ(xs[29], 8);
-
-  Game.PlayerSpeed = 4;
-  for (int i = 0; i < 200; ++i) MovePlayer();
-  EXPECT_EQ(Game.PlayerX, 632);
-  Game.PlayerX = 628;
-  MovePlayer();
-  EXPECT_EQ(Game.PlayerX, 632);
-
-  Game.PlayerSpeed = 0;
-  MovePlayer();
-  EXPECT_EQ(Game.PlayerX, 632);
-
-  // The limits themselves are outside: no move from exactly 10 or 630.
-  Game.PlayerX = 630;
-  Game.PlayerSpeed = 4;
-  MovePlayer();
-  EXPECT_EQ(Game.PlayerX, 630);
-  Game.PlayerX = 10;
-  Game.PlayerSpeed = -4;
-  MovePlayer();
-  EXPECT_EQ(Game.PlayerX, 10);
-}
-
-TEST(Run, ThePlayerIsDrawnWhereThePreviousFrameLeftIt) {
-  PlayScene scene;
-  Game.PlayerSpeed = 4;
-  PlayScene::PlayFrames(1);
-  EXPECT_EQ(Game.PlayerX, 104);
-  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 100, 323));
-  PlayScene::PlayFrames(1);
-  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 104, 323));
 }
 
 TEST(Run, BeyondFiveHundredSixtyThePlayerIsNotShown) {
@@ -126,74 +82,6 @@ TEST(Run, BeyondFiveHundredSixtyThePlayerIsNotShown) {
   Game.PlayerX = 564;
   PlayScene::PlayFrames(1);
   for (int x = 560; x < 640; ++x) EXPECT_NE(HeadlessGame::Pixel(x, 325), FixtureSpriteColour(0, 0));
-}
-
-TEST(Animation, RunsUpToFourAndBackEveryElevenFrames) {
-  PlayScene scene;
-  std::vector<int> changes;  // the frames after which the picture changed
-  std::vector<int> pictures;
-  int last = Game.PlayerFrame;
-  for (int frame = 1; frame <= 99; ++frame) {
-    AnimatePlayer();
-    if (Game.PlayerFrame != last) {
-      changes.push_back(frame);
-      pictures.push_back(Game.PlayerFrame);
-      last = Game.PlayerFrame;
-    }
-  }
-  EXPECT_EQ(changes, (std::vector<int>{11, 22, 33, 44, 55, 66, 77, 88, 99}));
-  EXPECT_EQ(pictures, (std::vector<int>{1, 2, 3, 4, 3, 2, 1, 0, 1}));
-}
-
-TEST(Animation, PlayerAndEnemiesShowThePictureOfThePreviousFrame) {
-  PlayScene scene;
-  PlayScene::PlaceEnemy(0, 305, 0.5f);  // drawn at (300, 200)
-  PlayScene::PlayFrames(11);
-  EXPECT_EQ(Game.PlayerFrame, 1);
-  EXPECT_TRUE(PlayScene::BlockAt(0, 0, 100, 323));  // frame 11 still shows picture 0
-  PlayScene::PlayFrames(1);
-  EXPECT_TRUE(PlayScene::BlockAt(0, 1, 100, 323));
-  // Twelve steps of 5 from 305; the wave at 11 degrees lifts y from 200 to 209.54.
-  EXPECT_EQ(PlayScene::FindBlock(1, 1), std::make_pair(245, 210));
-}
-
-// Paints the background alone and returns the colours of one row.
-std::vector<unsigned> BackgroundRow() {
-  ScrollBackground();
-  std::vector<unsigned> row;
-  for (int x = 0; x < 640; ++x) row.push_back(HeadlessGame::Pixel(x, 240));
-  return row;
-}
-
-// The row that shows background column c at screen column (c + a) mod 640.
-std::vector<unsigned> ShiftedBackground(int a) {
-  std::vector<unsigned> row(640);
-  for (int c = 0; c < 640; ++c) row[(c + a) % 640] = FixtureBackgroundColour(c);
-  return row;
-}
-
-TEST(Background, ScrollsTwoPixelsLeftPerFrameAndWraps) {
-  PlayScene scene;
-  Game.ScrollStep = -2;
-  BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, 0);
-  EXPECT_EQ(BackgroundRow(), ShiftedBackground(0));  // one copy covers the screen
-  EXPECT_EQ(Game.BgOffset, -2);
-  EXPECT_EQ(BackgroundRow(), ShiftedBackground(638));  // columns 0..1 at 638..639
-  EXPECT_EQ(Game.BgOffset, -4);
-
-  Game.BgOffset = -638;
-  EXPECT_EQ(BackgroundRow(), ShiftedBackground(2));
-  EXPECT_EQ(Game.BgOffset, 0);
-  EXPECT_EQ(BackgroundRow(), ShiftedBackground(0));
-}
-
-TEST(Background, ComesBackToItsStartEveryThreeHundredTwentyFrames) {
-  PlayScene scene;
-  Game.ScrollStep = -2;
-  for (int frame = 1; frame <= 320; ++frame) {
-    ScrollBackground();
-    ASSERT_EQ(Game.BgOffset, frame == 320 ? 0 : -2 * frame);
-  }
 }
 
 }  // namespace

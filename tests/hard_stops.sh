@@ -20,12 +20,12 @@ for tool in Xvfb xdotool openbox; do
 done
 
 work=$(mktemp -d)
-servers=()
+source "$(dirname "$(realpath "$0")")/x_display.sh"
 pid=
 cleanup() {
-  # A game that outlived its case first, then the X servers.
+  # A game that outlived its case first, then the X server.
   [ -n "$pid" ] && kill -KILL "$pid" 2> /dev/null
-  for server in "${servers[@]}"; do kill "$server" 2> /dev/null; done
+  stop_x_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -82,24 +82,10 @@ wait_end() {
 }
 
 # Starts a virtual X server with a window manager, of the screen size $1
-# (1600x1200 without it); sets DISPLAY and `xserver`.
+# (1600x1200 without it), in place of the one before; sets DISPLAY.
 start_x() {
-  rm -f display
-  Xvfb -displayfd 3 -screen 0 "${1:-1600x1200}x24" -nolisten tcp 3> display 2> /dev/null &
-  xserver=$!
-  servers+=("$xserver")
-  for _ in $(seq 100); do
-    [ -s display ] && break
-    sleep 0.1
-  done
-  export DISPLAY=:$(cat display)
-  openbox > /dev/null 2>&1 &
-  servers+=($!)
-  # A window mapped before the window manager is up is shown late.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
+  stop_x_display
+  start_x_display "${1:-1600x1200}x24" || { echo "no X display"; exit 1; }
 }
 
 # Starts the game on the X server with `arguments`; sets `pid` and `window`
@@ -182,7 +168,7 @@ for loss in "xdotool windowkill" "kill"; do
   rm -f t.jsonl r.txt
   if [ "$loss" = kill ]; then
     start_shown --trace t.jsonl --record r.txt
-    kill "$xserver"
+    kill "$x_server"
   else
     start_shown --windowed --trace t.jsonl --record r.txt
     xdotool windowkill "$window"

@@ -84,67 +84,6 @@ TEST(KeyDown, ActsAsTheKeyTableSaysInEveryState) {
   }
 }
 
-TEST(KeyDown, UpDuringAJumpOnlySetsTheFlagAgain) {
-  PlayScene scene;
-  Game.Jumping = true;
-  Game.JumpVelocity = 3.4;
-  Game.PlayerY = 200;
-  OnKeyDown(kKeyUp, 0);
-  EXPECT_TRUE(Game.Jumping);
-  EXPECT_EQ(Game.JumpVelocity, 3.4);
-  EXPECT_EQ(Game.PlayerY, 200);
-}
-
-TEST(KeyDown, SpaceHeldDownFiresAtEachRepeatUpToFiveShots) {
-  PlayScene scene;
-  for (int repeat = 0; repeat < 8; ++repeat) OnKeyDown(kKeySpace, 0);
-  EXPECT_EQ(Game.ShotCount, 5);
-  EXPECT_EQ(Game.ShotSlot, 4);
-}
-
-TEST(KeyUp, StopsTheRunOnlyForAnArrowWhilePlaying) {
-  PlayScene scene;
-  OnKeyDown(kKeyRight, 0);
-  OnKeyDown(kKeyLeft, 0);
-  EXPECT_EQ(Game.PlayerSpeed, -4);
-  OnKeyUp(kKeyLeft, 0);  // although Right is still held
-  EXPECT_EQ(Game.PlayerSpeed, 0);
-
-  for (int key : {kKeyUp, kKeySpace, kKeyBackspace, kKeyEscape, 65}) {
-    Game.PlayerSpeed = 4;
-    OnKeyUp(key, 0);
-    EXPECT_EQ(Game.PlayerSpeed, 4) << key;
-  }
-  OnKeyUp(kKeyRight, 2);
-  EXPECT_EQ(Game.PlayerSpeed, 0);
-
-  for (GameState state : {GameState::Splash, GameState::GameOver, GameState::Title}) {
-    Game.GameState = state;
-    Game.PlayerSpeed = -4;
-    OnKeyUp(kKeyLeft, 0);
-    OnKeyUp(kKeyRight, 0);
-    EXPECT_EQ(Game.PlayerSpeed, -4) << "state " << static_cast<int>(state);
-  }
-}
-
-TEST(MouseDown, AnyButtonEndsTheProgramInEveryState) {
-  for (GameState state :
-       {GameState::Splash, GameState::Play, GameState::GameOver, GameState::Title}) {
-    for (int button : {1, 2, 4}) {
-      PlayScene scene;
-      Game.GameState = state;
-      try {
-        OnMouseDown(button, 0);
-        ADD_FAILURE() << "button " << button << " in state " << static_cast<int>(state)
-                      << " did not end it";
-      } catch (const ProgramExit& exit) {
-        EXPECT_EQ(exit.status, 0);
-        EXPECT_TRUE(scene.Video().CursorShown());
-      }
-    }
-  }
-}
-
 }  // namespace
 
 }  // namespace ridgeline

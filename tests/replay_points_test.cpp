@@ -48,6 +48,16 @@ TEST(EventPoints, AnEventAtAPointThePassNeverReachesComesAtTheNextPoint) {
   EXPECT_TRUE(late.record.ends_with("170.0 down 38\n181.0 down 39\n")) << late.record;
 }
 
+TEST(EventPoints, AShotFiredInAJumpStepStartsFromTheHeightBeforeIt) {
+  const ScriptedRun run = RunScript(kJumping + "175.0 down 32\n175.1 down 32\n", 177);
+  const std::string before = Value(run, 174, "playerY");
+  const std::string after = Value(run, 175, "playerY");
+  ASSERT_NE(before, after);
+  EXPECT_EQ(Value(run, 175, "shots"), "[[0,180," + before + ",0],[1,180," + after + ",0]]");
+  // Both are first moved, and drawn, in the next frame.
+  EXPECT_EQ(Value(run, 176, "shots"), "[[0,190," + before + ",0],[1,190," + after + ",0]]");
+}
+
 TEST(EventPoints, EventsDueTogetherComeInFileOrder) {
   const ScriptedRun rightThenLeft = RunScript(kJumping + "190 down 39\n190 down 37\n", 200);
   const ScriptedRun leftThenRight = RunScript(kJumping + "190 down 37\n190 down 39\n", 200);
@@ -106,6 +116,20 @@ TEST_F(GameOver, AKeyAtTheEndOfThatFrameRestartsAndCutsThePassShort) {
   EXPECT_EQ(run.record, "seed 1\n150.0 down 32\n" + At(fiftyFirst, 1, "down 65") +
                             At(fiftyFirst + 1, 0, "down 66") + At(fiftyFirst + 1, 0, "down 67") +
                             At(fiftyFirst + 1, 0, "down 27"));
+}
+
+TEST_F(GameOver, ARestartInsideTheNextFrameSkipsItsFlip) {
+  const std::string dir = TempDir("restart-flip");
+  for (int point : {0, 1}) {
+    const std::string file = dir + "/frame" + std::to_string(point) + ".bmp";
+    ScriptedRunSettings settings;
+    settings.dumpFrames = {{fiftyFirst + 1, file}};
+    const ScriptedRun run =
+        RunScript("150 down 32\n" + At(fiftyFirst + 1, point, "down 32"), fiftyFirst + 3, settings);
+    EXPECT_EQ(Value(run, fiftyFirst + 1, "state"), "0");
+    EXPECT_EQ(std::filesystem::exists(file), point == 1) << "restart at point " << point;
+  }
+  std::filesystem::remove_all(dir);
 }
 
 TEST(EventPoints, TheProgramEndingInAJumpStepStillWritesThatPass) {

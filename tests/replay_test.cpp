@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <SDL.h>
-
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -37,70 +35,6 @@ ScriptedRunSettings ScriptsOwnSeed() {
   ScriptedRunSettings settings;
   settings.seed.reset();
   return settings;
-}
-
-TEST(Replay, SameScriptAndSeedGiveIdenticalTracesAndFrames) {
-  const std::string dir = TempDir("replay-frames");
-  const std::string script = kStartPlay + "160 down 39\n200 up 39\n210 down 32\n";
-  auto run = [&](const std::string& name) {
-    ScriptedRunSettings settings;
-    settings.dumpFrames = {{kTitlePass, dir + "/" + name + "-title.bmp"},
-                           {300, dir + "/" + name + "-play.bmp"}};
-    return RunScript(script, 400, settings);
-  };
-  const ScriptedRun first = run("first");
-  const ScriptedRun second = run("second");
-  ASSERT_EQ(first.status, 0) << first.error;
-  ASSERT_EQ(first.trace.size(), 400u);
-  EXPECT_EQ(first.trace, second.trace);
-  for (const char* frame : {"title", "play"}) {
-    const std::string bytes = ReadFile(dir + "/first-" + frame + ".bmp");
-    EXPECT_FALSE(bytes.empty()) << frame;
-    EXPECT_EQ(bytes, ReadFile(dir + "/second-" + frame + ".bmp")) << frame;
-  }
-
-  // The saved title frame is a 24-bit picture of what was shown: the title
-  // picture's block at (10, 0).
-  SDL_Surface* saved = SDL_LoadBMP((dir + "/first-title.bmp").c_str());
-  ASSERT_NE(saved, nullptr) << SDL_GetError();
-  EXPECT_EQ(saved->format->BitsPerPixel, 24);
-  EXPECT_EQ(saved->w, 640);
-  EXPECT_EQ(saved->h, 480);
-  SDL_PixelFormat* rgb565 = SDL_AllocFormat(SDL_PIXELFORMAT_RGB565);
-  Uint8 want[3], got[3];
-  SDL_GetRGB(FixtureSpriteColour(6, 0), rgb565, &want[0], &want[1], &want[2]);
-  const auto* pixel = static_cast<const Uint8*>(saved->pixels) + 2 * saved->pitch + 12 * 3;
-  SDL_GetRGB(pixel[0] | pixel[1] << 8 | pixel[2] << 16, saved->format, &got[0], &got[1], &got[2]);
-  EXPECT_EQ(std::vector<Uint8>(want, want + 3), std::vector<Uint8>(got, got + 3));
-  SDL_FreeFormat(rgb565);
-  SDL_FreeSurface(saved);
-  fs::remove_all(dir);
-}
-
-TEST(Replay, TheSeedDecidesWhereTheEnemiesStart) {
-  ScriptedRunSettings other;
-  other.seed = 2;
-  const ScriptedRun one = RunScript("", 1);
-  const ScriptedRun two = RunScript("", 1, other);
-  const ScriptedRun seededInScript = RunScript("seed 2\n", 1, ScriptsOwnSeed());
-  ASSERT_EQ(one.trace.size(), 1u);
-  EXPECT_NE(TraceValue(one.trace[0], "enemies"), TraceValue(two.trace[0], "enemies"));
-  EXPECT_EQ(seededInScript.trace, two.trace);
-}
-
-TEST(Replay, ARecordedRunReplaysToTheSameTrace) {
-  const std::string script = kStartPlay +
-                             "160 down 38\n170 down 38\n"  // the first jump of a game lands at once
-                             "175.0 down 39\n175.0 down 32\n190.1 up 39\n300 down 37\n";
-  ScriptedRunSettings recording;
-  recording.record = true;
-  const ScriptedRun original = RunScript(script, 500, recording);
-  ASSERT_EQ(original.status, 0) << original.error;
-  EXPECT_EQ(original.record,
-            "seed 1\n150.0 down 32\n160.0 down 38\n170.0 down 38\n175.0 down 39\n"
-            "175.0 down 32\n190.1 up 39\n300.0 down 37\n");
-  const ScriptedRun replay = RunScript(original.record, 500, ScriptsOwnSeed());
-  EXPECT_EQ(replay.trace, original.trace);
 }
 
 TEST(Replay, ARecordingWithoutASeedPicksOneAndFixesTheClockByIt) {

@@ -18,7 +18,6 @@ namespace ridgeline {
 
 namespace {
 
-constexpr unsigned kGreen565 = 0x07E0;
 constexpr unsigned kMarker = 0x1234;
 
 // Where a line of text drawn at (x, y) puts ink on a 640 x 480 picture.
@@ -41,88 +40,10 @@ class TextInk {
   SDL_Surface* surface_;
 };
 
-// Counts the pixels of the back buffer that differ from `expected`.
-template <typename Expected>
-int Mismatches(Expected expected) {
-  int wrong = 0;
-  for (int y = 0; y < 480; ++y) {
-    for (int x = 0; x < 640; ++x) wrong += HeadlessGame::Pixel(x, y) != expected(x, y);
-  }
-  return wrong;
-}
-
-void MarkBackBuffer() {
-  BackBuffer->BltColorFill(RECT{0, 0, 640, 480}, kMarker);
-}
-
 class Screens : public ::testing::Test {
  protected:
-  void SetUp() override { MarkBackBuffer(); }
-  static DirectSoundBuffer& Music() { return *SoundBuffer(1); }
-
   PlayScene scene_;
 };
-
-TEST_F(Screens, SplashShowsTheLogoOnBlackFor101FramesThenTheTitle) {
-  Game.GameState = GameState::Splash;
-  Music().Play(DSBPLAY_LOOPING);
-  SplashFrame();
-  EXPECT_FALSE(Music().IsPlaying());
-  EXPECT_EQ(Mismatches([](int x, int y) {
-              const bool block = x >= 120 && x < 130 && y >= 70 && y < 80;
-              return block ? FixtureSpriteColour(4, 0) : 0u;
-            }),
-            0);
-  EXPECT_EQ(Game.SplashTicks, 2);
-  EXPECT_EQ(scene_.Video().Frames(), 1);
-  for (int frame = 2; frame <= 100; ++frame) SplashFrame();
-  EXPECT_EQ(Game.GameState, GameState::Splash);
-  EXPECT_EQ(Game.SplashTicks, 101);
-  SplashFrame();
-  EXPECT_EQ(Game.GameState, GameState::Title);
-  EXPECT_EQ(Game.SplashTicks, 0);
-  EXPECT_EQ(scene_.Video().Frames(), 101);
-}
-
-TEST_F(Screens, TitleShowsThePictureAndTwoGreenLinesAndChangesNothing) {
-  Game.GameState = GameState::Title;
-  Music().Play(DSBPLAY_LOOPING);
-  const GameVariables before = Game;
-  TitleFrame();
-  EXPECT_FALSE(Music().IsPlaying());
-  const TextInk notice(200, 200, kMakersNotice);
-  const TextInk prompt(200, 340, "       Push Anykey!");
-  EXPECT_EQ(Mismatches([&](int x, int y) {
-              if (notice.At(x, y) || prompt.At(x, y)) return kGreen565;
-              const bool block = x >= 10 && x < 20 && y < 10;
-              return block ? FixtureSpriteColour(6, 0) : 0u;
-            }),
-            0);
-  EXPECT_EQ(Game.GameState, before.GameState);
-  EXPECT_EQ(Game.SplashTicks, before.SplashTicks);
-  EXPECT_EQ(scene_.Video().Frames(), 1);
-}
-
-TEST_F(Screens, GameOverShowsTheScoreUnderGameOverInGreenAndLeavesTheMusicAlone) {
-  Game.GameState = GameState::GameOver;
-  Game.Score = 12300;
-  Music().Play(DSBPLAY_LOOPING);
-  GameOverFrame();
-  EXPECT_TRUE(Music().IsPlaying());
-  EXPECT_EQ(Music().Starts(), 1);
-  const TextInk title(300, 170, "GAME OVER");
-  const TextInk score(300, 200, "SCORE 12300");
-  EXPECT_EQ(
-      Mismatches([&](int x, int y) { return title.At(x, y) || score.At(x, y) ? kGreen565 : 0u; }),
-      0);
-  EXPECT_EQ(Game.GameOverTicks, 1);
-  EXPECT_EQ(scene_.Video().Frames(), 1);
-
-  Music().Stop();
-  GameOverFrame();  // and does not start it either
-  EXPECT_FALSE(Music().IsPlaying());
-  EXPECT_EQ(Game.GameOverTicks, 2);
-}
 
 TEST_F(Screens, GameOverTakesInputBeforeItsFlip) {
   Game.GameState = GameState::GameOver;
@@ -139,24 +60,6 @@ TEST_F(Screens, PlayTakesInputOnlyDuringAJumpStep) {
   Game.Jumping = true;
   EXPECT_THROW(PlayFrame(), ProgramExit);
   EXPECT_EQ(scene_.Video().Frames(), 1);
-}
-
-TEST_F(Screens, PlayKeepsTheMusicLoopingWithoutRestartingIt) {
-  PlayScene::PlayFrames(200);  // more than three times the fixture music's length
-  EXPECT_TRUE(Music().IsPlaying());
-  EXPECT_EQ(Music().Starts(), 1);
-  SplashFrame();
-  EXPECT_FALSE(Music().IsPlaying());
-  PlayScene::PlayFrames(1);
-  EXPECT_EQ(Music().Starts(), 2);
-}
-
-TEST_F(Screens, PlayDrawsBackgroundShotsThenThePlayer) {
-  PlayScene::PlaceShot(0, 95, 318);
-  PlayFrame();
-  EXPECT_EQ(HeadlessGame::Pixel(96, 319), FixtureSpriteColour(2, 0));
-  EXPECT_EQ(HeadlessGame::Pixel(101, 324), FixtureSpriteColour(0, 0));
-  EXPECT_EQ(HeadlessGame::Pixel(94, 319), FixtureBackgroundColour(94));
 }
 
 TEST_F(Screens, PlayDrawsEnemiesThenExplosionsThenFloorThenScore) {
@@ -192,14 +95,6 @@ TEST_F(Screens, PlayDrawsEnemiesThenExplosionsThenFloorThenScore) {
   }
   EXPECT_GT(ink, 0);
   EXPECT_EQ(Game.GameState, GameState::GameOver);  // the enemy touched the player
-}
-
-TEST_F(Screens, PlayDrawsEightFloorTilesAlongTheBottom) {
-  PlayFrame();
-  for (int x = 0; x <= 560; x += 80) EXPECT_TRUE(PlayScene::BlockAt(5, 0, x, 400)) << x;
-  for (int x = 0; x < 640; x += 80) {
-    EXPECT_EQ(HeadlessGame::Pixel(x + 20, 420), FixtureBackgroundColour(x + 20));
-  }
 }
 
 }  // namespace

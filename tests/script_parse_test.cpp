@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 #include <variant>
 
 #include "replay/script.h"
@@ -20,108 +21,66 @@ Script Accepted(std::string_view text) {
   return std::get<Script>(parsed);
 }
 
-TEST(ScriptParse, ReadsSeedEventsCommentsAndBlankLines) {
-  const Script script = Accepted(
-      "# leave the title, then run right\n"
-      "\n"
-      "seed 42\n"
-      "150 down 32\n"
-      "  160.2\tdown   39  \n"
-      "   # an indented comment\n"
-      "160.2 up 39\n"
-      "999 click\n");
-  const Script expected{42,
-                        {{{150, 0}, Kind::KeyDown, 32},
-                         {{160, 2}, Kind::KeyDown, 39},
-                         {{160, 2}, Kind::KeyUp, 39},
-                         {{999, 0}, Kind::Click, 0}}};
-  EXPECT_EQ(script, expected);
+TEST(ScriptParse, ReadsSeedEventsCommentsAndBlankLinesInEveryLayout) {
+  const std::pair<std::string, Script> accepted[] = {
+      {"# leave the title, then run right\n\nseed 42\n150 down 32\n  160.2\tdown   39  \n"
+       "   # an indented comment\n160.2 up 39\n999 click\n",
+       {42,
+        {{{150, 0}, Kind::KeyDown, 32},
+         {{160, 2}, Kind::KeyDown, 39},
+         {{160, 2}, Kind::KeyUp, 39},
+         {{999, 0}, Kind::Click, 0}}}},
+      // Windows line ends, a byte-order mark and no final newline.
+      {"\xEF\xBB\xBFseed 1\r\n3 down 8\r\n4 up 8",
+       {1, {{{3, 0}, Kind::KeyDown, 8}, {{4, 0}, Kind::KeyUp, 8}}}},
+      {"", {}},
+      {"# nothing\n\n", {}},
+      {"0 down 0\n0 up 65535\n", {{}, {{{0, 0}, Kind::KeyDown, 0}, {{0, 0}, Kind::KeyUp, 65535}}}},
+      {"seed 18446744073709551615\n", {18446744073709551615ULL, {}}},
+  };
+  for (const auto& [text, script] : accepted) EXPECT_EQ(Accepted(text), script) << text;
 }
 
-TEST(ScriptParse, TakesWindowsLineEndsAByteOrderMarkAndNoFinalNewline) {
-  const Script script = Accepted("\xEF\xBB\xBFseed 1\r\n3 down 8\r\n4 up 8");
-  const Script expected{1, {{{3, 0}, Kind::KeyDown, 8}, {{4, 0}, Kind::KeyUp, 8}}};
-  EXPECT_EQ(script, expected);
+TEST(ScriptParse, ARefusalNamesTheFileLineAndFault) {
+  const std::tuple<const char*, int, const char*> refusals[] = {
+      {"1 down 32\n\nfire 3\n", 3, "unknown directive 'fire'"},
+      {"-1 down 32\n", 1, "unknown directive '-1'"},
+      {"1 down 65536\n", 1, "key code 65536 is outside 0..65535"},
+      // Digits only, as for every number of a script: no sign at all.
+      {"1 up -1\n", 1, "bad key code '-1' (digits only)"},
+      {"1 up -0\n", 1, "bad key code '-0' (digits only)"},
+      {"1 down +13\n", 1, "bad key code '+13' (digits only)"},
+      {"1 down 99999999999999999999\n", 1, "key code 99999999999999999999 is outside 0..65535"},
+      {"1 down 3x\n", 1, "bad key code '3x' (digits only)"},
+      {"1 down\n", 1, "a key code is missing"},
+      {"5.1 down 32\n5.1 up 32\n5 click\n", 3, "event at 5.0 comes before the previous one at 5.1"},
+      {"7 down 32\n# between\n6.9 up 32\n", 3, "event at 6.9 comes before the previous one at 7.0"},
+      {"seed 1\n# again\nseed 2\n", 3, "a second seed (the first is on line 1)"},
+      {"1 click\nseed 3\n", 2, "the seed must come before every event"},
+      {"seed\n", 1, "bad seed '' (a whole number 0..18446744073709551615)"},
+      {"seed 18446744073709551616\n", 1,
+       "bad seed '18446744073709551616' (a whole number 0..18446744073709551615)"},
+      {"1x down 3\n", 1, "bad event point '1x' (PASS or PASS.POINT, whole numbers)"},
+      {"1.2.3 down 3\n", 1, "bad event point '1.2.3' (PASS or PASS.POINT, whole numbers)"},
+      {"99999999999999999999 click\n", 1,
+       "bad event point '99999999999999999999' (PASS or PASS.POINT, whole numbers)"},
+      {"1 press 32\n", 1, "expected down, up or click after '1', found 'press'"},
+      {"1\n", 1, "expected down, up or click after '1', found nothing"},
+      {"1 click 3\n", 1, "unexpected '3' at the end of the line"},
+      {"1 down 32 # comment\n", 1, "unexpected '#' at the end of the line"},
+      // Control characters never reach the terminal through a message.
+      {"\x1b[2J\n", 1, "unknown directive '\\x1b[2J'"},
+      {"1 click \xff\x07\n", 1, "unexpected '\\xff\\x07' at the end of the line"},
+  };
+  for (const auto& [text, line, message] : refusals) {
+    auto parsed = ParseScript(text, "dir/s.txt");
+    const auto* error = std::get_if<ScriptError>(&parsed);
+    ASSERT_NE(error, nullptr) << "accepted: " << text;
+    EXPECT_EQ(error->line, line) << text;
+    EXPECT_EQ(error->file, "dir/s.txt");
+    EXPECT_EQ(error->Text(), "dir/s.txt:" + std::to_string(line) + ": " + message);
+  }
 }
-
-TEST(ScriptParse, AnEmptyScriptHasNoSeedAndNoEvents) {
-  EXPECT_EQ(Accepted(""), Script{});
-  EXPECT_EQ(Accepted("# nothing\n\n"), Script{});
-}
-
-TEST(ScriptParse, KeyCodesCoverSixteenBits) {
-  const Script script = Accepted("0 down 0\n0 up 65535\n");
-  EXPECT_EQ(script.events.at(0).keyCode, 0);
-  EXPECT_EQ(script.events.at(1).keyCode, 65535);
-}
-
-TEST(ScriptParse, TheLargestSeedIsAccepted) {
-  EXPECT_EQ(Accepted("seed 18446744073709551615\n").seed, 18446744073709551615ULL);
-}
-
-struct Refusal {
-  const char* name;  // of the test case
-  const char* text;
-  int line;
-  const char* message;
-};
-
-class ScriptRefusal : public ::testing::TestWithParam<Refusal> {};
-
-TEST_P(ScriptRefusal, NamesTheFileAndLine) {
-  const Refusal& refusal = GetParam();
-  auto parsed = ParseScript(refusal.text, "dir/s.txt");
-  const auto* error = std::get_if<ScriptError>(&parsed);
-  ASSERT_NE(error, nullptr) << "accepted: " << refusal.text;
-  EXPECT_EQ(error->line, refusal.line);
-  EXPECT_EQ(error->file, "dir/s.txt");
-  EXPECT_EQ(error->Text(), "dir/s.txt:" + std::to_string(refusal.line) + ": " + refusal.message);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BadScripts, ScriptRefusal,
-    ::testing::Values(
-        Refusal{"UnknownDirective", "1 down 32\n\nfire 3\n", 3, "unknown directive 'fire'"},
-        Refusal{"NegativePass", "-1 down 32\n", 1, "unknown directive '-1'"},
-        Refusal{"KeyCodeAboveSixteenBits", "1 down 65536\n", 1,
-                "key code 65536 is outside 0..65535"},
-        // Digits only, as for every number of a script: no sign at all.
-        Refusal{"NegativeKeyCode", "1 up -1\n", 1, "bad key code '-1' (digits only)"},
-        Refusal{"NegativeZeroKeyCode", "1 up -0\n", 1, "bad key code '-0' (digits only)"},
-        Refusal{"PlusSignedKeyCode", "1 down +13\n", 1, "bad key code '+13' (digits only)"},
-        Refusal{"KeyCodeBeyondSixtyFourBits", "1 down 99999999999999999999\n", 1,
-                "key code 99999999999999999999 is outside 0..65535"},
-        Refusal{"KeyCodeNotANumber", "1 down 3x\n", 1, "bad key code '3x' (digits only)"},
-        Refusal{"KeyCodeMissing", "1 down\n", 1, "a key code is missing"},
-        Refusal{"EventBeforeThePreviousPoint", "5.1 down 32\n5.1 up 32\n5 click\n", 3,
-                "event at 5.0 comes before the previous one at 5.1"},
-        Refusal{"EventBeforeThePreviousPass", "7 down 32\n# between\n6.9 up 32\n", 3,
-                "event at 6.9 comes before the previous one at 7.0"},
-        Refusal{"SecondSeed", "seed 1\n# again\nseed 2\n", 3,
-                "a second seed (the first is on line 1)"},
-        Refusal{"SeedAfterAnEvent", "1 click\nseed 3\n", 2,
-                "the seed must come before every event"},
-        Refusal{"SeedMissing", "seed\n", 1, "bad seed '' (a whole number 0..18446744073709551615)"},
-        Refusal{"SeedAboveSixtyFourBits", "seed 18446744073709551616\n", 1,
-                "bad seed '18446744073709551616' (a whole number 0..18446744073709551615)"},
-        Refusal{"PassNotANumber", "1x down 3\n", 1,
-                "bad event point '1x' (PASS or PASS.POINT, whole numbers)"},
-        Refusal{"PointWithTwoDots", "1.2.3 down 3\n", 1,
-                "bad event point '1.2.3' (PASS or PASS.POINT, whole numbers)"},
-        Refusal{"PassTooLarge", "99999999999999999999 click\n", 1,
-                "bad event point '99999999999999999999' (PASS or PASS.POINT, whole numbers)"},
-        Refusal{"UnknownEventKind", "1 press 32\n", 1,
-                "expected down, up or click after '1', found 'press'"},
-        Refusal{"EventKindMissing", "1\n", 1,
-                "expected down, up or click after '1', found nothing"},
-        Refusal{"WordAfterAClick", "1 click 3\n", 1, "unexpected '3' at the end of the line"},
-        Refusal{"CommentAfterAnEvent", "1 down 32 # comment\n", 1,
-                "unexpected '#' at the end of the line"},
-        // Control characters never reach the terminal through a message.
-        Refusal{"ControlCharactersInADirective", "\x1b[2J\n", 1, "unknown directive '\\x1b[2J'"},
-        Refusal{"ControlCharactersAtTheEnd", "1 click \xff\x07\n", 1,
-                "unexpected '\\xff\\x07' at the end of the line"}),
-    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 TEST(ScriptParse, AnEndlessWordIsQuotedShortAndLinesAreCountedPastTwoBillion) {
   // A file of NUL bytes is one word: the message shows 80 characters of it.

@@ -9,30 +9,28 @@ namespace ridgeline {
 namespace {
 
 TEST(VirtualKeyCode, GivesTheGameItsKeysByTheirPlatformCodes) {
-  EXPECT_EQ(VirtualKeyCode(SDLK_BACKSPACE), 8);
-  EXPECT_EQ(VirtualKeyCode(SDLK_RETURN), 13);
-  EXPECT_EQ(VirtualKeyCode(SDLK_ESCAPE), 27);
-  EXPECT_EQ(VirtualKeyCode(SDLK_SPACE), 32);
-  EXPECT_EQ(VirtualKeyCode(SDLK_LEFT), 37);
-  EXPECT_EQ(VirtualKeyCode(SDLK_UP), 38);
-  EXPECT_EQ(VirtualKeyCode(SDLK_RIGHT), 39);
-  EXPECT_EQ(VirtualKeyCode(SDLK_DOWN), 40);
-}
-
-TEST(VirtualKeyCode, GivesLettersDigitsAndFunctionKeysTheirRanges) {
-  for (SDL_Keycode key = SDLK_a; key <= SDLK_z; ++key) {
-    EXPECT_EQ(VirtualKeyCode(key), 'A' + (key - SDLK_a)) << SDL_GetKeyName(key);
-  }
-  for (SDL_Keycode key = SDLK_0; key <= SDLK_9; ++key) {
-    EXPECT_EQ(VirtualKeyCode(key), '0' + (key - SDLK_0)) << SDL_GetKeyName(key);
-  }
-  EXPECT_EQ(VirtualKeyCode(SDLK_F1), 112);
-  EXPECT_EQ(VirtualKeyCode(SDLK_F12), 123);
-  EXPECT_EQ(VirtualKeyCode(SDLK_KP_0), 96);
-  EXPECT_EQ(VirtualKeyCode(SDLK_KP_9), 105);
-  // The keypad's Enter is Return to the game, and both Shifts are one key.
-  EXPECT_EQ(VirtualKeyCode(SDLK_KP_ENTER), 13);
-  EXPECT_EQ(VirtualKeyCode(SDLK_LSHIFT), VirtualKeyCode(SDLK_RSHIFT));
+  const std::pair<SDL_Keycode, int> codes[] = {
+      {SDLK_BACKSPACE, 8},
+      {SDLK_RETURN, 13},
+      {SDLK_ESCAPE, 27},
+      {SDLK_SPACE, 32},
+      {SDLK_LEFT, 37},
+      {SDLK_UP, 38},
+      {SDLK_RIGHT, 39},
+      {SDLK_DOWN, 40},
+      {SDLK_a, 'A'},
+      {SDLK_z, 'Z'},
+      {SDLK_0, '0'},
+      {SDLK_9, '9'},
+      {SDLK_F1, 112},
+      {SDLK_F12, 123},
+      {SDLK_KP_0, 96},
+      {SDLK_KP_9, 105},
+      // The keypad's Enter is Return to the game, and both Shifts are one key.
+      {SDLK_KP_ENTER, 13},
+      {SDLK_RSHIFT, VirtualKeyCode(SDLK_LSHIFT)},
+  };
+  for (const auto& [key, code] : codes) EXPECT_EQ(VirtualKeyCode(key), code) << SDL_GetKeyName(key);
 }
 
 // "Any key" leaves the title screen and restarts after a game over: a key that

@@ -40,32 +40,6 @@ std::string Keys(const std::vector<WindowEvent>& events) {
   return text;
 }
 
-TEST(PadKeys, AKeyIsDownWhileAnyOfItsControlsOnAnyPadHoldsIt) {
-  PadKeys keys;
-  std::vector<WindowEvent> out;
-  keys.Button(1, PadButton::A, true, out);
-  keys.Button(1, PadButton::Up, true, out);
-  keys.Stick(2, false, -20000, out);  // the other pad's stick, up
-  keys.Button(1, PadButton::A, false, out);
-  keys.Button(1, PadButton::Up, false, out);
-  keys.Stick(2, false, 20000, out);  // down stands for nothing
-  EXPECT_EQ(Keys(out), "+38 -38");
-  out.clear();
-  keys.Stick(1, true, 30000, out);
-  keys.Stick(1, true, -30000, out);  // straight across: Right let go, Left taken
-  keys.Button(1, PadButton::B, true, out);
-  keys.Button(1, PadButton::X, true, out);
-  keys.Button(1, PadButton::Start, true, out);
-  keys.Button(1, PadButton::Back, true, out);
-  keys.Button(1, PadButton::Back, true, out);  // no second press without a release
-  EXPECT_EQ(Keys(out), "+39 -39 +37 +32 +13 +27");
-  out.clear();
-  // Pulled out: everything it held is let go, once.
-  keys.Remove(1, out);
-  keys.Remove(1, out);
-  EXPECT_EQ(Keys(out), "-32 -13 -27 -37");
-}
-
 // A virtual pad with SDL's own mapping for it, plugged into the game's window.
 class VirtualPadTest : public ::testing::Test {
  protected:

@@ -69,23 +69,6 @@ TEST(FrameLoop, EscapeEndsTheProgramWithDisplayRestoredThenCursorShown) {
   EXPECT_TRUE(game.Video().CursorShown());
 }
 
-TEST(FrameLoop, AMouseClickOrClosingTheWindowEndsTheProgram) {
-  for (WindowEvent::Kind kind : {WindowEvent::Kind::MouseDown, WindowEvent::Kind::Close}) {
-    HeadlessGame game;
-    game.Video().Push({kind});
-    EXPECT_EQ(game.Run(1000), 0);
-    EXPECT_EQ(game.Video().Calls().back(), "ShowCursor 1");
-  }
-}
-
-TEST(FrameLoop, APassLimitEndsTheProgramAfterThatManyFrames) {
-  HeadlessGame game;
-  EXPECT_EQ(game.Run(150), 0);
-  EXPECT_EQ(game.Video().Frames(), 150);
-  EXPECT_EQ(PassesRun(), 150);
-  EXPECT_EQ(Game.GameState, GameState::Title);  // 101 splash frames, then the title
-}
-
 // The desktop and the page run each step of the game so: whatever ends the
 // program in it gives a status, a failure never a success.
 TEST(FrameLoop, AStepThatEndsTheProgramGivesItsStatusAndAnyOtherFailureOne) {

@@ -16,68 +16,6 @@ namespace ridgeline {
 
 namespace {
 
-// A state with something in every part of the line: a shot, an explosion,
-// reals that are whole, short and long, in both precisions.
-GameVariables KnownState() {
-  GameVariables g;
-  g.GameState = GameState::Play;
-  g.SplashTicks = 0;
-  g.GameOverTicks = 3;
-  g.Score = 300;
-  g.PlayerX = 104;
-  g.PlayerY = 0.1 + 0.2;
-  g.PlayerSpeed = -4;
-  g.Jumping = true;
-  g.JumpVelocity = -0.2;
-  g.PlayerFrame = 4;
-  g.AnimTick = 10;
-  g.AnimReverse = true;
-  g.BgOffset = -638;
-  g.WaveAngle = 360;
-  g.ShotsActive = true;
-  g.ShotSlot = 30;
-  g.ShotCount = 2;
-  g.ShotAlive(2) = true;
-  g.Shot(2) = {190, 323};
-  g.ShotHits(2) = 1;
-  g.ShotAlive(30) = true;
-  g.Shot(30) = {620, 250.5};
-  for (int i = 0; i <= kLastEnemy; ++i) g.Enemy(i) = {1280.0f + static_cast<float>(i), 50, 0, 0};
-  g.Enemy(0) = {0.1f, 0.1, 0.1f, 0.999999940395f};
-  g.EnemyVisible(0) = true;
-  g.ExplosionSlot = 1;
-  g.ExplosionActive(0) = true;
-  g.Explosion(0) = {0.1f, 382.5};
-  g.ExplosionTimer(0) = 4;
-  return g;
-}
-
-TEST(TraceLine, ShowsAKnownStateExactly) {
-  std::string line = "before\n";
-  AppendTraceLine(line, 1234, KnownState(), PassSound{true, 2});
-  const std::string expected =
-      "before\n"
-      R"({"pass":1234,"state":1,"splash":0,"gameOver":3,"score":300,"playerX":104,)"
-      R"("playerY":0.30000000000000004,"speed":-4,"jumping":true,"jumpVelocity":-0.2,)"
-      R"("playerFrame":4,"animTick":10,"animReverse":true,"bgOffset":-638,"waveAngle":360,)"
-      R"("shotsActive":true,"shotSlot":30,"shotCount":2,"shots":[[2,190,323,1],[30,620,250.5,0]],)"
-      R"("enemies":[[0.1,0.1,0.1,0.99999994,true],[1281,50,0,0,false],[1282,50,0,0,false],)"
-      R"([1283,50,0,0,false],[1284,50,0,0,false],[1285,50,0,0,false],[1286,50,0,0,false],)"
-      R"([1287,50,0,0,false],[1288,50,0,0,false],[1289,50,0,0,false],[1290,50,0,0,false]],)"
-      R"("explosionSlot":1,"explosions":[[0,0.10000000149011612,382.5,4]],)"
-      R"("music":true,"explosionSounds":2})"
-      "\n";
-  EXPECT_EQ(line, expected);
-}
-
-TEST(TraceLine, EmptyTablesShowAsEmptyArrays) {
-  std::string line;
-  AppendTraceLine(line, 0, GameVariables{}, PassSound{});
-  EXPECT_NE(line.find(R"("shots":[],)"), std::string::npos) << line;
-  EXPECT_NE(line.find(R"("explosions":[],"music":false,"explosionSounds":0})"), std::string::npos)
-      << line;
-}
-
 // Where the C++ library converts whole numbers only, traces write reals with
 // AppendShortest instead of std::to_chars: the text must be the same.
 template <typename Real, typename Bits>
@@ -108,45 +46,6 @@ TEST(TraceLine, RealsReadTheSameWithoutStdToChars) {
                1.7976931348623157e308, 2.2250738585072014e-308, 1e22, 9007199254740993.0});
   ExpectShortestAsToChars<float, std::uint32_t>(
       random, {0.0f, -0.0f, 0.1f, 0.99999994f, 1e5f, 1280.0f, 1e-7f, 1e-45f, 3.4028235e38f});
-}
-
-// The lines that a TraceWriter wrote to a temporary file.
-std::string Written(std::FILE* file) {
-  std::fflush(file);
-  std::rewind(file);
-  std::string text;
-  for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
-  return text;
-}
-
-TEST(TraceWriter, CountsExplosionSoundsStartedFromSilenceInEachPass) {
-  HeadlessGame game;
-  game.StartUp();
-  std::FILE* file = std::tmpfile();
-  ASSERT_NE(file, nullptr);
-  TraceWriter writer(file);
-  DirectSoundBuffer& explosion = *SoundBuffer(0);
-
-  explosion.Play(0);
-  explosion.Play(0);  // still playing: no new sound
-  writer.PassEnded(0);
-  writer.PassEnded(1);
-  // The fixture's explosion lasts 0.5 s: silent again after 30 shown frames.
-  for (int frame = 0; frame < 30; ++frame) game.Sound().FrameShown();
-  explosion.Play(0);
-  SoundBuffer(1)->Play(DSBPLAY_LOOPING);
-  writer.PassEnded(2);
-
-  const std::string text = Written(file);
-  std::fclose(file);
-  EXPECT_NE(text.find(R"("pass":0,)"), std::string::npos);
-  const auto line = [&](int pass) {
-    const auto start = text.find("{\"pass\":" + std::to_string(pass) + ",");
-    return text.substr(start, text.find('\n', start) - start);
-  };
-  EXPECT_NE(line(0).find(R"("music":false,"explosionSounds":1})"), std::string::npos) << line(0);
-  EXPECT_NE(line(1).find(R"("music":false,"explosionSounds":0})"), std::string::npos) << line(1);
-  EXPECT_NE(line(2).find(R"("music":true,"explosionSounds":1})"), std::string::npos) << line(2);
 }
 
 }  // namespace

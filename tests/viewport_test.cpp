@@ -6,37 +6,31 @@ namespace ridgeline {
 
 namespace {
 
-TEST(FitPicture, ScalesByTheLargestWholeFactorAndCentres) {
-  EXPECT_EQ(FitPicture(1920, 1080), (Viewport{320, 60, 1280, 960}));
-  EXPECT_EQ(FitPicture(3840, 2160), (Viewport{640, 120, 2560, 1920}));
-  EXPECT_EQ(FitPicture(2560, 1440), (Viewport{320, 0, 1920, 1440}));
-  EXPECT_EQ(FitPicture(1280, 960), (Viewport{0, 0, 1280, 960}));
-  // A factor limited by the width, not the height.
-  EXPECT_EQ(FitPicture(1300, 2000), (Viewport{10, 520, 1280, 960}));
-}
-
-TEST(FitPicture, FitsTheHeightKeepingFourToThreeWhereNoFactorOfTwoFits) {
-  EXPECT_EQ(FitPicture(800, 600), (Viewport{0, 0, 800, 600}));
-  EXPECT_EQ(FitPicture(1366, 768), (Viewport{171, 0, 1024, 768}));
-  EXPECT_EQ(FitPicture(1024, 768), (Viewport{0, 0, 1024, 768}));
-  // Exactly 640 x 480 fits once, untouched.
-  EXPECT_EQ(FitPicture(640, 480), (Viewport{0, 0, 640, 480}));
-  // Just short of a factor of two: the whole height, not a factor of one
-  // with a wide black frame.
-  EXPECT_EQ(FitPicture(1279, 959), (Viewport{0, 0, 1278, 959}));
-}
-
-TEST(FitPicture, FitsTheWidthOfOutputsNarrowerThanFourToThree) {
-  EXPECT_EQ(FitPicture(600, 1000), (Viewport{0, 275, 600, 450}));
-  EXPECT_EQ(FitPicture(320, 480), (Viewport{0, 120, 320, 240}));
-}
-
-TEST(FitPicture, GivesNothingForAnOutputOfNoArea) {
-  EXPECT_EQ(FitPicture(0, 480), Viewport{});
-  EXPECT_EQ(FitPicture(640, 0), Viewport{});
-  EXPECT_EQ(FitPicture(-5, 100), Viewport{});
-  // A tiny window still shows the whole picture, however small.
-  EXPECT_EQ(FitPicture(4, 3), (Viewport{0, 0, 4, 3}));
+TEST(FitPicture, ScalesByWholeFactorsElseFitsKeepingFourToThreeAndCentres) {
+  const std::pair<std::pair<int, int>, Viewport> fits[] = {
+      {{1920, 1080}, {320, 60, 1280, 960}},
+      {{3840, 2160}, {640, 120, 2560, 1920}},
+      {{2560, 1440}, {320, 0, 1920, 1440}},
+      {{1280, 960}, {0, 0, 1280, 960}},
+      {{1300, 2000}, {10, 520, 1280, 960}},  // a factor limited by the width
+      // No factor of two fits: the whole height, keeping four to three.
+      {{800, 600}, {0, 0, 800, 600}},
+      {{1366, 768}, {171, 0, 1024, 768}},
+      {{640, 480}, {0, 0, 640, 480}},
+      {{1279, 959}, {0, 0, 1278, 959}},  // not a factor of one in a wide black frame
+      // Narrower than four to three: the whole width.
+      {{600, 1000}, {0, 275, 600, 450}},
+      {{320, 480}, {0, 120, 320, 240}},
+      {{4, 3}, {0, 0, 4, 3}},  // however small, the whole picture
+      // No area: nothing.
+      {{0, 480}, {}},
+      {{640, 0}, {}},
+      {{-5, 100}, {}},
+  };
+  for (const auto& [output, viewport] : fits) {
+    EXPECT_EQ(FitPicture(output.first, output.second), viewport)
+        << output.first << " x " << output.second;
+  }
 }
 
 TEST(SharpScaling, EnlargesByWholeFactorsAndSmoothsDownOnlyBelowTwo) {

@@ -13,10 +13,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source cmake/deps/apt.sh
-apt_install wine wine64 xvfb xauth openbox xdotool
-if [ -z "${RIDGELINE_X11_INSIDE:-}" ]; then
-  RIDGELINE_X11_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+apt_install wine wine64 xvfb x11-utils openbox xdotool
+source tests/x_display.sh
 
 # Every wine process of the check shares one prefix, in the build folder.
 export WINEPREFIX=${WINEPREFIX:-$PWD/build-windows/wine} WINEDEBUG=${WINEDEBUG:--all}
@@ -30,17 +28,16 @@ wineserver -w
 # No sound server on a virtual display: SDL's dummy sound driver.
 export SDL_AUDIODRIVER=dummy
 work=$(mktemp -d)
-openbox > "$work/openbox.log" 2>&1 &
-openbox=$!
 game=
 cleanup() {
   [ -n "$game" ] && kill "$game" 2> /dev/null
   wineserver -k 2> /dev/null || true
-  kill "$openbox" 2> /dev/null
+  stop_x_display
   wait 2> /dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
+start_x_display || exit 1
 # Wine starts slowly the first time: two minutes for each step.
 WAIT_SECONDS=120
 source tests/game_waits.sh

@@ -138,12 +138,29 @@ Module['bestKept'] = () => {
   show();
 };
 
-// The game starts with the ten best verified games in its folder.
+// A line of the game's own index of the replays it knows to be verified:
+// FNV-1a of the file's bytes, its size, and its name, as the desktop writes
+// it. Without it the game would not rank the games put back in its folder.
+function indexLine(game) {
+  const bytes = new TextEncoder().encode(game.text);
+  const prime = BigInt('0x100000001b3');
+  let hash = BigInt('0xcbf29ce484222325');
+  for (const byte of bytes) hash = BigInt.asUintN(64, (hash ^ BigInt(byte)) * prime);
+  return hash.toString(16).padStart(16, '0') + ' ' + bytes.length + ' verified ' + game.name + '\n';
+}
+
+// The game starts with the ten best verified games in its folder, and knows
+// them verified: this page's game kept them.
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(() => {
   ENV['XDG_DATA_HOME'] = kDataHome;
   FS.mkdirTree(kFolder);
-  for (const game of bestGames()) FS.writeFile(kFolder + '/' + game.name, game.text);
+  const games = bestGames();
+  for (const game of games) FS.writeFile(kFolder + '/' + game.name, game.text);
+  if (games.length > 0) {
+    FS.writeFile(kFolder + '/verified.txt',
+        '# ridgeline verified replays\n' + games.map(indexLine).join(''));
+  }
 });
 
 const watch = new URLSearchParams(location.search).get('watch');

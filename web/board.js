@@ -1,8 +1,9 @@
 // The score board, when the page is served by one (ridgeline-board --web):
 // a "Submit" button beside each kept game, which sends its replay to the
 // board under a name the player gives, and the board's top ten below the
-// kept games. Elsewhere the board's address does not answer as a board, and
-// the page shows neither. Nothing is sent unless the player presses Submit.
+// kept games. A board marks the page's files with a header; elsewhere the
+// board's address is never asked, and the page shows neither. Nothing is
+// sent unless the player presses Submit.
 (function() {
 'use strict';
 
@@ -62,7 +63,20 @@ async function submit(game) {
   showTopTen();
 }
 
-showTopTen().then((served) => {
+// Whether the page's own files came from a board. Asked of the network, as
+// the offline cache answers only for reading whole files; offline, no board
+// answers anyway.
+async function servedByBoard() {
+  if (!navigator.onLine) return false;
+  try {
+    const response = await fetch(location.pathname, {method: 'HEAD', cache: 'no-store'});
+    return response.headers.has('X-Ridgeline-Board');
+  } catch (error) {
+    return false;
+  }
+}
+
+servedByBoard().then((board) => board && showTopTen()).then((served) => {
   if (!served) return;
   window.ridgeline.bestGameButtons = (game, button) => [button('Submit', () => submit(game))];
   window.ridgeline.showBestGames();

@@ -78,6 +78,10 @@ int main(int argc, char** argv) {
                  options->web.c_str());
     services.gamePage.clear();
   }
+  // The page asks for this mark before it asks for the board's scores.
+  server.set_file_request_handler([](const httplib::Request&, httplib::Response& response) {
+    response.set_header("X-Ridgeline-Board", "1");
+  });
   AddBoardRoutes(server, services);
 
   const int port = options->port == 0 ? server.bind_to_any_port(options->host)

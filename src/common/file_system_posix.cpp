@@ -69,8 +69,9 @@ bool PutInPlaceAsNew(const std::filesystem::path& from, const std::filesystem::p
     unlink(from.c_str());
     return true;
   }
-  // A file system without hard links (FAT) can only be asked first.
-  if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP) return false;
+  // A file system without hard links (FAT, or the page's own, which says
+  // EMLINK) can only be asked first.
+  if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP && errno != EMLINK) return false;
   struct stat status {};
   if (lstat(to.c_str(), &status) == 0) {
     errno = EEXIST;

@@ -1,5 +1,6 @@
 #include "replay/replay_run.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "common/whole_number.h"
@@ -46,11 +47,17 @@ std::optional<std::string> KeptReplayFile(const std::string& named, std::string&
   const auto rank = WholeNumber<std::size_t>(named);
   if (!rank) return named;
   const std::string folder = BestFolder();
-  const BestTable table = LoadBest(folder).table;
-  const auto& games = table.Games();
+  const LoadedBest loaded = LoadBest(folder);
+  const auto& games = loaded.table.Games();
   if (*rank < 1 || *rank > games.size()) {
     error = "no game of rank " + named + " is kept (" + std::to_string(games.size()) + " in " +
             (folder.empty() ? "no folder" : folder) + ")";
+    const auto unchecked = std::count_if(loaded.unranked.begin(), loaded.unranked.end(),
+                                         [](const UnrankedGame& game) { return !game.failed; });
+    if (unchecked > 0) {
+      error += "; " + std::to_string(unchecked) +
+               " files there have not been checked: ridgeline --scores checks them";
+    }
     return std::nullopt;
   }
   return folder + "/" + games[*rank - 1].file;

@@ -51,7 +51,7 @@ trace_has() {
 # The player's AppData in a folder whose name is not ASCII.
 appdata='C:\users\root\AppDätä'
 for folders in 'User Shell Folders' 'Shell Folders'; do
-  wine reg add "HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\$folders" \
+  wine reg add "HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\\$folders" \
     /v AppData /d "$appdata" /f > /dev/null 2>&1
 done
 wineserver -w

@@ -71,17 +71,16 @@ int main(int argc, char** argv) {
   server.set_write_timeout(kSlowClientSeconds, 0);
   server.set_file_extension_and_mimetype_mapping("wasm", "application/wasm");
   // A board without the game's page is still a board: said, not fatal.
-  if (!options->web.empty() && !server.set_mount_point("/play", options->web)) {
+  // The page's files carry a mark, which the page asks for before it asks for
+  // the board's scores.
+  if (!options->web.empty() &&
+      !server.set_mount_point("/play", options->web, {{"X-Ridgeline-Board", "1"}})) {
     std::fprintf(stderr,
                  "ridgeline-board: %s: no folder there; the game's page is not served (make web "
                  "builds it)\n",
                  options->web.c_str());
     services.gamePage.clear();
   }
-  // The page asks for this mark before it asks for the board's scores.
-  server.set_file_request_handler([](const httplib::Request&, httplib::Response& response) {
-    response.set_header("X-Ridgeline-Board", "1");
-  });
   AddBoardRoutes(server, services);
 
   const int port = options->port == 0 ? server.bind_to_any_port(options->host)

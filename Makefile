@@ -88,6 +88,7 @@ web: deps
 	NODE_PATH=$${NODE_PATH:-/usr/share/nodejs} cmake --build build-web -j $(JOBS)
 
 windows: deps
+	$(call install-missing,nlohmann-json3-dev)
 	JOBS=$(JOBS) bash cmake/deps/build-deps.sh windows $(WINDOWS_DEPS)
 	cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchains/mingw-w64-x86_64.cmake \

@@ -8,6 +8,16 @@ target_link_libraries(ridgeline PRIVATE SDL2::SDL2main)
 set_target_properties(ridgeline PROPERTIES WIN32_EXECUTABLE ON)
 # The known folders for settings and screenshots.
 target_link_libraries(ridgeline_core PUBLIC shell32 ole32 uuid)
+# --submit: WinHTTP, the system's own HTTP client, and the host's
+# nlohmann-json (headers only) to read the board's answer, seen through a
+# folder of its own so that no other host header comes with it.
+if(NOT EXISTS /usr/include/nlohmann/json.hpp)
+  message(FATAL_ERROR "the Windows game needs nlohmann-json (apt-get install nlohmann-json3-dev)")
+endif()
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/json-include)
+file(CREATE_LINK /usr/include/nlohmann ${CMAKE_BINARY_DIR}/json-include/nlohmann SYMBOLIC)
+target_include_directories(ridgeline_core SYSTEM PRIVATE ${CMAKE_BINARY_DIR}/json-include)
+target_link_libraries(ridgeline_core PUBLIC winhttp)
 
 set(WINDOWS_ICON ${CMAKE_BINARY_DIR}/ridgeline.ico)
 add_custom_command(OUTPUT ${WINDOWS_ICON}

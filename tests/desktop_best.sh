@@ -118,9 +118,11 @@ int fsync(int descriptor) {
 }
 SHIM
 ${CC:-cc} -shared -fPIC -o "$work/slow_disk.so" "$work/slow_disk.c" || fail "no shim"
+# A game built with AddressSanitizer wants its runtime first of all.
+preload="$(ldd "$game" | awk '/libasan/ { printf "%s ", $3 }')$work/slow_disk.so"
 games=
 for i in 1 2; do
-  LD_PRELOAD="$work/slow_disk.so" "$game" --seed 7 >"$work/twin$i.out" 2>"$work/twin$i.err" &
+  LD_PRELOAD="$preload" "$game" --seed 7 >"$work/twin$i.out" 2>"$work/twin$i.err" &
   games="$games $!"
 done
 twins() { [ "$(xdotool search --class ridgeline 2>/dev/null | wc -l)" -eq 2 ]; }

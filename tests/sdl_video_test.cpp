@@ -232,6 +232,17 @@ class DesktopKeysTest : public SdlVideoTest {
       SDL_FreeFormat(format);
     };
     hooks.pauseChanged = [this](bool paused) { noted_ += paused ? "paused " : "resumed "; };
+    // None kept the first time the page is opened, one game after.
+    hooks.bestGames = [this] {
+      return bestListed_++ == 0 ? std::vector<std::pair<std::string, std::string>>{}
+                                : std::vector<std::pair<std::string, std::string>>{
+                                      {"1.   200", "2026-12-08 10:00"}};
+    };
+    hooks.watch = [this](int rank) { noted_ += "watch " + std::to_string(rank) + " "; };
+    hooks.submit = [this](int rank) {
+      noted_ += "send " + std::to_string(rank) + " ";
+      return std::string("rank 1");
+    };
     settings_.autopause = autopause;
     settings_.menu = menu;
     video_ = std::make_unique<SdlVideo>(settings_, std::move(hooks));
@@ -250,6 +261,7 @@ class DesktopKeysTest : public SdlVideoTest {
   WindowSettings settings_{true, 1};  // as the hooks last heard them
   std::string noted_;
   SDL_Color shot_{};  // the screenshot's pixel at (600, 400)
+  int bestListed_ = 0;
 };
 
 TEST_F(DesktopKeysTest, ActOnTheDesktopAndNeverReachTheGame) {
@@ -347,6 +359,17 @@ TEST_F(DesktopKeysTest, AKeyBoundInTheMenuReachesTheGameAsItsAction) {
   EXPECT_EQ(GameEvents(*video_), "+32 +255 close");
   EXPECT_EQ(noted_, "paused changed resumed ");
   EXPECT_EQ(settings_.controls.lists[Controls::Fire], std::vector<int>{SDLK_k});
+}
+
+TEST_F(DesktopKeysTest, TheBestGamesPageSendsOrWatchesAGameAndEmptyTakesOnlyBack) {
+  Open(true, true);
+  // Up twice from Resume is Best games: empty, then with one game.
+  for (SDL_Keycode key : {SDLK_ESCAPE, SDLK_UP, SDLK_UP, SDLK_RETURN, SDLK_DOWN, SDLK_RETURN,
+                          SDLK_s, SDLK_ESCAPE, SDLK_RETURN, SDLK_s, SDLK_RETURN}) {
+    PushKey(SDL_KEYDOWN, key);
+  }
+  EXPECT_EQ(GameEvents(*video_), "+27 close");
+  EXPECT_EQ(noted_, "paused send 1 watch 1 resumed ");
 }
 
 TEST_F(DesktopKeysTest, WithoutAutopauseTheGamePlaysOnWhileAway) {

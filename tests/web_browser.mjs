@@ -24,8 +24,9 @@
 // be stored; that the panel lists at most ten verified games; that watching a
 // game that began long after the page opened never blocks the page long; and
 // that a second visit plays offline. No page may log an error or load
-// anything from another site. Prints the time that each pass of play took in
-// the scripted run (its mean and 99th percentile), the time from load to the
+// anything from another site. Prints the time that each pass of play took at
+// the keyboard and in the scripted run, which also writes the trace (its mean
+// and 99th percentile), the time from load to the
 // first picture, and the longest task while catching up a watched game.
 //
 // SHOTS=FOLDER keeps a screenshot of each layout there.
@@ -280,6 +281,20 @@ function passesPerSecond(page) {
 }
 
 // "N passes a second over 10 s, at M animation frames a second", checked.
+// The time that each pass of play took in `page`: how many, their mean and
+// their 99th percentile, in milliseconds.
+function passFigures(page) {
+  return page.evaluate(() => {
+    const times = [...window.ridgeline.stats.playTimes].sort((a, b) => a - b);
+    const mean = times.reduce((sum, t) => sum + t, 0) / times.length;
+    return {
+      count: times.length,
+      mean,
+      p99: times[Math.min(times.length - 1, Math.floor(times.length * 0.99))]
+    };
+  });
+}
+
 function checkRate(rate) {
   check(
       Math.abs(rate.passes - 60) <= 1,
@@ -412,6 +427,7 @@ await checkPictureClick(page, 'a click', (x, y) => page.mouse.click(x, y));
 
 const rate = await passesPerSecond(page);
 checkRate(rate);
+const keyFigures = await passFigures(page);
 
 // The page hidden, as when its tab is in the background.
 const setHidden = (hidden) => page.evaluate((h) => {
@@ -562,15 +578,7 @@ check(
     run.status === 0 && run.trace === native,
     `its trace is the native trace (status ${run.status}, ${run.trace ? run.trace.length : 0}` +
         ` of ${native.length} bytes)`);
-const figures = run.status !== 0 ? {count: 0, mean: 0, p99: 0} : await scripted.evaluate(() => {
-  const times = [...window.ridgeline.stats.playTimes].sort((a, b) => a - b);
-  const mean = times.reduce((sum, t) => sum + t, 0) / times.length;
-  return {
-    count: times.length,
-    mean,
-    p99: times[Math.min(times.length - 1, Math.floor(times.length * 0.99))]
-  };
-});
+const figures = run.status !== 0 ? {count: 0, mean: 0, p99: 0} : await passFigures(scripted);
 await scripted.close();
 
 part('Runs that cannot start:');
@@ -712,8 +720,11 @@ await visit.close();
 await offline.close();
 
 part('Figures:');
-console.log(`  ${figures.count} passes of play: mean ${figures.mean.toFixed(3)} ms, p99 ${
-    figures.p99.toFixed(3)} ms`);
+const printFigures = (what, {count, mean, p99}) =>
+    console.log(`  ${count} passes of play ${what}: mean ${mean.toFixed(3)} ms, p99 ${
+        p99.toFixed(3)} ms`);
+printFigures('at the keyboard', keyFigures);
+printFigures('from a script, each traced', figures);
 console.log(`  the first picture ${firstPicture} ms after the page was asked for`);
 console.log(`  the longest task while catching up ${kLate} passes: ${catchUp.longest} ms`);
 

@@ -4,8 +4,9 @@
 # (cross_traces.sh); one windowed run on a virtual X display, from the splash
 # screen through the title screen into play, caught, kept among the best
 # games in an AppData folder named in another language, and ended by Escape
-# with status 0; that game listed, verified and a forgery of it marked; the
-# command line's paths in any language, and NUL; and the zip unpacked into
+# and Q with status 0; that game listed, verified and a forgery of it marked;
+# the command line's paths in any language, and NUL; that game sent to a
+# score board of build/'s with --submit; and the zip unpacked into
 # a fresh folder and played from there, to show that it holds everything
 # the game needs.
 #
@@ -29,8 +30,10 @@ wineserver -w
 export SDL_AUDIODRIVER=dummy
 work=$(mktemp -d)
 game=
+board=
 cleanup() {
   [ -n "$game" ] && kill "$game" 2> /dev/null
+  [ -n "$board" ] && kill "$board" 2> /dev/null
   wineserver -k 2> /dev/null || true
   stop_x_display
   wait 2> /dev/null
@@ -109,7 +112,18 @@ wine build-windows/ridgeline.exe --headless --input "$winnamed\play.script" --fr
   --trace NUL || fail "--trace NUL ended with status $?"
 echo "  kept, listed and verified under $appdata; --verify, --input, --trace as natively"
 
-echo "4. The zip, unpacked into a fresh folder"
+echo "4. The kept game sent to a score board, under a name in another language"
+build/ridgeline-board --db "$work/board.sqlite" --port 0 > "$work/board.out" 2> "$work/board.err" &
+board=$!
+wait_for grep -q listening "$work/board.out"
+url=$(sed -n 's/.*listening on \(http[^ ]*\)\/$/\1/p' "$work/board.out")
+wine build-windows/ridgeline.exe --submit 1 --board "$url" --name 'José' 2> "$work/sent.err" |
+  tr -d '\r' > "$work/sent.out" || fail "--submit 1 ended with status $?"
+grep -q "^rank 1 on $url: " "$work/sent.out" || fail "--submit 1 said: $(cat "$work/sent.out")"
+curl -s "$url/api/scores" | grep -q '"name":"José"' || fail "the board does not list José"
+echo "  $(cat "$work/sent.out")"
+
+echo "5. The zip, unpacked into a fresh folder"
 zip=$(ls build-windows/ridgeline-*-windows-x64.zip)
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$OLDPWD/$zip")

@@ -2,7 +2,9 @@
 # Pictures of the pause menu's pages and of the notices, as a player sees them
 # in a window of scale 1 on a virtual X display, for the documentation:
 # docs/menu-*.png and docs/notice-*.png. A game is first played to its end
-# with Space, so that the best games hold one and its notice shows.
+# with Space, so that the best games hold one and its notice shows; it is
+# then sent from the menu to a score board of BUILD_DIR's, on a scratch
+# database.
 #
 #   tools/menu_pictures.sh BUILD_DIR OUT_DIR
 #
@@ -21,13 +23,21 @@ mkdir -p "$HOME"
 openbox > /dev/null 2>&1 &
 openbox=$!
 game=
+board=
 cleanup() {
   [ -n "$game" ] && kill "$game" 2> /dev/null
+  [ -n "$board" ] && kill "$board" 2> /dev/null
   kill "$openbox" 2> /dev/null
   wait 2> /dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
+"$build/ridgeline-board" --db "$work/board.sqlite" --port 0 > "$work/board.out" 2>&1 &
+board=$!
+until grep -q listening "$work/board.out"; do sleep 0.1; done
+mkdir -p "$XDG_CONFIG_HOME/ridgeline"
+printf 'board = %s\nname = Ann\n' "$(sed -n 's|.*listening on \(http://[^/]*\)/.*|\1|p' "$work/board.out")" \
+  > "$XDG_CONFIG_HOME/ridgeline/settings.ini"
 sleep 1
 
 "$build/ridgeline" --windowed --scale 1 --seed 11 --trace "$work/trace" > /dev/null 2>&1 &
@@ -81,6 +91,9 @@ key Escape Down Return
 shot menu-display
 key Escape Down Down Return
 shot menu-best
+key s
+sleep 2
+shot notice-sent
 key Escape q
 wait "$game"
 game=

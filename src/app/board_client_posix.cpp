@@ -3,8 +3,9 @@
 #ifdef RIDGELINE_HAS_BOARD_CLIENT
 #include <httplib.h>
 
-#include <nlohmann/json.hpp>
 #include <regex>
+
+#include "app/board_answer.h"
 #endif
 
 namespace ridgeline {
@@ -33,16 +34,7 @@ BoardAnswer SendToBoard(const std::string& url, const std::string& name,
   const auto result = client.Post(
       httplib::append_query_params(path + "/api/replays", {{"name", name}}), replay, "text/plain");
   if (!result) return {false, url + ": cannot reach the board (" + to_string(result.error()) + ")"};
-  const auto answer = nlohmann::json::parse(result->body, nullptr, false);
-  if (answer.is_discarded() || !answer.is_object()) {
-    return {false, url + ": not a score board (HTTP " + std::to_string(result->status) + ")"};
-  }
-  if (result->status == 201) {
-    return {true, "rank " + answer.value("rank", nlohmann::json()).dump() + " on " + url + ": " +
-                      answer.value("score", nlohmann::json()).dump()};
-  }
-  return {false, "refused by " + url + " (HTTP " + std::to_string(result->status) +
-                     "): " + answer.value("error", std::string("no reason given"))};
+  return ReadBoardAnswer(url, result->status, result->body);
 }
 
 #else

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/submit_run.h"
 #include "app/watch_next.h"
 #include "common/warning.h"
 #include "desktop/desktop_platform.h"
@@ -62,6 +63,9 @@ Platform MakePlatform(const Options& options) {
     sources.menu = options.input.empty() && options.watch.empty();
     sources.bestGames = MenuBestGames;
     sources.watch = ChooseToWatch;
+    sources.submit = [](int rank) {
+      return SendKeptGame(std::to_string(rank), std::nullopt, std::nullopt).answer.line;
+    };
     // Muted in the settings, the game opens no sound device either.
     platform = MakeDesktopPlatform(play, std::move(kept), options.mute || play.muted, sources);
   }

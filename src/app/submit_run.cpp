@@ -12,14 +12,12 @@
 
 namespace ridgeline {
 
-int SubmitKeptGame(const Options& options) {
+SentGame SendKeptGame(const std::string& fileOrRank, const std::optional<std::string>& board,
+                      const std::optional<std::string>& name) {
   std::string error;
-  const auto file = KeptReplayFile(options.submit, error);
+  const auto file = KeptReplayFile(fileOrRank, error);
   const auto replay = file ? ReadScriptFile(*file, error) : std::nullopt;
-  if (!replay) {
-    Warn(error);
-    return kFailureStatus;
-  }
+  if (!replay) return {{false, error}, kFailureStatus};
   const auto settingsFile = SettingsFile();
   std::string warning;
   // A file not there yet is made below, with the board and the name in it.
@@ -29,23 +27,31 @@ int SubmitKeptGame(const Options& options) {
                           : LoadSettings(settingsFile, warning);
   if (!warning.empty()) Warn(warning);
   const Settings kept = settings;
-  if (options.board) settings.board = *options.board;
-  if (options.name) settings.playerName = *options.name;
+  if (board) settings.board = *board;
+  if (name) settings.playerName = *name;
   if (settings.board.empty() || settings.playerName.empty()) {
-    Warn(std::string("no ") + (settings.board.empty() ? "board" : "name") +
-         " to send the game with: give --board URL and --name NAME (kept in settings.ini)");
-    return kUsageStatus;
+    return {{false, std::string("no ") + (settings.board.empty() ? "board" : "name") +
+                        " to send the game with: give --board URL and --name NAME (kept in "
+                        "settings.ini)"},
+            kUsageStatus};
   }
   if (!(settings == kept) && !settingsFile.empty() &&
       !SaveSettings(settingsFile, settings, error)) {
     Warn(error);
   }
-  const BoardAnswer answer = SendToBoard(settings.board, settings.playerName, *replay);
-  if (!answer.taken) {
-    Warn(*file + ": " + answer.line);
-    return kFailureStatus;
+  BoardAnswer answer = SendToBoard(settings.board, settings.playerName, *replay);
+  if (answer.taken) return {answer, 0};
+  answer.line = *file + ": " + answer.line;
+  return {answer, kFailureStatus};
+}
+
+int SubmitKeptGame(const Options& options) {
+  const SentGame sent = SendKeptGame(options.submit, options.board, options.name);
+  if (sent.status != 0) {
+    Warn(sent.answer.line);
+    return sent.status;
   }
-  std::printf("%s\n", answer.line.c_str());
+  std::printf("%s\n", sent.answer.line.c_str());
   return 0;
 }
 

@@ -101,6 +101,7 @@ Platform MakeDesktopPlatform(const Settings& play, KeptSettings kept, bool witho
   hooks.settingsChanged = [desktop](const WindowSettings& now) { desktop->Changed(now); };
   hooks.bestGames = sources.bestGames;
   hooks.watch = sources.watch;
+  hooks.submit = sources.submit;
   hooks.screenshot = [desktop](const FrameView& picture) { desktop->SaveShot(picture); };
   hooks.pauseChanged = [desktop](bool paused) {
     if (desktop->sound) desktop->sound->Pause(paused);

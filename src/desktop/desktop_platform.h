@@ -24,6 +24,8 @@ struct MenuSources {
   // Each game kept, best first: its rank and score, and its date.
   std::function<std::vector<std::pair<std::string, std::string>>()> bestGames;
   std::function<void(int rank)> watch;
+  // Sends best game `rank` to the score board; the line to show.
+  std::function<std::string(int rank)> submit;
 };
 
 // SDL's window and sound for play at a desktop, with `play` the settings of

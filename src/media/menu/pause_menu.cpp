@@ -64,6 +64,8 @@ MenuOutcome PauseMenu::Press(MenuKey key) {
   }
   const auto items = Items();
   const int count = static_cast<int>(items.size());
+  // A page with nothing on it yet (no best game kept) has only Back.
+  if (count == 0) return MenuOutcome::None;
   if (key == MenuKey::Up || key == MenuKey::Down) {
     cursor_ = (cursor_ + (key == MenuKey::Up ? count - 1 : 1)) % count;
     return MenuOutcome::None;
@@ -231,9 +233,10 @@ std::vector<PauseMenu::Item> PauseMenu::BestItems() {
   for (std::size_t i = 0; i < bestLines_.size(); ++i) {
     items.push_back({bestLines_[i].first, bestLines_[i].second,
                      [this, rank = static_cast<int>(i) + 1](MenuKey key) {
-                       if (key != MenuKey::Enter) return MenuOutcome::None;
-                       watch_ = rank;
-                       return MenuOutcome::Watch;
+                       const bool sends = key == MenuKey::Submit && !inPage_;
+                       if (key != MenuKey::Enter && !sends) return MenuOutcome::None;
+                       rankChosen_ = rank;
+                       return sends ? MenuOutcome::Submit : MenuOutcome::Watch;
                      }});
   }
   return items;
@@ -260,7 +263,7 @@ MenuView PauseMenu::View() {
   } else if (page_ == Page::Keys || page_ == Page::Pad) {
     view.hint = "Enter choose anew   Esc back";
   } else if (page_ == Page::Best) {
-    view.hint = "Enter watch   Esc back";
+    view.hint = inPage_ ? "Enter watch   Esc back" : "Enter watch   S send to board   Esc back";
   } else {
     view.hint = "Left/Right change   Esc back";
   }

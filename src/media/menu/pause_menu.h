@@ -9,7 +9,7 @@
 namespace ridgeline {
 
 // What the player does in the menu, whatever the device.
-enum class MenuKey { Up, Down, Left, Right, Enter, Back, Quit };
+enum class MenuKey { Up, Down, Left, Right, Enter, Back, Quit, Submit };
 
 // What the window has to do after the menu took a key.
 enum class MenuOutcome {
@@ -17,6 +17,7 @@ enum class MenuOutcome {
   Resume,   // closed: the game goes on
   Quit,     // the game is handed an Escape
   Watch,    // as Quit, then the chosen best game is watched
+  Submit,   // the chosen best game is sent to the score board
   Changed,  // a setting changed: apply and keep it
 };
 
@@ -51,8 +52,9 @@ struct MenuLayout {
 class PauseMenu {
  public:
   using BestGames = std::function<std::vector<std::pair<std::string, std::string>>()>;
-  // `inPage`: a web page, where the display's items make no sense. `best`
-  // lists the best games kept, best first, as a label and a value each.
+  // `inPage`: a web page, where the display's items make no sense and the
+  // page's own buttons send games to a board. `best` lists the best games
+  // kept, best first, as a label and a value each.
   PauseMenu(WindowSettings& choices, bool inPage, BestGames best = {});
 
   // Back to the first page, cursor on Resume.
@@ -70,8 +72,9 @@ class PauseMenu {
 
   // The page as it is to be drawn now.
   MenuView View();
-  // The best game chosen to watch, 1 for the best (after Watch).
-  int WatchChosen() const { return watch_; }
+  // The best game chosen to watch or send, 1 for the best (after Watch or
+  // Submit).
+  int RankChosen() const { return rankChosen_; }
 
  private:
   enum class Page { Main, Keys, Pad, Sound, Display, Best };
@@ -99,7 +102,7 @@ class PauseMenu {
   int capturing_ = -1;       // the list of Controls being chosen, or -1
   std::vector<int> chosen_;  // its keys chosen so far
   std::string refusal_;      // why the last key was not taken
-  int watch_ = 0;
+  int rankChosen_ = 0;
 };
 
 }  // namespace ridgeline

@@ -28,6 +28,8 @@ std::optional<MenuKey> MenuKeyOf(SDL_Keycode key) {
       return MenuKey::Back;
     case SDLK_q:
       return MenuKey::Quit;
+    case SDLK_s:
+      return MenuKey::Submit;
     default:
       return std::nullopt;
   }

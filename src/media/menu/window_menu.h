@@ -34,8 +34,9 @@ class WindowMenu {
 
   // Draws the page over `picture`, the dimmed 640 x 480 picture shown.
   void Draw(SDL_Surface& picture);
-  // The best game chosen to watch (after MenuOutcome::Watch), 1 the best.
-  int WatchChosen() const { return menu_.WatchChosen(); }
+  // The best game chosen to watch or send (after MenuOutcome::Watch or
+  // Submit), 1 the best.
+  int RankChosen() const { return menu_.RankChosen(); }
 
  private:
   MenuOutcome TakeKey(const SDL_KeyboardEvent& key);

@@ -136,11 +136,12 @@ void CanvasVideo::TakeInMenu(const SDL_Event& e) {
   if (e.type == SDL_CONTROLLERBUTTONDOWN && pads_) pads_->Take(e, ignored);
   switch (*outcome) {
     case MenuOutcome::None:
+    case MenuOutcome::Submit:  // the page's own buttons send games to a board
       break;
     case MenuOutcome::Resume:
       return CloseMenu();
     case MenuOutcome::Watch:
-      if (hooks_.watch) hooks_.watch(menu_->WatchChosen());
+      if (hooks_.watch) hooks_.watch(menu_->RankChosen());
       [[fallthrough]];
     case MenuOutcome::Quit: {
       // The game ends as Escape has always ended it, at its next event point.

@@ -38,6 +38,9 @@ struct WindowHooks {
   // The player chose best game `rank` (1: the best) to watch once this game
   // has ended.
   std::function<void(int rank)> watch;
+  // The player chose to send best game `rank` to the score board: the line
+  // that says how it went. The board answers after it has played the game.
+  std::function<std::string(int rank)> submit;
 };
 
 // SDL's window and sound device as one platform. Without `withSound` no sound

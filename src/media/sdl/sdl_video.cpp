@@ -305,8 +305,15 @@ void SdlVideo::Act(MenuOutcome outcome, const WindowSettings& before) {
       break;
     case MenuOutcome::Resume:
       return CloseMenu();
+    case MenuOutcome::Submit:
+      if (hooks_.submit) {
+        // Shown before the wait, which is the board's playing of the game.
+        ShowNotice("Sending the game to the board...");
+        ShowNotice(hooks_.submit(menu_->RankChosen()));
+      }
+      break;
     case MenuOutcome::Watch:
-      if (hooks_.watch) hooks_.watch(menu_->WatchChosen());
+      if (hooks_.watch) hooks_.watch(menu_->RankChosen());
       [[fallthrough]];
     case MenuOutcome::Quit: {
       // The game ends as Escape has always ended it, at its next event point.

@@ -26,8 +26,8 @@ struct HandleCloser {
 using Handle = std::unique_ptr<void, HandleCloser>;
 
 std::wstring Wide(const std::string& text) {
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0);
+  const int size =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(size), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
   return wide;
@@ -72,10 +72,10 @@ BoardAnswer SendToBoard(const std::string& url, const std::string& name,
     return BoardAnswer{false, url + ": cannot reach the board (" + LastError() + ")"};
   };
   const Handle session(WinHttpOpen(L"ridgeline", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
-                                    WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+                                   WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
   if (!session) return unreachable();
-  WinHttpSetTimeouts(session.get(), kConnectMilliseconds, kConnectMilliseconds,
-                     kAnswerMilliseconds, kAnswerMilliseconds);
+  WinHttpSetTimeouts(session.get(), kConnectMilliseconds, kConnectMilliseconds, kAnswerMilliseconds,
+                     kAnswerMilliseconds);
   const Handle connection(WinHttpConnect(session.get(), Wide(parts[2].str()).c_str(), port, 0));
   if (!connection) return unreachable();
   const Handle request(WinHttpOpenRequest(connection.get(), L"POST", Wide(path).c_str(), nullptr,

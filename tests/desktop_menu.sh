@@ -18,22 +18,7 @@ for tool in Xvfb openbox xdotool xprop import; do
   command -v "$tool" > /dev/null || { echo "skipped: needs $tool"; exit 77; }
 done
 
-work=$(mktemp -d)
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
-  XDG_PICTURES_DIR="$work/pictures" SDL_AUDIODRIVER=dummy
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/ridgeline"
-export LSAN_OPTIONS="suppressions=$source/tests/lsan_system.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-source "$source/tests/x_display.sh"
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2> /dev/null
-  stop_x_display
-  wait 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_x_display || exit 1
-settings="$XDG_CONFIG_HOME/ridgeline/settings.ini"
+source "$source/tests/desktop_session.sh"
 
 source "$source/tests/game_waits.sh"
 passes() {

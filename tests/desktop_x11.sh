@@ -16,25 +16,8 @@ for tool in Xvfb openbox xdotool xprop; do
   command -v "$tool" > /dev/null || { echo "skipped: needs $tool"; exit 77; }
 done
 
-work=$(mktemp -d)
-# A home of the test's own, for the window manager's files and the player's
-# settings and pictures.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
-  XDG_DATA_HOME="$work/data" XDG_PICTURES_DIR="$work/pictures" SDL_AUDIODRIVER=dummy
-mkdir -p "$HOME"
-# For a build with sanitizers: what system libraries keep is not a leak.
-export LSAN_OPTIONS="suppressions=$source/tests/lsan_system.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-source "$source/tests/x_display.sh"
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2> /dev/null
-  stop_x_display
-  wait 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_x_display 1920x1080x24 || exit 1
-settings="$XDG_CONFIG_HOME/ridgeline/settings.ini"
+screen=1920x1080x24
+source "$source/tests/desktop_session.sh"
 shots="$XDG_PICTURES_DIR/Ridgeline"
 
 source "$source/tests/game_waits.sh"

@@ -1,5 +1,6 @@
 #include "media/menu/window_menu.h"
 
+#include "common/key_codes.h"
 #include "media/menu/menu_picture.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/viewport.h"
@@ -137,6 +138,14 @@ MenuOutcome WindowMenu::TakeButton(Uint8 button) {
 
 void WindowMenu::Draw(SDL_Surface& picture) {
   DrawMenu(picture, menu_.View());
+}
+
+WindowEvent EscapeFromMenu(MenuOutcome outcome, const WindowMenu& menu,
+                           const std::function<void(int rank)>& watch) {
+  if (outcome == MenuOutcome::Watch && watch) watch(menu.RankChosen());
+  WindowEvent escape;
+  escape.keyCode = kKeyEscape;
+  return escape;
 }
 
 }  // namespace ridgeline

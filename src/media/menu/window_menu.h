@@ -2,10 +2,12 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <optional>
 #include <set>
 
 #include "media/menu/pause_menu.h"
+#include "media/platform/video_driver.h"
 
 namespace ridgeline {
 
@@ -47,5 +49,11 @@ class WindowMenu {
   std::set<SDL_Keycode> keysDown_;  // pressed in the menu, so that their releases are its too
   bool open_ = false;
 };
+
+// What Quit and Watch (`outcome`) hand the game: the Escape that ends it, as
+// Escape has always ended it, at its next event point. For Watch, `watch`
+// first hears which best game was chosen.
+WindowEvent EscapeFromMenu(MenuOutcome outcome, const WindowMenu& menu,
+                           const std::function<void(int rank)>& watch);
 
 }  // namespace ridgeline

@@ -145,15 +145,9 @@ void CanvasVideo::TakeInMenu(const SDL_Event& e) {
     case MenuOutcome::Resume:
       return CloseMenu();
     case MenuOutcome::Watch:
-      if (hooks_.watch) hooks_.watch(menu_->RankChosen());
-      [[fallthrough]];
-    case MenuOutcome::Quit: {
-      // The game ends as Escape has always ended it, at its next event point.
-      WindowEvent escape;
-      escape.keyCode = kKeyEscape;
-      toGame_.push_back(escape);
+    case MenuOutcome::Quit:
+      toGame_.push_back(EscapeFromMenu(outcome, *menu_, hooks_.watch));
       return CloseMenu();
-    }
     case MenuOutcome::Changed:
       if (hooks_.settingsChanged) hooks_.settingsChanged(settings_);
       break;

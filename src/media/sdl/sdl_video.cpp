@@ -313,15 +313,9 @@ void SdlVideo::Act(MenuOutcome outcome, const WindowSettings& before) {
       }
       break;
     case MenuOutcome::Watch:
-      if (hooks_.watch) hooks_.watch(menu_->RankChosen());
-      [[fallthrough]];
-    case MenuOutcome::Quit: {
-      // The game ends as Escape has always ended it, at its next event point.
-      WindowEvent escape;
-      escape.keyCode = kKeyEscape;
-      toGame_.push_back(escape);
+    case MenuOutcome::Quit:
+      toGame_.push_back(EscapeFromMenu(outcome, *menu_, hooks_.watch));
       return CloseMenu();
-    }
     case MenuOutcome::Changed:
       if (settings_.windowed != before.windowed) {
         settings_.windowed = before.windowed;

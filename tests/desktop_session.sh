@@ -1,0 +1,24 @@
+# Sourced by the tests that play the game at a window of a virtual X display:
+# a scratch folder $work, a home of the test's own there (for the window
+# manager's files and the player's settings and pictures), the X display of
+# x_display.sh, and an EXIT trap that ends the game ($game, when set), the
+# display, and removes $work. $source is the source folder, and $screen,
+# when set, the screen as start_x_display takes it. Sets $settings, the
+# player's settings.ini.
+work=$(mktemp -d)
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
+  XDG_DATA_HOME="$work/data" XDG_PICTURES_DIR="$work/pictures" SDL_AUDIODRIVER=dummy
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/ridgeline"
+# For a build with sanitizers: what system libraries keep is not a leak.
+export LSAN_OPTIONS="suppressions=$source/tests/lsan_system.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+source "$source/tests/x_display.sh"
+game=
+cleanup() {
+  [ -n "$game" ] && kill "$game" 2> /dev/null
+  stop_x_display
+  wait 2> /dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_x_display ${screen:+"$screen"} || exit 1
+settings="$XDG_CONFIG_HOME/ridgeline/settings.ini"

@@ -14,6 +14,9 @@
 
 #include "app/platform_choice.h"
 #include "app/program_run.h"
+#include "app/watch_next.h"
+#include "common/exit_status.h"
+#include "common/warning.h"
 #include "game/state.h"
 #include "media/platform/platform.h"
 #include "media/sdl/canvas_video.h"
@@ -40,11 +43,21 @@ void TellPage(int status) {
   EM_ASM({ Module['gameEnded']($0); }, status);
 }
 
-// Stops the loop and finishes the run: its files in place, then the page told.
+// Stops the loop and finishes the run: its files in place, then the page
+// told, or, for a best game chosen in the menu, the page loaded again to
+// watch it.
 void End(int status) {
   emscripten_cancel_main_loop();
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, nullptr);
-  TellPage(page.run.Finish(status));
+  status = page.run.Finish(status);
+  if (status == 0 && RankChosenToWatch() != 0) {
+    std::string error;
+    WatchInstead(RankChosenToWatch(), error);
+    if (error.empty()) return;
+    Warn(error);
+    status = kFailureStatus;
+  }
+  TellPage(status);
 }
 
 // Runs one pass, timed for the page's figures; false once the game has ended.
@@ -106,7 +119,8 @@ EM_BOOL VisibilityChanged(int, const EmscriptenVisibilityChangeEvent* change, vo
 // clicks as it always has.
 Platform MakePagePlatform(const Options& options) {
   const bool play = options.input.empty() && options.watch.empty();
-  return MakeCanvasPlatform(options.input.empty() && !options.mute, play, MenuBestGames);
+  return MakeCanvasPlatform(options.input.empty() && !options.mute, play, MenuBestGames,
+                            ChooseToWatch);
 }
 
 }  // namespace

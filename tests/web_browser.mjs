@@ -21,7 +21,8 @@
 // beside a game to watch, options refused, data that fails to load) end with
 // a line and the right status; that a game played to its end is kept (its
 // replay is written to REFERENCE/browser.script), or a line says it could not
-// be stored; that the panel lists at most ten verified games; that watching a
+// be stored; that the panel lists at most ten verified games; that a game
+// chosen in the menu's Best games page is watched; that watching a
 // game that began long after the page opened never blocks the page long; and
 // that a second visit plays offline. No page may log an error or load
 // anything from another site. Prints the time that each pass of play took at
@@ -665,6 +666,19 @@ await watching.keyboard.press('Escape');
 const watched = await watching.evaluate(() => window.ridgeline.ended);
 check(watched.status === 0, `watching it ends by Escape (status ${watched.status})`);
 await watching.close();
+
+// Chosen in the menu's Best games page (Up twice from Resume), the best game
+// is watched as the panel's Watch button does it.
+const choosing = await openPage(`${origin}/index.html`, {prepare: storing(copies, [keptText])});
+await waitForPasses(choosing, 130);
+for (const key of ['Enter', 'Escape', 'ArrowUp', 'ArrowUp', 'Enter', 'Enter']) {
+  await choosing.keyboard.press(key);
+}
+check(
+    await comesTrue(choosing.waitForFunction(() => /^\?watch=copy\d\d\.script$/.test(location.search),
+        {timeout: 20000})),
+    `Enter on a game of the menu's Best games watches it (${choosing.url().split('/').pop()})`);
+await choosing.close();
 
 // A game that began 72,000 passes (20 minutes) after its page opened.
 const kLate = 72000;

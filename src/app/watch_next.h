@@ -12,7 +12,8 @@ void ChooseToWatch(int rank);
 int RankChosenToWatch();
 
 // Replaces the running program by itself watching best game `rank`. Returns
-// only when that fails, with `error` set to one line.
+// only when that fails, with `error` set to one line; in a page, which loads
+// again to watch, also when the browser is on its way.
 void WatchInstead(int rank, std::string& error);
 
 }  // namespace ridgeline

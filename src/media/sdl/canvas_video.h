@@ -70,7 +70,8 @@ class CanvasVideo : public VideoDriver {
 // The canvas with SDL's sound device, or, without `withSound`, with sounds
 // that follow the frames shown unheard, as in a headless run. With `menu`
 // (play, not a script), Escape and a click open the pause menu, which lists
-// the games `best` gives.
-Platform MakeCanvasPlatform(bool withSound, bool menu, PauseMenu::BestGames best);
+// the games `best` gives; `watch` hears which one the player chose to watch.
+Platform MakeCanvasPlatform(bool withSound, bool menu, PauseMenu::BestGames best,
+                            std::function<void(int rank)> watch);
 
 }  // namespace ridgeline

@@ -146,7 +146,7 @@ void CanvasVideo::TakeInMenu(const SDL_Event& e) {
       return CloseMenu();
     case MenuOutcome::Watch:
     case MenuOutcome::Quit:
-      toGame_.push_back(EscapeFromMenu(outcome, *menu_, hooks_.watch));
+      toGame_.push_back(EscapeFromMenu(*outcome, *menu_, hooks_.watch));
       return CloseMenu();
     case MenuOutcome::Changed:
       if (hooks_.settingsChanged) hooks_.settingsChanged(settings_);
@@ -180,13 +180,15 @@ void CanvasVideo::ShowHeld() {
   SDL_UpdateWindowSurface(window_);
 }
 
-Platform MakeCanvasPlatform(bool withSound, bool menu, PauseMenu::BestGames best) {
+Platform MakeCanvasPlatform(bool withSound, bool menu, PauseMenu::BestGames best,
+                            std::function<void(int rank)> watch) {
   // The sound, made after the canvas, follows the menu's choices.
   auto sound = std::make_shared<SoundDriver*>(nullptr);
   WindowSettings settings;
   settings.menu = menu;
   WindowHooks hooks;
   hooks.bestGames = std::move(best);
+  hooks.watch = std::move(watch);
   hooks.pauseChanged = [sound](bool paused) {
     if (*sound) (*sound)->Pause(paused);
   };

@@ -175,10 +175,12 @@ if start_postgres; then
   first_server=$server
   start_board "$pg_url" --rate 1000000
   set -- $(find "$work/replays" -name '*.script' | sed -n 4p)
-  curl -s -o /dev/null -w '%{http_code}\n' --data-binary "@$1" "$first_url/api/replays?name=twice" >"$work/twice" &
-  curl -s -o /dev/null -w '%{http_code}\n' --data-binary "@$1" "$url/api/replays?name=twice" >>"$work/twice"
+  # Each answer in a file of its own: two writers of one file race.
+  curl -s -o /dev/null -w '%{http_code}\n' --data-binary "@$1" "$first_url/api/replays?name=twice" >"$work/twice1" &
+  curl -s -o /dev/null -w '%{http_code}\n' --data-binary "@$1" "$url/api/replays?name=twice" >"$work/twice2"
   wait $!
-  [ "$(sort "$work/twice" | tr '\n' ' ')" = "201 409 " ] || fail "the same replay on two boards: $(cat "$work/twice")"
+  [ "$(sort "$work/twice1" "$work/twice2" | tr '\n' ' ')" = "201 409 " ] ||
+    fail "the same replay on two boards: $(cat "$work/twice1" "$work/twice2")"
   [ "$(total)" = 3 ] || fail "two boards: $(total) on the board, not 3"
   stop_board
   server=$first_server

@@ -20,25 +20,11 @@ done
 
 source "$source/tests/desktop_session.sh"
 
-source "$source/tests/game_waits.sh"
-passes() {
-  local live
-  live=$(compgen -G "$1.part-*" | head -n 1)
-  wc -l < "${live:-$1}"
-}
-more_passes_than() { [ "$(passes "$1")" -gt "$2" ]; }
 # The game's state has been $2 in trace $1.
 reached() {
   local live
   live=$(compgen -G "$1.part-*" | head -n 1)
   grep -q "\"state\":$2" "${live:-$1}" 2> /dev/null
-}
-key() { xdotool key --window "$window" "$@"; }
-stopped() {
-  local before
-  before=$(passes "$1")
-  sleep 0.5
-  [ "$(passes "$1")" -eq "$before" ]
 }
 # The window's pixel at (x, y) of the picture, shown 1:1 in a window of scale 1.
 pixel() {

@@ -4,7 +4,8 @@
 # x_display.sh, and an EXIT trap that ends the game ($game, when set), the
 # display, and removes $work. $source is the source folder, and $screen,
 # when set, the screen as start_x_display takes it. Sets $settings, the
-# player's settings.ini.
+# player's settings.ini, and gives game_waits.sh's helpers and those of the
+# trace and the window below.
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
   XDG_DATA_HOME="$work/data" XDG_PICTURES_DIR="$work/pictures" SDL_AUDIODRIVER=dummy
@@ -22,3 +23,22 @@ cleanup() {
 trap cleanup EXIT
 start_x_display ${screen:+"$screen"} || exit 1
 settings="$XDG_CONFIG_HOME/ridgeline/settings.ini"
+source "$source/tests/game_waits.sh"
+
+# A running game writes its trace as TRACE.part-PID and puts it in place at
+# the end: the passes run so far.
+passes() {
+  local live
+  live=$(compgen -G "$1.part-*" | head -n 1)
+  wc -l < "${live:-$1}"
+}
+more_passes_than() { [ "$(passes "$1")" -gt "$2" ]; }
+# The trace stops growing: the same count of passes over half a second.
+stopped() {
+  local before
+  before=$(passes "$1")
+  sleep 0.5
+  [ "$(passes "$1")" -eq "$before" ]
+}
+# Keys to the game's window, $window.
+key() { xdotool key --window "$window" "$@"; }

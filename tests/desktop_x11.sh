@@ -20,24 +20,8 @@ screen=1920x1080x24
 source "$source/tests/desktop_session.sh"
 shots="$XDG_PICTURES_DIR/Ridgeline"
 
-source "$source/tests/game_waits.sh"
-# A running game writes its trace as TRACE.part-PID and puts it in place at the end.
-passes() {
-  local live
-  live=$(compgen -G "$1.part-*" | head -n 1)
-  wc -l < "${live:-$1}"
-}
-more_passes_than() { [ "$(passes "$1")" -gt "$2" ]; }
 full_screen() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
 windowed() { ! full_screen; }
-key() { xdotool key --window "$window" "$@"; }
-# The trace stops growing: the same count of passes over half a second.
-stopped() {
-  local before
-  before=$(passes "$1")
-  sleep 0.5
-  [ "$(passes "$1")" -eq "$before" ]
-}
 # Starts the game in the background (its name is the files' stem), and waits
 # for its window and its first passes.
 start() {

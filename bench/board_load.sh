@@ -26,18 +26,6 @@ board=$build/ridgeline-board
 game=$build/ridgeline
 . "$source_dir/tests/board_common.sh"
 
-work=$(mktemp -d)
-server=
-tmpfs=
-cleanup() {
-  set +e
-  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server"
-  [ -d "$work/pg/data" ] && pg_down
-  [ -n "$tmpfs" ] && umount "$tmpfs"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 echo "making $count replays of random play..."
 mkdir -p "$work/replays"
 seq 1 "$count" | xargs -P "$(nproc)" -I{} sh -c \
@@ -136,10 +124,10 @@ stop_board
 
 if [ "$(id -u)" = 0 ]; then
   echo "== a full disk (a 512 KB tmpfs)"
-  tmpfs=$work/full
-  mkdir -p "$tmpfs"
-  mount -t tmpfs -o size=512k tmpfs "$tmpfs"
-  start_board "$tmpfs/board.sqlite" --rate 1000000
+  mounted=$work/full
+  mkdir -p "$mounted"
+  mount -t tmpfs -o size=512k tmpfs "$mounted"
+  start_board "$mounted/board.sqlite" --rate 1000000
   load "$work/full.txt"
   taken=$(awk '$2 == 201' "$work/full.txt" | wc -l)
   refused=$(awk '$2 == 507 || $2 == 503' "$work/full.txt" | wc -l)
@@ -149,11 +137,11 @@ if [ "$(id -u)" = 0 ]; then
   [ "$(total)" = "$taken" ] || fail "$taken taken but $(total) on the board"
   all_kept "$work/full.txt"
   stop_board
-  [ "$(sqlite3 "$tmpfs/board.sqlite" 'PRAGMA integrity_check')" = ok ] || fail "the database is damaged"
+  [ "$(sqlite3 "$mounted/board.sqlite" 'PRAGMA integrity_check')" = ok ] || fail "the database is damaged"
   echo "  $taken taken, then $refused refused ($(awk '$2 == 507' "$work/full.txt" | wc -l) with 507);" \
     "each taken one there whole; integrity ok"
-  umount "$tmpfs"
-  tmpfs=
+  umount "$mounted"
+  mounted=
 else
   echo "== a full disk: skipped (mounting a tmpfs needs root)"
 fi

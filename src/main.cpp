@@ -9,7 +9,6 @@
 #include "app/stop_signals.h"
 #include "app/watch_next.h"
 #include "common/exit_status.h"
-#include "common/warning.h"
 #include "shell/form1.h"
 
 using namespace ridgeline;
@@ -27,11 +26,5 @@ int main(int argc, char** argv) {
   // The game's loop runs here until the program ends.
   const int status = run.Finish(EndedIn([] { Form1.Form_Load(); }).value_or(0));
   // A best game chosen in the menu: the program goes on as its watching.
-  if (status == 0 && RankChosenToWatch() != 0) {
-    std::string error;
-    WatchInstead(RankChosenToWatch(), error);
-    Warn(error);
-    return kFailureStatus;
-  }
-  return status;
+  return WatchChosenGame(status).value_or(kFailureStatus);
 }

@@ -15,8 +15,6 @@
 #include "app/platform_choice.h"
 #include "app/program_run.h"
 #include "app/watch_next.h"
-#include "common/exit_status.h"
-#include "common/warning.h"
 #include "game/state.h"
 #include "media/platform/platform.h"
 #include "media/sdl/canvas_video.h"
@@ -49,15 +47,7 @@ void TellPage(int status) {
 void End(int status) {
   emscripten_cancel_main_loop();
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, nullptr);
-  status = page.run.Finish(status);
-  if (status == 0 && RankChosenToWatch() != 0) {
-    std::string error;
-    WatchInstead(RankChosenToWatch(), error);
-    if (error.empty()) return;
-    Warn(error);
-    status = kFailureStatus;
-  }
-  TellPage(status);
+  if (const auto ended = WatchChosenGame(page.run.Finish(status))) TellPage(*ended);
 }
 
 // Runs one pass, timed for the page's figures; false once the game has ended.

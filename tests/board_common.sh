@@ -1,6 +1,19 @@
 # Shell helpers for the score board's tests and measurements, sourced by them.
-# They expect $work (a scratch folder, removed by the caller) and $board (the
-# ridgeline-board executable).
+# They expect $board (the ridgeline-board executable). Sourcing makes $work,
+# a scratch folder, and a trap on EXIT that stops the board ($server), the
+# PostgreSQL cluster, unmounts $mounted when set, and removes $work.
+
+work=$(mktemp -d)
+server=
+mounted=
+cleanup() {
+  set +e
+  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server"
+  [ -d "$work/pg/data" ] && pg_down
+  [ -n "$mounted" ] && umount "$mounted"
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 fail() {
   echo "FAILED: $*"

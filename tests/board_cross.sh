@@ -12,15 +12,6 @@ shift 2
 board=$build/ridgeline-board
 . "$source_dir/tests/board_common.sh"
 
-work=$(mktemp -d)
-server=
-cleanup() {
-  set +e
-  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 start_board "$work/board.sqlite"
 seed=20
 for command in "$@"; do

@@ -16,16 +16,6 @@ source_dir=$2
 engine=$3
 . "$source_dir/tests/board_common.sh"
 
-work=$(mktemp -d)
-server=
-cleanup() {
-  set +e
-  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server"
-  [ "$engine" = postgresql ] && [ -d "$work/pg/data" ] && pg_down
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 if [ "$engine" = postgresql ]; then
   start_postgres || { echo "SKIPPED: PostgreSQL is not installed (apt-get install postgresql)"; exit 77; }
   db=$pg_url

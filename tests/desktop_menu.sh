@@ -48,12 +48,6 @@ start() {
   key Down
   wait_for reached "$work/$name.trace" 1
 }
-finish() {
-  local status=0
-  wait "$game" || status=$?
-  game=
-  [ "$status" -eq 0 ] || fail "the game ended with status $status"
-}
 replays_alike() {
   "$build/ridgeline" --headless --input "$work/$1.rec" --trace "$work/$1.headless" "${@:2}"
   cmp "$work/$1.trace" "$work/$1.headless" || fail "the replay of $1 is not the game played"

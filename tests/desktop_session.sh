@@ -42,3 +42,10 @@ stopped() {
 }
 # Keys to the game's window, $window.
 key() { xdotool key --window "$window" "$@"; }
+# Waits for the game ($game) to end, which must be with status 0.
+finish() {
+  local status=0
+  wait "$game" || status=$?
+  game=
+  [ "$status" -eq 0 ] || fail "the game ended with status $status"
+}

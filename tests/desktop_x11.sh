@@ -33,12 +33,6 @@ start() {
   [ -n "$window" ] || fail "no window for $name"
   wait_for more_passes_than "$work/$name.trace" 10
 }
-finish() {
-  local status=0
-  wait "$game" || status=$?
-  game=
-  [ "$status" -eq 0 ] || fail "the game ended with status $status"
-}
 
 echo "1. Full screen, F11 on the title screen, minimising, F12, F9"
 start play

@@ -1,5 +1,8 @@
 #include "app/watch_next.h"
 
+#include "common/exit_status.h"
+#include "common/warning.h"
+
 namespace ridgeline {
 
 namespace {
@@ -12,8 +15,13 @@ void ChooseToWatch(int rank) {
   chosenRank = rank;
 }
 
-int RankChosenToWatch() {
-  return chosenRank;
+std::optional<int> WatchChosenGame(int status) {
+  if (status != 0 || chosenRank == 0) return status;
+  std::string error;
+  WatchInstead(chosenRank, error);
+  if (error.empty()) return std::nullopt;
+  Warn(error);
+  return kFailureStatus;
 }
 
 }  // namespace ridgeline

@@ -13,6 +13,13 @@ FrameView ViewOf(const SDL_Surface& picture) {
                    DirectDrawSurface7::kFormat};
 }
 
+void KeepFrame(const FrameView& frame, SdlSurfacePtr& kept) {
+  if (!kept) kept = NewPicture(frame.width, frame.height);
+  if (!kept || frame.pixels == kept->pixels) return;
+  SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
+                    frame.pitch, kept->format->format, kept->pixels, kept->pitch);
+}
+
 SdlSurfacePtr Rgb24Copy(const FrameView& frame) {
   // SDL only reads the pixels it converts; its interface just lacks the const.
   const Uint32 format = SdlPixelFormat(frame.format);

@@ -65,6 +65,12 @@ void DrawMenu(SDL_Surface& picture, const MenuView& view) {
   DrawCentred(picture, bottom - kPadding - kTextHeight, view.hint, kMist);
 }
 
+void DrawDimmed(SDL_Surface& picture, SDL_Surface& onto) {
+  SDL_SetSurfaceColorMod(&picture, 96, 96, 96);
+  SDL_BlitSurface(&picture, nullptr, &onto, nullptr);
+  SDL_SetSurfaceColorMod(&picture, 255, 255, 255);
+}
+
 void DrawNotice(SDL_Surface& picture, const std::string& text) {
   const int width = TextWidth(text) + 2 * kPadding;
   const int height = kTextHeight + kPadding;

@@ -7,6 +7,7 @@
 #include "common/key_codes.h"
 #include "common/run_time_error.h"
 #include "media/directx/sdl_picture.h"
+#include "media/menu/menu_picture.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/sdl_platform.h"
 #include "media/sdl/sdl_window.h"
@@ -53,12 +54,7 @@ void CanvasVideo::Present(const FrameView& frame) {
                     frame.pitch, canvas->format->format, canvas->pixels, canvas->pitch);
   // Kept for the menu to lie over, without any notice: a copy in the game's
   // own format, which costs a fraction of a conversion from the canvas's.
-  if (menu_ && (lastFrame_ || (lastFrame_ = NewPicture(frame.width, frame.height))) &&
-      frame.pixels != lastFrame_->pixels) {
-    SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
-                      frame.pitch, lastFrame_->format->format, lastFrame_->pixels,
-                      lastFrame_->pitch);
-  }
+  if (menu_) KeepFrame(frame, lastFrame_);
   notice_.Draw(*canvas);
   SDL_UpdateWindowSurface(window_);
   // The page shows the canvas enlarged, on a canvas of its own.
@@ -172,9 +168,7 @@ void CanvasVideo::CloseMenu() {
 void CanvasVideo::ShowHeld() {
   if (!lastFrame_) return;
   SDL_Surface* canvas = SDL_GetWindowSurface(window_);
-  SDL_SetSurfaceColorMod(lastFrame_.get(), 96, 96, 96);
-  SDL_BlitSurface(lastFrame_.get(), nullptr, canvas, nullptr);
-  SDL_SetSurfaceColorMod(lastFrame_.get(), 255, 255, 255);
+  DrawDimmed(*lastFrame_, *canvas);
   menu_->Draw(*canvas);
   notice_.Draw(*canvas);
   SDL_UpdateWindowSurface(window_);

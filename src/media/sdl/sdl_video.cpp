@@ -9,6 +9,7 @@
 #include "common/warning.h"
 #include "media/directx/sdl_picture.h"
 #include "media/directx/text.h"
+#include "media/menu/menu_picture.h"
 #include "media/sdl/lost_display.h"
 #include "media/sdl/sdl_keys.h"
 #include "media/sdl/sdl_window.h"
@@ -88,13 +89,7 @@ void SdlVideo::ShowLabel() {
 }
 
 void SdlVideo::Present(const FrameView& frame) {
-  // Kept, since the back buffer is drawn over again before the next frame.
-  if (!lastFrame_) lastFrame_ = NewPicture(frame.width, frame.height);
-  if (lastFrame_) {
-    SDL_ConvertPixels(frame.width, frame.height, SdlPixelFormat(frame.format), frame.pixels,
-                      frame.pitch, lastFrame_->format->format, lastFrame_->pixels,
-                      lastFrame_->pitch);
-  }
+  KeepFrame(frame, lastFrame_);
   if (notice_.Showing() && lastFrame_ &&
       (shown_ || (shown_ = NewPicture(frame.width, frame.height)))) {
     SDL_BlitSurface(lastFrame_.get(), nullptr, shown_.get(), nullptr);
@@ -333,9 +328,7 @@ void SdlVideo::ShowPaused() {
   if (!lastFrame_) return;
   SdlSurfacePtr dimmed = NewPicture(kPictureWidth, kPictureHeight);
   if (!dimmed) return;
-  SDL_SetSurfaceColorMod(lastFrame_.get(), 96, 96, 96);
-  SDL_BlitSurface(lastFrame_.get(), nullptr, dimmed.get(), nullptr);
-  SDL_SetSurfaceColorMod(lastFrame_.get(), 255, 255, 255);
+  DrawDimmed(*lastFrame_, *dimmed);
   if (MenuOpen()) {
     menu_->Draw(*dimmed);
   } else {
